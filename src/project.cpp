@@ -1,0 +1,106 @@
+#include "project.h"
+
+#include "demos/demos.h"
+
+#include <cstdlib>
+#include <iostream>
+#include <limits>
+
+namespace {
+
+void showMenu() {
+    std::cout << std::endl;
+    std::cout << "**********************************************************************"
+              << std::endl;
+    std::cout << "**********                    MAIN MENU                     **********"
+              << std::endl;
+    std::cout << "****                                                              ****"
+              << std::endl;
+    std::cout << "**    1. Single Discrete Perceptron Training Algorithm              **"
+              << std::endl;
+    std::cout << "**    2. Multiclass Discrete Perceptron Training Algorithm          **"
+              << std::endl;
+    std::cout << "**    3. Single Continuous Perceptron Training Algorithm            **"
+              << std::endl;
+    std::cout << "**    4. Multiclass Continuous Perceptron Training Algorithm        **"
+              << std::endl;
+    std::cout << "**    5. 2-Layer Back Propagation Network                           **"
+              << std::endl;
+    std::cout << "**    6. Hopfield Auto-Associative Memory Storage                   **"
+              << std::endl;
+    std::cout << "**    7. Bidirectional Associative Memory Storage                   **"
+              << std::endl;
+    std::cout << "**    8. Kohonen Competitive Learning                               **"
+              << std::endl;
+    std::cout << "**    Q. Quit                                                       **"
+              << std::endl;
+    std::cout << "**********************************************************************"
+              << std::endl;
+    std::cout << "      Enter Your Choice: " << std::flush;
+}
+
+// Reads the next menu choice. A demo may have left the stream failed by a non-number
+// where it read a number: that line is dropped and the choice read after it. False
+// when input has ended, which ends the program as Q would.
+bool readChoice(char& choice) {
+    if (std::cin.eof())
+        return false;
+    if (std::cin.fail()) {
+        std::cin.clear();
+        std::cin.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+    }
+    return static_cast<bool>(std::cin >> choice);
+}
+
+} // namespace
+
+void runMenu() {
+    bool quit = false;
+    while (!quit) {
+        showMenu();
+        char choice = 'q';
+        if (!readChoice(choice))
+            break;
+        switch (choice) {
+        case '1':
+            SDPTA();
+            break;
+        case '2':
+            MCDPTA();
+            break;
+        case '3':
+            SCPTA();
+            break;
+        case '4':
+            MCCPTA();
+            break;
+        case '5':
+            BPN();
+            break;
+        case '6':
+            HAM();
+            break;
+        case '7':
+            BAM();
+            break;
+        case '8':
+            KCL();
+            break;
+        case 'Q':
+        case 'q':
+            quit = true;
+            break;
+        default:
+            std::cout << "      !!!!   Invalid Choice   !!!! " << std::endl;
+            break;
+        }
+    }
+}
+
+#ifndef NNRULES_MENU_ONLY
+int main() {
+    std::system("clear");
+    runMenu();
+    return 0;
+}
+#endif

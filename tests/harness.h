@@ -1,0 +1,21 @@
+// Runs a demo, or the whole menu loop, on a given input and returns what it wrote.
+#ifndef NNRULES_TESTS_HARNESS_H
+#define NNRULES_TESTS_HARNESS_H
+
+#include <string>
+
+// Runs the function with `input` as standard input and returns its standard output.
+// Both streams are restored, and standard input's state cleared, afterwards.
+std::string runWithInput(void (*function)(), const std::string& input);
+
+// The menu loop on `input`. With startFailed, standard input begins in the failed state
+// a demo leaves behind after a non-number.
+std::string runMenuWithInput(const std::string& input, bool startFailed = false);
+
+// The blank line, the thirteen menu lines and the prompt, as the menu writes them.
+std::string menuScreen();
+
+// Counts the non-overlapping occurrences of `part` in `text`.
+int countOf(const std::string& text, const std::string& part);
+
+#endif

@@ -10,32 +10,19 @@ namespace {
 
 void showMenu() {
     std::cout << std::endl;
-    std::cout << "**********************************************************************"
-              << std::endl;
-    std::cout << "**********                    MAIN MENU                     **********"
-              << std::endl;
-    std::cout << "****                                                              ****"
-              << std::endl;
-    std::cout << "**    1. Single Discrete Perceptron Training Algorithm              **"
-              << std::endl;
-    std::cout << "**    2. Multiclass Discrete Perceptron Training Algorithm          **"
-              << std::endl;
-    std::cout << "**    3. Single Continuous Perceptron Training Algorithm            **"
-              << std::endl;
-    std::cout << "**    4. Multiclass Continuous Perceptron Training Algorithm        **"
-              << std::endl;
-    std::cout << "**    5. 2-Layer Back Propagation Network                           **"
-              << std::endl;
-    std::cout << "**    6. Hopfield Auto-Associative Memory Storage                   **"
-              << std::endl;
-    std::cout << "**    7. Bidirectional Associative Memory Storage                   **"
-              << std::endl;
-    std::cout << "**    8. Kohonen Competitive Learning                               **"
-              << std::endl;
-    std::cout << "**    Q. Quit                                                       **"
-              << std::endl;
-    std::cout << "**********************************************************************"
-              << std::endl;
+    std::cout << "**********************************************************************" << std::endl;
+    std::cout << "**********                    MAIN MENU                     **********" << std::endl;
+    std::cout << "****                                                              ****" << std::endl;
+    std::cout << "**    1. Single Discrete Perceptron Training Algorithm              **" << std::endl;
+    std::cout << "**    2. Multiclass Discrete Perceptron Training Algorithm          **" << std::endl;
+    std::cout << "**    3. Single Continuous Perceptron Training Algorithm            **" << std::endl;
+    std::cout << "**    4. Multiclass Continuous Perceptron Training Algorithm        **" << std::endl;
+    std::cout << "**    5. 2-Layer Back Propagation Network                           **" << std::endl;
+    std::cout << "**    6. Hopfield Auto-Associative Memory Storage                   **" << std::endl;
+    std::cout << "**    7. Bidirectional Associative Memory Storage                   **" << std::endl;
+    std::cout << "**    8. Kohonen Competitive Learning                               **" << std::endl;
+    std::cout << "**    Q. Quit                                                       **" << std::endl;
+    std::cout << "**********************************************************************" << std::endl;
     std::cout << "      Enter Your Choice: " << std::flush;
 }
 

@@ -28,9 +28,8 @@ TEST(Menu, FirstScreenIsABlankLineThirteenLinesOfSeventyAndThePrompt) {
 TEST(Menu, InvalidChoicesAreReadOneCharacterAtATime) {
     EXPECT_EQ(runMenuWithInput("xy\nq\n"),
               menuScreen() + invalidChoice + menuScreen() + invalidChoice + menuScreen());
-    EXPECT_EQ(runMenuWithInput("0 9 ?q"), menuScreen() + invalidChoice + menuScreen() +
-                                              invalidChoice + menuScreen() + invalidChoice +
-                                              menuScreen());
+    EXPECT_EQ(runMenuWithInput("0 9 ?q"), menuScreen() + invalidChoice + menuScreen() + invalidChoice +
+                                              menuScreen() + invalidChoice + menuScreen());
 }
 
 TEST(Menu, BlankLinesAreSkippedAndQuitEndsAtItsFirstLetter) {

@@ -7,8 +7,8 @@ bool trainingGoesOn(double cycleError, double errorLimit, bool weightsMoved, int
     return cycleError > errorLimit && weightsMoved && cycles < maxTrainingCycles;
 }
 
-void writeTrainingEnd(const char* reachedLimitLine, double cycleError, double errorLimit,
-                      bool weightsMoved, int cycles) {
+void writeTrainingEnd(const char* reachedLimitLine, double cycleError, double errorLimit, bool weightsMoved,
+                      int cycles) {
     if (!std::isnan(cycleError) && !(cycleError > errorLimit)) {
         std::cout << reachedLimitLine;
         return;
@@ -17,8 +17,8 @@ void writeTrainingEnd(const char* reachedLimitLine, double cycleError, double er
     if (std::isnan(cycleError))
         std::cout << ": the cycle error is not a number.";
     else if (!weightsMoved)
-        std::cout << ": the weights no longer change and the cycle error is still above "
-                  << errorLimit << ".";
+        std::cout << ": the weights no longer change and the cycle error is still above " << errorLimit
+                  << ".";
     else
         std::cout << ": the cycle error is still above " << errorLimit << ".";
 }

@@ -13,7 +13,7 @@ bool trainingGoesOn(double cycleError, double errorLimit, bool weightsMoved, int
 
 // Writes the line that closes training: the demo's own line when the cycle error
 // reached its limit, otherwise why training was stopped and after how many cycles.
-void writeTrainingEnd(const char* reachedLimitLine, double cycleError, double errorLimit,
-                      bool weightsMoved, int cycles);
+void writeTrainingEnd(const char* reachedLimitLine, double cycleError, double errorLimit, bool weightsMoved,
+                      int cycles);
 
 #endif

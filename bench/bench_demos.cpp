@@ -1,0 +1,54 @@
+// Each demo's default run, with its output discarded: the time it takes and the bytes it writes.
+#include "demos/demos.h"
+
+#include <benchmark/benchmark.h>
+
+#include <iostream>
+#include <sstream>
+#include <streambuf>
+
+namespace {
+
+// Counts what is written to it and keeps none of it.
+class CountingNullBuffer : public std::streambuf {
+  public:
+    long long bytes = 0;
+
+  protected:
+    int overflow(int c) override {
+        ++bytes;
+        return c;
+    }
+    std::streamsize xsputn(const char*, std::streamsize n) override {
+        bytes += n;
+        return n;
+    }
+};
+
+void DefaultRun(benchmark::State& state, void (*demo)()) {
+    CountingNullBuffer null;
+    std::streambuf* savedOut = std::cout.rdbuf(&null);
+    std::streambuf* savedIn = std::cin.rdbuf();
+    long long runs = 0;
+    for (auto _ : state) {
+        std::istringstream answer("y\n");
+        std::cin.rdbuf(answer.rdbuf());
+        demo();
+        ++runs;
+    }
+    std::cin.rdbuf(savedIn);
+    std::cout.rdbuf(savedOut);
+    std::cin.clear();
+    state.counters["bytes_per_run"] = runs ? double(null.bytes) / double(runs) : 0;
+}
+
+BENCHMARK_CAPTURE(DefaultRun, 1_SDPTA, SDPTA);
+BENCHMARK_CAPTURE(DefaultRun, 2_MCDPTA, MCDPTA);
+BENCHMARK_CAPTURE(DefaultRun, 3_SCPTA, SCPTA);
+BENCHMARK_CAPTURE(DefaultRun, 4_MCCPTA, MCCPTA);
+BENCHMARK_CAPTURE(DefaultRun, 5_BPN, BPN)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DefaultRun, 6_HAM, HAM);
+BENCHMARK_CAPTURE(DefaultRun, 7_BAM, BAM);
+BENCHMARK_CAPTURE(DefaultRun, 8_KCL, KCL);
+
+} // namespace

@@ -25,7 +25,47 @@ struct ConsoleCapture {
     }
 };
 
+// Keeps the last bytes written to it and counts all of them.
+class TailBuffer : public std::streambuf {
+  public:
+    explicit TailBuffer(std::size_t keep) : keep(keep) {}
+    long long total = 0;
+    std::string tail;
+
+  protected:
+    int overflow(int c) override {
+        if (c != traits_type::eof()) {
+            char ch = static_cast<char>(c);
+            xsputn(&ch, 1);
+        }
+        return traits_type::not_eof(c);
+    }
+    std::streamsize xsputn(const char* text, std::streamsize n) override {
+        total += n;
+        tail.append(text, static_cast<std::size_t>(n));
+        if (tail.size() > 2 * keep + 4096)
+            tail.erase(0, tail.size() - keep);
+        return n;
+    }
+
+  private:
+    std::size_t keep;
+};
+
 } // namespace
+
+std::string runWithInputTail(void (*function)(), const std::string& input, std::size_t tailBytes,
+                             long long& totalBytes) {
+    ConsoleCapture console(input);
+    TailBuffer tail(tailBytes);
+    std::cout.rdbuf(&tail);
+    function();
+    std::cout.rdbuf(console.out.rdbuf());
+    totalBytes = tail.total;
+    if (tail.tail.size() > tailBytes)
+        tail.tail.erase(0, tail.tail.size() - tailBytes);
+    return tail.tail;
+}
 
 std::string runWithInput(void (*function)(), const std::string& input) {
     ConsoleCapture console(input);

@@ -104,3 +104,20 @@ TEST(TrainingGuard, SaysWhyTrainingStopped) {
               "Training stopped after 3 cycles: the cycle error is still above 0.");
     limit = 0.01;
 }
+
+namespace {
+void writeManyLines() {
+    for (int i = 0; i < 100000; ++i)
+        std::cout << "line " << i << std::endl;
+}
+} // namespace
+
+TEST(Harness, TailKeepsTheLastBytesAndCountsAll) {
+    long long total = 0;
+    const std::string tail = runWithInputTail(writeManyLines, "", 23, total);
+    EXPECT_EQ(tail, "\nline 99998\nline 99999\n");
+    long long expected = 0;
+    for (int i = 0; i < 100000; ++i)
+        expected += 6 + static_cast<long long>(std::to_string(i).size());
+    EXPECT_EQ(total, expected);
+}

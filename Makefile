@@ -3,6 +3,7 @@ BUILD      ?= build
 SANITIZE   ?= build-sanitize
 BENCHBUILD ?= build-bench
 WERROR     ?= OFF
+RUNS       ?= 9
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 
 .PHONY: all run test sanitize bench clean
@@ -30,6 +31,7 @@ bench:
 	cmake -S . -B $(BENCHBUILD) -DCMAKE_BUILD_TYPE=Release -DNNRULES_TESTS=OFF -DNNRULES_BENCH=ON
 	cmake --build $(BENCHBUILD) -j $(JOBS)
 	./$(BENCHBUILD)/bench/nnrules_bench
+	./$(BENCHBUILD)/bench/compare_reference $(BENCHBUILD)/nnrules $(BENCHBUILD)/nnrules_reference $(RUNS)
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE) $(BENCHBUILD)

@@ -1,5 +1,6 @@
 #include "project.h"
 
+#include "console.h"
 #include "demos/demos.h"
 
 #include <cstdlib>
@@ -86,6 +87,7 @@ void runMenu() {
 
 #ifndef NNRULES_MENU_ONLY
 int main() {
+    setUpConsole();
     std::system("clear");
     runMenu();
     return 0;

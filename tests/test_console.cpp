@@ -1,0 +1,77 @@
+#include "console.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <iomanip>
+#include <limits>
+#include <random>
+#include <sstream>
+
+namespace {
+
+// What a stream writes for the value, with the program's fast writer of numbers and with
+// the standard one.
+template <class Number>
+void expectSameText(Number value, void (*format)(std::ostream&) = nullptr) {
+    std::ostringstream fast, standard;
+    fast.imbue(std::locale(std::locale::classic(), new FastNumberWriter));
+    if (format) {
+        format(fast);
+        format(standard);
+    }
+    fast << value << '|' << value;
+    standard << value << '|' << value;
+    ASSERT_EQ(fast.str(), standard.str()) << "bits of the value differ in print";
+}
+
+} // namespace
+
+TEST(Console, DoublesReadExactlyAsTheDefaultFormat) {
+    const double special[] = {0.0,
+                              -0.0,
+                              1,
+                              -1,
+                              0.1,
+                              1e-7,
+                              0.0001,
+                              0.00999869,
+                              123456,
+                              1234567,
+                              999999.5,
+                              9.999995e-5,
+                              1e100,
+                              std::numeric_limits<double>::denorm_min(),
+                              std::numeric_limits<double>::max(),
+                              std::numeric_limits<double>::lowest(),
+                              std::numeric_limits<double>::infinity(),
+                              -std::numeric_limits<double>::infinity(),
+                              std::numeric_limits<double>::quiet_NaN(),
+                              -std::numeric_limits<double>::quiet_NaN()};
+    for (double value : special)
+        expectSameText(value);
+
+    std::mt19937_64 random(2026);
+    for (int i = 0; i < 200000; ++i) {
+        const unsigned long long bits = random();
+        double anyBits;
+        std::memcpy(&anyBits, &bits, sizeof anyBits);
+        expectSameText(anyBits);
+        expectSameText(double(long(random() % 2000001) - 1000000) / double(random() % 997 + 1));
+    }
+}
+
+TEST(Console, IntegersAndOtherFormatsAreUnchanged) {
+    for (long value :
+         {0L, 7L, -1L, 100000L, 5629L, std::numeric_limits<long>::min(), std::numeric_limits<long>::max()})
+        expectSameText(value);
+    expectSameText(2147483647);
+    expectSameText(-42);
+    expectSameText(0.5, [](std::ostream& s) { s << std::setw(9); });
+    expectSameText(1.0 / 3, [](std::ostream& s) { s << std::setprecision(12); });
+    expectSameText(1.0 / 3, [](std::ostream& s) { s << std::fixed; });
+    expectSameText(255L, [](std::ostream& s) { s << std::hex << std::showbase; });
+    expectSameText(2.5, [](std::ostream& s) { s << std::showpos; });
+    expectSameText(1e-300, [](std::ostream& s) { s << std::setprecision(0); });
+}

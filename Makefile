@@ -2,11 +2,14 @@
 BUILD      ?= build
 SANITIZE   ?= build-sanitize
 BENCHBUILD ?= build-bench
+FUZZBUILD  ?= build-fuzz
+FUZZ_SECONDS ?= 60
+PREFIX     ?= /usr/local
 WERROR     ?= OFF
 RUNS       ?= 9
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all run test sanitize bench clean
+.PHONY: all run test sanitize bench fuzz install clean
 
 all: $(BUILD)/Makefile
 	cmake --build $(BUILD) -j $(JOBS)
@@ -33,5 +36,20 @@ bench:
 	./$(BENCHBUILD)/bench/nnrules_bench
 	./$(BENCHBUILD)/bench/compare_reference $(BENCHBUILD)/nnrules $(BENCHBUILD)/nnrules_reference $(RUNS)
 
+# Coverage-guided fuzzing of the whole menu loop for FUZZ_SECONDS; a crash, a sanitizer
+# report, a leak or an input running over 20 s fails, leaving the input in $(FUZZBUILD).
+fuzz:
+	cmake -S . -B $(FUZZBUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNNRULES_TESTS=OFF -DNNRULES_FUZZ=ON \
+	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+	  -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all"
+	cmake --build $(FUZZBUILD) -j $(JOBS) --target fuzz_menu
+	mkdir -p $(FUZZBUILD)/corpus
+	./$(FUZZBUILD)/tests/fuzz/fuzz_menu -max_total_time=$(FUZZ_SECONDS) -timeout=20 -max_len=1024 \
+	  -rss_limit_mb=4096 -artifact_prefix=$(FUZZBUILD)/ -print_final_stats=1 \
+	  $(FUZZBUILD)/corpus tests/fuzz/corpus
+
+install: all
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
 clean:
-	rm -rf $(BUILD) $(SANITIZE) $(BENCHBUILD)
+	rm -rf $(BUILD) $(SANITIZE) $(BENCHBUILD) $(FUZZBUILD)

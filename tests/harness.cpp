@@ -28,7 +28,7 @@ struct ConsoleCapture {
 // Keeps the last bytes written to it and counts all of them.
 class TailBuffer : public std::streambuf {
   public:
-    explicit TailBuffer(std::size_t keep) : keep(keep) {}
+    explicit TailBuffer(std::size_t keepBytes) : keep(keepBytes) {}
     long long total = 0;
     std::string tail;
 

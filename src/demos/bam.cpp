@@ -1,7 +1,169 @@
+// Bidirectional associative memory: four pairs of a six-element A vector and a
+// three-element B vector are stored in one correlation matrix, and a pair is recalled
+// by passing a probe back and forth through the matrix and its transpose.
 #include "demos.h"
+
+#include "activation.h"
+#include "dialog.h"
+#include "matrix/cwtsprint.h"
 
 #include <iostream>
 
+using CwMtx::CWTSMatrix;
+using CwMtx::CWTSVector;
+
+namespace {
+
+constexpr int pairCount = 4;
+constexpr unsigned aLength = 6;
+constexpr unsigned bLength = 3;
+
+// The net inputs of one pass, each replaced by its neuron's bipolar output.
+template <unsigned N>
+CWTSVector<N> thresholded(const CWTSMatrix<N, 1>& net) {
+    CWTSVector<N> output(net);
+    for (unsigned i = 0; i < N; ++i)
+        output[i] = sgn(output[i]);
+    return output;
+}
+
+} // namespace
+
 void BAM() {
-    std::cout << std::endl << "This demo is not available yet." << std::endl;
+    std::cout << std::endl
+              << "************        Bidirectional Associative Memory Storage       ************";
+    std::cout << std::endl
+              << "************                   Lecture 9, Pg 8                     ************"
+              << std::endl;
+
+    CWTSVector<aLength> A[pairCount];
+    CWTSVector<bLength> B[pairCount];
+    const double aDefaults[pairCount][aLength] = {
+        {1, 1, 1, 1, 1, 1},
+        {-1, -1, -1, -1, -1, -1},
+        {1, 1, -1, -1, 1, 1},
+        {-1, -1, 1, 1, -1, -1},
+    };
+    const double bDefaults[pairCount][bLength] = {
+        {1, 1, 1},
+        {-1, -1, -1},
+        {1, -1, 1},
+        {-1, 1, -1},
+    };
+    for (int k = 0; k < pairCount; ++k) {
+        for (unsigned e = 0; e < aLength; ++e)
+            A[k][e] = aDefaults[k][e];
+        for (unsigned e = 0; e < bLength; ++e)
+            B[k][e] = bDefaults[k][e];
+    }
+    CWTSVector<aLength> probe;
+    probe.Fill(1);
+    probe[0] = -1;
+
+    for (int k = 0; k < pairCount; ++k) {
+        std::cout << std::endl << "Vector A" << k + 1;
+        iprint(": ", A[k]);
+    }
+    for (int k = 0; k < pairCount; ++k) {
+        std::cout << std::endl << "Vector B" << k + 1;
+        iprint(": ", B[k]);
+    }
+    iprint("\nGiving Probe Vector: ", probe);
+
+    // A B probe has B's three elements and its recall starts with the backward pass.
+    bool probeIsB = false;
+    CWTSVector<bLength> bProbe;
+    if (!keepDefaults()) {
+        announceEntry();
+        for (int k = 0; k < pairCount; ++k)
+            for (unsigned e = 0; e < aLength; ++e)
+                askFor(A[k][e], "Enter value for A", k + 1, " ", e);
+        for (int k = 0; k < pairCount; ++k)
+            for (unsigned e = 0; e < bLength; ++e)
+                askFor(B[k][e], "Enter value for B", k + 1, " ", e);
+        std::cout << std::endl << "Enter details for the probe vector:";
+        std::cout << std::endl << "A or B? : ";
+        // When no answer can be read the A probe is kept and its prompts still written.
+        char probeKind = 'A';
+        std::cin >> probeKind;
+        if (probeKind == 'A' || probeKind == 'a') {
+            for (unsigned e = 0; e < aLength; ++e)
+                askFor(probe[e], "X", e + 1);
+        } else {
+            probeIsB = true;
+            for (unsigned e = 0; e < bLength; ++e) {
+                bProbe[e] = probe[e];
+                askFor(bProbe[e], "X", e + 1);
+            }
+        }
+    }
+
+    CWTSMatrix<aLength, bLength> W;
+    W.Fill(0);
+    for (unsigned i = 0; i < aLength; ++i)
+        for (unsigned j = 0; j < bLength; ++j) {
+            double sum = 0;
+            for (int k = 0; k < pairCount; ++k)
+                sum += A[k][i] * B[k][j];
+            W[i][j] = sum;
+        }
+    std::cout << "w: " << std::endl << W;
+    const CWTSMatrix<bLength, aLength> WT = transpose(W);
+    std::cout << "wT: " << std::endl << WT;
+
+    std::cout << std::endl << "Testing by inputting b3 and trying to retreive a3:";
+    CWTSVector<aLength> a = thresholded(W * B[2]);
+    std::cout << std::endl << "The result is: " << std::endl << a;
+    if (a == A[2])
+        std::cout << "a3 has been correctly retreived.";
+    else
+        std::cout << "Unable to retreive a3.";
+
+    std::cout << std::endl << "Testing by inputting a1 and trying to retreive b1:" << std::endl;
+    CWTSVector<bLength> b = thresholded(WT * A[0]);
+    std::cout << std::endl << "The result is: " << std::endl << b;
+    if (b == B[0])
+        std::cout << "b1 has been correctly retreived.";
+    else
+        std::cout << "Unable to retreive b1.";
+
+    if (probeIsB) {
+        iprint("\nGiving Probe: ", bProbe);
+        b = bProbe;
+    } else {
+        iprint("\nGiving Probe: ", probe);
+        a = probe;
+    }
+    // Cycle c is compared with stored pair 2c - 1, so only two cycles have a pair to
+    // compare with; a recall still going after them ends with the a and b it has.
+    int cycle = 0;
+    int k = 0;
+    int recalledPair = 0;
+    while (k < pairCount) {
+        ++cycle;
+        std::cout << std::endl << "Cycle no.: " << cycle;
+        if (probeIsB) {
+            a = thresholded(W * b);
+            b = thresholded(WT * a);
+        } else {
+            b = thresholded(WT * a);
+            a = thresholded(W * b);
+        }
+        if (b != B[k] && a != A[k]) {
+            k += 2;
+        } else {
+            recalledPair = k + 1;
+            break;
+        }
+    }
+    for (int pair = 0; recalledPair == 0 && pair < pairCount; ++pair)
+        if (a == A[pair] || b == B[pair])
+            recalledPair = pair + 1;
+
+    iprint("\nRetreived a: ", a);
+    iprint("\nRetreived b: ", b);
+    if (recalledPair != 0)
+        std::cout << std::endl << "k: " << recalledPair << std::endl;
+    else
+        std::cout << std::endl << "No stored pair was recalled." << std::endl;
 }

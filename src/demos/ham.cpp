@@ -1,7 +1,115 @@
+// Hopfield auto-associative memory: three bipolar vectors of five elements are stored
+// in the weights of a five-neuron network, and one of them is recalled from itself.
 #include "demos.h"
 
+#include "activation.h"
+#include "dialog.h"
+#include "matrix/cwtsprint.h"
+
+#include <cstdlib>
 #include <iostream>
 
+using CwMtx::CWTSVector;
+
+namespace {
+
+constexpr int vectorCount = 3;
+constexpr unsigned neuronCount = 5;
+
+// What a bipolar vector adds to each diagonal weight is its element squared, 1; taking
+// off the number of stored vectors leaves a zero diagonal for bipolar vectors.
+constexpr double diagonalCorrection = 3;
+
+// Asks for the number of the vector to recall until it names a stored one. Input
+// that ends or is not a number keeps the number shown.
+void askForProbeNumber(int& probeNumber) {
+    for (;;) {
+        std::cout << std::endl;
+        showValue(probeNumber, "Which is the probe vector?");
+        // A failed read stores 0, so the shown number must not be the target.
+        int answer = 0;
+        if (!(std::cin >> answer)) {
+            std::cout << std::endl << "No probe vector number was read; keeping " << probeNumber << ".";
+            return;
+        }
+        if (answer >= 1 && answer <= vectorCount) {
+            probeNumber = answer;
+            return;
+        }
+        std::cout << std::endl << "The probe vector number must be 1, 2 or 3.";
+    }
+}
+
+} // namespace
+
 void HAM() {
-    std::cout << std::endl << "This demo is not available yet." << std::endl;
+    std::cout << std::endl
+              << "************        Hopfield Auto-Associative Memory Storage       ************";
+    std::cout << std::endl
+              << "************                   Lecture 8, Pg 34                    ************"
+              << std::endl;
+
+    CWTSVector<neuronCount> V[vectorCount];
+    const double defaults[vectorCount][neuronCount] = {
+        {1, -1, 1, -1, 1},
+        {-1, 1, 1, -1, -1},
+        {1, 1, -1, 1, 1},
+    };
+    for (int v = 0; v < vectorCount; ++v)
+        for (unsigned j = 0; j < neuronCount; ++j)
+            V[v][j] = defaults[v][j];
+    int probeNumber = 1;
+
+    for (int v = 0; v < vectorCount; ++v) {
+        std::cout << std::endl << "Vector V" << v + 1;
+        iprint(": ", V[v]);
+    }
+    std::cout << std::endl << "Probe vector: " << probeNumber;
+
+    if (!keepDefaults()) {
+        announceEntry();
+        for (int v = 0; v < vectorCount; ++v)
+            for (unsigned j = 0; j < neuronCount; ++j)
+                askFor(V[v][j], "Enter value for V", v + 1, " ", j);
+        askForProbeNumber(probeNumber);
+    }
+
+    // W[i][j] is the weight from neuron j to neuron i: the sum of the outer products.
+    CWTSVector<neuronCount> W[neuronCount];
+    for (unsigned i = 0; i < neuronCount; ++i)
+        W[i].Fill(0);
+    for (int v = 0; v < vectorCount; ++v)
+        for (unsigned i = 0; i < neuronCount; ++i)
+            for (unsigned j = 0; j < neuronCount; ++j)
+                W[j][i] += V[v][i] * V[v][j];
+    for (unsigned i = 0; i < neuronCount; ++i)
+        W[i][i] -= diagonalCorrection;
+
+    // Every neuron is evaluated from the unchanged probe state X, so a second cycle would
+    // recall the same Y as the first: the first cycle decides whether X is retrieved.
+    const CWTSVector<neuronCount> X = V[probeNumber - 1];
+    CWTSVector<neuronCount> Y;
+    const int cycle = 1;
+    bool visited[neuronCount] = {};
+    for (unsigned evaluated = 0; evaluated < neuronCount; ++evaluated) {
+        unsigned i = 0;
+        do
+            i = static_cast<unsigned>(std::rand()) % neuronCount;
+        while (visited[i]);
+        visited[i] = true;
+        double net = 0;
+        for (unsigned j = 0; j < neuronCount; ++j)
+            net += W[i][j] * X[j];
+        Y[i] = sgn(net);
+    }
+    std::cout << std::endl << "Cycle no.: " << cycle;
+    iprint("   ", Y);
+
+    if (Y == X)
+        std::cout << std::endl << "Retreived vector no. " << probeNumber << " correctly.";
+    else
+        std::cout << std::endl
+                  << "Vector no. " << probeNumber
+                  << " cannot be retreived: it is not a stable state of the network.";
+    std::cout << std::endl << "Training Terminated." << std::endl;
 }

@@ -1,7 +1,113 @@
+// Single discrete perceptron: one signum neuron with two weights learns to tell four
+// augmented one-dimensional patterns apart by fixed-increment error correction.
 #include "demos.h"
+
+#include "activation.h"
+#include "dialog.h"
+#include "matrix/cwtsmatrix.h"
+#include "matrix/cwtsprint.h"
+#include "training.h"
 
 #include <iostream>
 
+using namespace CwMtx;
+
+namespace {
+
+constexpr int P = 4; // input patterns
+
+// A step count typed in may be as large as an int allows; no run goes beyond this.
+constexpr int maxTrainingSteps = maxTrainingCycles;
+
+} // namespace
+
 void SDPTA() {
-    std::cout << std::endl << "This demo is not available yet." << std::endl;
+    int steps = 10;
+    double threshold = 1;
+    double C = 1;
+    CWTSVector<2> Y[P];
+    double d[P] = {1, -1, 1, -1};
+    CWTSVector<2> W;
+    W[0] = -2.5;
+    W[1] = 1.75;
+
+    // Element 1 of every pattern is its bias input, the threshold value.
+    const double inputs[P] = {1, -0.5, 3, -2};
+    for (int k = 0; k < P; ++k) {
+        Y[k].Fill(threshold);
+        Y[k][0] = inputs[k];
+    }
+
+    std::cout << std::endl << "************ Single Discrete Perceptron Training Algorithm ************";
+    std::cout << std::endl
+              << "************              Lecture 5, Pg 27                 ************" << std::endl;
+
+    std::cout << std::endl;
+    showValue(P, "No. of Input Patterns P");
+    std::cout << std::endl;
+    showValue(steps, "No. of Training Steps");
+    std::cout << std::endl;
+    showValue(threshold, "Threshold");
+    std::cout << std::endl;
+    showValue(C, "Learning Constant C");
+    for (int k = 0; k < P; ++k) {
+        std::cout << std::endl << "Input Vector Y" << k + 1;
+        iprint(": ", Y[k]);
+        std::cout << "  d" << k + 1 << ": " << d[k];
+    }
+    std::cout << std::endl << "Weight Vector W: ";
+    iprint(W);
+
+    if (!keepDefaults()) {
+        announceEntry();
+        std::cout << std::endl;
+        askFor(steps, "No. of Training Steps");
+        std::cout << std::endl;
+        askFor(threshold, "Threshold");
+        // The threshold typed in is the bias input of every pattern from now on.
+        for (int k = 0; k < P; ++k)
+            Y[k][1] = threshold;
+        std::cout << std::endl;
+        askFor(C, "Learning Constant C");
+        for (int k = 0; k < P; ++k) {
+            askFor(Y[k][0], "Enter value for Y", k + 1, " 0");
+            askFor(d[k], "Enter value for d", k + 1);
+        }
+        std::cout << std::endl;
+        askFor(W[0], "Enter value for w0");
+        std::cout << std::endl;
+        askFor(W[1], "Enter value for w1");
+    }
+
+    int stepsToRun = steps;
+    if (steps > maxTrainingSteps) {
+        stepsToRun = maxTrainingSteps;
+        std::cout << std::endl
+                  << "Training is limited to " << maxTrainingSteps << " steps; running " << stepsToRun
+                  << " of the " << steps << " asked for.";
+    }
+
+    for (int s = 1; s <= stepsToRun; ++s) {
+        const int k = s - 1 < P ? s - 1 : (s - 1) % P;
+
+        std::cout << std::endl << "****** Step " << s << " ******" << std::endl;
+        if (s <= P)
+            std::cout << "y" << s << ":";
+        else
+            std::cout << "y" << s << " = "
+                      << "y" << k + 1 << "= ";
+        iprint(Y[k]);
+        std::cout << std::endl << "d" << k + 1 << ": " << d[k];
+        std::cout << "  w" << s << ": ";
+        iprint(W);
+        std::cout << std::endl;
+
+        const double net = W * Y[k];
+        const double o = sgn(net);
+        const double r = (d[k] - o) * (C / 2);
+        W = W + Y[k] * r;
+    }
+
+    std::cout << std::endl << "Training terminated." << std::endl;
+    iprint("Final weight values, w = ", W, "\n");
 }

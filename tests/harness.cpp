@@ -2,8 +2,11 @@
 
 #include "project.h"
 
+#include <algorithm>
+#include <cstring>
 #include <iostream>
 #include <sstream>
+#include <vector>
 
 namespace {
 
@@ -25,31 +28,41 @@ struct ConsoleCapture {
     }
 };
 
-// Keeps the last bytes written to it and counts all of them.
+// Keeps the last bytes written to it and counts all of them. Line ends do not drain it,
+// so a long run costs no more than its formatting.
 class TailBuffer : public std::streambuf {
   public:
-    explicit TailBuffer(std::size_t keepBytes) : keep(keepBytes) {}
-    long long total = 0;
-    std::string tail;
+    explicit TailBuffer(std::size_t keepBytes) : keep(keepBytes), window(keepBytes + 65536) {
+        setp(window.data(), window.data() + window.size());
+    }
+
+    long long total() const { return dropped + (pptr() - pbase()); }
+
+    std::string tail() const {
+        const std::size_t filled = static_cast<std::size_t>(pptr() - pbase());
+        return std::string(pptr() - std::min(filled, keep), pptr());
+    }
 
   protected:
+    // The window is full: keep its last bytes at its start and go on after them.
     int overflow(int c) override {
-        if (c != traits_type::eof()) {
-            char ch = static_cast<char>(c);
-            xsputn(&ch, 1);
+        const std::size_t filled = static_cast<std::size_t>(pptr() - pbase());
+        const std::size_t kept = std::min(filled, keep);
+        std::memmove(window.data(), pptr() - kept, kept);
+        dropped += static_cast<long long>(filled - kept);
+        setp(window.data(), window.data() + window.size());
+        pbump(static_cast<int>(kept));
+        if (!traits_type::eq_int_type(c, traits_type::eof())) {
+            *pptr() = traits_type::to_char_type(c);
+            pbump(1);
         }
         return traits_type::not_eof(c);
-    }
-    std::streamsize xsputn(const char* text, std::streamsize n) override {
-        total += n;
-        tail.append(text, static_cast<std::size_t>(n));
-        if (tail.size() > 2 * keep + 4096)
-            tail.erase(0, tail.size() - keep);
-        return n;
     }
 
   private:
     std::size_t keep;
+    std::vector<char> window;
+    long long dropped = 0;
 };
 
 } // namespace
@@ -61,10 +74,8 @@ std::string runWithInputTail(void (*function)(), const std::string& input, std::
     std::cout.rdbuf(&tail);
     function();
     std::cout.rdbuf(console.out.rdbuf());
-    totalBytes = tail.total;
-    if (tail.tail.size() > tailBytes)
-        tail.tail.erase(0, tail.tail.size() - tailBytes);
-    return tail.tail;
+    totalBytes = tail.total();
+    return tail.tail();
 }
 
 std::string runWithInput(void (*function)(), const std::string& input) {

@@ -1,5 +1,8 @@
-#include "activation.h"
+// Two-layer back-propagation network: two hidden unipolar neurons and a bias unit feed
+// one output neuron, which learns the exclusive-or of two inputs, pattern by pattern.
 #include "demos.h"
+
+#include "activation.h"
 #include "dialog.h"
 #include "matrix/cwtsmatrix.h"
 #include "matrix/cwtsprint.h"

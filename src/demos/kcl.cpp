@@ -1,4 +1,7 @@
+// Kohonen competitive learning: two neurons compete for five patterns, and only the
+// nearest one learns, moving towards the pattern and back to unit length.
 #include "demos.h"
+
 #include "dialog.h"
 #include "matrix/cwtsmatrix.h"
 #include "matrix/cwtsprint.h"

@@ -1,7 +1,112 @@
+// Single continuous perceptron: one bipolar neuron learns four augmented patterns by
+// the delta rule, one weight update per pattern, until a cycle's error is small enough.
 #include "demos.h"
 
+#include "activation.h"
+#include "dialog.h"
+#include "matrix/cwtsmatrix.h"
+#include "matrix/cwtsprint.h"
+#include "training.h"
+
+#include <cmath>
 #include <iostream>
 
+using namespace CwMtx;
+
 void SCPTA() {
-    std::cout << std::endl << "This demo is not available yet." << std::endl;
+    constexpr int patternCount = 4;
+    const double defaultInputs[patternCount] = {1, -0.5, 3, -2};
+    const double defaultDesired[patternCount] = {1, -1, 1, -1};
+    const double errorLimit = 0.01;
+
+    double threshold = 1;
+    double nu = 0.1;
+    double lambda = 1;
+    CWTSVector<2> Y[patternCount];
+    double d[patternCount];
+    CWTSVector<2> W;
+
+    std::cout << std::endl << "************  Single Continuous Perceptron Training Algorithm  ************";
+    std::cout << std::endl
+              << "************                 Lecture 6, Pg 24                  ************" << std::endl;
+
+    // Element 1 of every pattern is its bias input, the threshold value.
+    for (int p = 0; p < patternCount; ++p) {
+        Y[p].Fill(threshold);
+        Y[p][0] = defaultInputs[p];
+        d[p] = defaultDesired[p];
+    }
+    W[0] = -2.5;
+    W[1] = 1.75;
+
+    std::cout << std::endl;
+    showValue(patternCount, "No. of Input Patterns P");
+    std::cout << std::endl;
+    showValue(threshold, "Threshold");
+    std::cout << std::endl;
+    showValue(nu, "nu");
+    std::cout << std::endl;
+    showValue(lambda, "lambda");
+    for (int p = 0; p < patternCount; ++p) {
+        std::cout << std::endl << "Input Vector Y" << p + 1;
+        iprint(": ", Y[p]);
+        std::cout << "  d" << p + 1 << ": " << d[p];
+    }
+    std::cout << std::endl << "Weight Vector W: ";
+    iprint(W);
+
+    if (!keepDefaults()) {
+        announceEntry();
+        std::cout << std::endl;
+        askFor(threshold, "Threshold");
+        // A new threshold is the bias input of every pattern from now on.
+        for (int p = 0; p < patternCount; ++p)
+            Y[p][1] = threshold;
+        askFor(nu, "nu");
+        askFor(lambda, "lambda");
+        for (int p = 0; p < patternCount; ++p) {
+            askFor(Y[p][0], "Enter value for Y", p + 1, " 0");
+            askFor(d[p], "Enter value for d", p + 1);
+        }
+        askFor(W[0], "Enter value for w0");
+        askFor(W[1], "Enter value for w1");
+    }
+
+    // E starts above its limit so that the first cycle always runs.
+    double E = errorLimit + 1;
+    int cycle = 0;
+    bool weightsMoved = true;
+    while (trainingGoesOn(E, errorLimit, weightsMoved, cycle)) {
+        const CWTSVector<2> weightsBefore = W;
+        E = 0;
+        ++cycle;
+        std::cout << std::endl << "****** Learning Cycle No.: " << cycle << " ******" << std::endl;
+        for (int p = 0; p < patternCount; ++p) {
+            const double net = W * Y[p];
+            const double o = bipolar(net, lambda);
+            const double c = (nu * 0.5) * (d[p] - o) * (1 - std::pow(o, 2));
+            W = W + Y[p] * c;
+            E += 0.5 * std::pow(d[p] - o, 2);
+            std::cout << std::endl << "e = " << E;
+            std::cout << std::endl << "w = " << std::endl << W;
+        }
+        weightsMoved = !(W == weightsBefore);
+    }
+
+    std::cout << std::endl;
+    writeTrainingEnd("Training terminated.", E, errorLimit, weightsMoved, cycle);
+    std::cout << std::endl << "e = " << E;
+    std::cout << std::endl << "Total Learning Cycles = " << cycle;
+    iprint("\nw = ", W, "\n");
+
+    std::cout << std::endl << std::endl << "**************     TESTING     ****************";
+    for (int p = 0; p < patternCount; ++p) {
+        const double net = W * Y[p];
+        const double o = bipolar(net, lambda);
+        std::cout << std::endl << "Input Vector: ";
+        iprint(Y[p]);
+        std::cout << std::endl << "output = " << o;
+        std::cout << std::endl << "o = " << std::rint(o) << "  d = " << d[p] << std::endl;
+    }
+    std::cout << std::endl;
 }

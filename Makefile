@@ -4,6 +4,7 @@ SANITIZE   ?= build-sanitize
 BENCHBUILD ?= build-bench
 FUZZBUILD  ?= build-fuzz
 FUZZ_SECONDS ?= 60
+FUZZ_MAX_LEN ?= 160
 PREFIX     ?= /usr/local
 WERROR     ?= OFF
 RUNS       ?= 9
@@ -38,13 +39,15 @@ bench:
 
 # Coverage-guided fuzzing of the whole menu loop for FUZZ_SECONDS; a crash, a sanitizer
 # report, a leak or an input running over 20 s fails, leaving the input in $(FUZZBUILD).
+# Inputs are kept to FUZZ_MAX_LEN bytes: that holds every full dialog, and a longer input
+# mostly repeats demo runs, each of which may train for up to 100000 cycles.
 fuzz:
 	cmake -S . -B $(FUZZBUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNNRULES_TESTS=OFF -DNNRULES_FUZZ=ON \
 	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
 	  -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all"
 	cmake --build $(FUZZBUILD) -j $(JOBS) --target fuzz_menu
 	mkdir -p $(FUZZBUILD)/corpus
-	./$(FUZZBUILD)/tests/fuzz/fuzz_menu -max_total_time=$(FUZZ_SECONDS) -timeout=20 -max_len=1024 \
+	./$(FUZZBUILD)/tests/fuzz/fuzz_menu -max_total_time=$(FUZZ_SECONDS) -timeout=20 -max_len=$(FUZZ_MAX_LEN) \
 	  -rss_limit_mb=4096 -artifact_prefix=$(FUZZBUILD)/ -print_final_stats=1 \
 	  $(FUZZBUILD)/corpus tests/fuzz/corpus
 

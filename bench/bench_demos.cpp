@@ -1,9 +1,11 @@
 // Each demo's default run, with its output discarded: the time it takes and the bytes it writes.
+#include "console.h"
 #include "demos/demos.h"
 
 #include <benchmark/benchmark.h>
 
 #include <iostream>
+#include <locale>
 #include <sstream>
 #include <streambuf>
 
@@ -27,6 +29,9 @@ class CountingNullBuffer : public std::streambuf {
 
 void DefaultRun(benchmark::State& state, void (*demo)()) {
     CountingNullBuffer null;
+    // Numbers are written as the program writes them, with its own number writer.
+    const std::locale savedLocale =
+        std::cout.imbue(std::locale(std::locale::classic(), new FastNumberWriter));
     std::streambuf* savedOut = std::cout.rdbuf(&null);
     std::streambuf* savedIn = std::cin.rdbuf();
     long long runs = 0;
@@ -38,6 +43,7 @@ void DefaultRun(benchmark::State& state, void (*demo)()) {
     }
     std::cin.rdbuf(savedIn);
     std::cout.rdbuf(savedOut);
+    std::cout.imbue(savedLocale);
     std::cin.clear();
     state.counters["bytes_per_run"] = runs ? double(null.bytes) / double(runs) : 0;
 }

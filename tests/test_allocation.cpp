@@ -24,12 +24,21 @@ void* operator new(std::size_t size) {
     throw std::bad_alloc();
 }
 
+// GCC takes the free in a replacement delete for a mismatch with new; here the memory
+// comes from the malloc in the replacement new above.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+#endif
 void operator delete(void* memory) noexcept {
     std::free(memory);
 }
 void operator delete(void* memory, std::size_t) noexcept {
     std::free(memory);
 }
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic pop
+#endif
 
 namespace {
 

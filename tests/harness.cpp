@@ -116,3 +116,7 @@ int countOf(const std::string& text, const std::string& part) {
         ++count;
     return count;
 }
+
+bool endsWith(const std::string& text, const std::string& end) {
+    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}

@@ -21,6 +21,9 @@ std::string runMenuWithInput(const std::string& input, bool startFailed = false)
 // The blank line, the thirteen menu lines and the prompt, as the menu writes them.
 std::string menuScreen();
 
+// True when `text` ends with `end`.
+bool endsWith(const std::string& text, const std::string& end);
+
 // Counts the non-overlapping occurrences of `part` in `text`.
 int countOf(const std::string& text, const std::string& part);
 

@@ -37,10 +37,6 @@ const std::string dialogPrompts = "\nPreparing to accept values from the user...
 // Patterns X2 to X5 as they are by default.
 const std::string laterPatterns = "0.1736 -0.9848  0.707 0.707  0.342 -0.9397  0.6 0.8\n";
 
-bool endsWith(const std::string& text, const std::string& end) {
-    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
-
 } // namespace
 
 TEST(Kcl, DefaultRunMovesOnlyNeuron1AndEndsAfter58Cycles) {

@@ -103,10 +103,6 @@ std::string afterDialog(const std::string& output) {
     return at == std::string::npos ? "" : output.substr(at);
 }
 
-bool endsWith(const std::string& text, const std::string& end) {
-    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
-
 } // namespace
 
 TEST(MCDPTA, BannerAndDefaultDisplay) {

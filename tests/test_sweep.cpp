@@ -116,9 +116,7 @@ TEST_P(BadInput, EveryRunEndsAtTheMenu) {
         SCOPED_TRACE("after " + std::to_string(prefix) + " answers of the dialog");
         EXPECT_EQ(run.status, 0);
         EXPECT_LE(run.bytes, outputBound);
-        EXPECT_TRUE(run.tail.size() >= menu.size() &&
-                    run.tail.compare(run.tail.size() - menu.size(), menu.size(), menu) == 0)
-            << "the run did not end at the menu";
+        EXPECT_TRUE(endsWith(run.tail, menu)) << "the run did not end at the menu";
         if (HasFailure())
             return;
     }

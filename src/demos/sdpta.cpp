@@ -16,9 +16,6 @@ namespace {
 
 constexpr int P = 4; // input patterns
 
-// A step count typed in may be as large as an int allows; no run goes beyond this.
-constexpr int maxTrainingSteps = maxTrainingCycles;
-
 } // namespace
 
 void SDPTA() {
@@ -79,11 +76,12 @@ void SDPTA() {
         askFor(W[1], "Enter value for w1");
     }
 
+    // A step count typed in may be as large as an int allows.
     int stepsToRun = steps;
-    if (steps > maxTrainingSteps) {
-        stepsToRun = maxTrainingSteps;
+    if (steps > maxTrainingCycles) {
+        stepsToRun = maxTrainingCycles;
         std::cout << std::endl
-                  << "Training is limited to " << maxTrainingSteps << " steps; running " << stepsToRun
+                  << "Training is limited to " << maxTrainingCycles << " steps; running " << stepsToRun
                   << " of the " << steps << " asked for.";
     }
 

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <iostream>
 
+int maxTrainingCycles = 100000;
+
 bool trainingGoesOn(double cycleError, double errorLimit, bool weightsMoved, int cycles) {
     return cycleError > errorLimit && weightsMoved && cycles < maxTrainingCycles;
 }

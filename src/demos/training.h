@@ -3,8 +3,9 @@
 #ifndef NNRULES_DEMOS_TRAINING_H
 #define NNRULES_DEMOS_TRAINING_H
 
-// No training runs more cycles than this.
-constexpr int maxTrainingCycles = 100000;
+// No training runs more cycles (or, for the single discrete perceptron, steps) than
+// this, 100000. Tests lower it, so that their runs that the limit stops stay short.
+extern int maxTrainingCycles;
 
 // True while another cycle is due: the last cycle error is above its limit, the last
 // cycle moved some weight (one that did not would repeat itself for ever) and the

@@ -1,4 +1,6 @@
-# Set-up and everyday commands; CMake does the building.
+# Set-up and everyday commands; CMake does the building. On Debian each command first
+# installs the packages it needs that are missing (tools/install-packages), and every
+# command passes its settings to CMake, so that a changed setting takes effect at once.
 BUILD      ?= build
 SANITIZE   ?= build-sanitize
 BENCHBUILD ?= build-bench
@@ -10,46 +12,64 @@ WERROR     ?= OFF
 RUNS       ?= 9
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 
+PROGRAM_PACKAGES = cmake g++
+TEST_PACKAGES    = $(PROGRAM_PACKAGES) libgtest-dev libgmock-dev tmux
+BENCH_PACKAGES   = $(PROGRAM_PACKAGES) libbenchmark-dev
+FUZZ_PACKAGES    = cmake clang libclang-rt-dev
+SANITIZER_FLAGS  = -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
+
+# $(call configure,folder,build type,further CMake options)
+configure = cmake -S . -B $(1) --log-level=NOTICE -DCMAKE_BUILD_TYPE=$(2) -DNNRULES_WERROR=$(WERROR) $(3)
+
 .PHONY: all run test sanitize bench fuzz install clean
 
-all: $(BUILD)/Makefile
+all:
+	tools/install-packages $(PROGRAM_PACKAGES)
+	$(call configure,$(BUILD),Release)
 	cmake --build $(BUILD) -j $(JOBS)
 
-$(BUILD)/Makefile:
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DNNRULES_WERROR=$(WERROR)
+run:
+	tools/install-packages $(PROGRAM_PACKAGES)
+	$(call configure,$(BUILD),Release)
+	cmake --build $(BUILD) -j $(JOBS) --target nnrules
+	$(BUILD)/nnrules
 
-run: all
-	./$(BUILD)/nnrules
-
-test: all
+test:
+	tools/install-packages $(TEST_PACKAGES)
+	$(call configure,$(BUILD),Release)
+	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 sanitize:
-	cmake -S . -B $(SANITIZE) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNNRULES_WERROR=$(WERROR) \
-	  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+	tools/install-packages $(TEST_PACKAGES)
+	$(call configure,$(SANITIZE),RelWithDebInfo,-DCMAKE_CXX_FLAGS="$(SANITIZER_FLAGS)")
 	cmake --build $(SANITIZE) -j $(JOBS)
 	cd $(SANITIZE) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS)
 
 bench:
-	cmake -S . -B $(BENCHBUILD) -DCMAKE_BUILD_TYPE=Release -DNNRULES_TESTS=OFF -DNNRULES_BENCH=ON
+	tools/install-packages $(BENCH_PACKAGES)
+	$(call configure,$(BENCHBUILD),Release,-DNNRULES_TESTS=OFF -DNNRULES_BENCH=ON)
 	cmake --build $(BENCHBUILD) -j $(JOBS)
-	./$(BENCHBUILD)/bench/nnrules_bench
-	./$(BENCHBUILD)/bench/compare_reference $(BENCHBUILD)/nnrules $(BENCHBUILD)/nnrules_reference $(RUNS)
+	$(BENCHBUILD)/bench/nnrules_bench
+	$(BENCHBUILD)/bench/compare_reference $(BENCHBUILD)/nnrules $(BENCHBUILD)/nnrules_reference $(RUNS)
 
-# Coverage-guided fuzzing of the whole menu loop for FUZZ_SECONDS; a crash, a sanitizer
-# report, a leak or an input running over 20 s fails, leaving the input in $(FUZZBUILD).
-# Inputs are kept to FUZZ_MAX_LEN bytes: that holds every full dialog, and a longer input
-# mostly repeats demo runs, each of which may train for up to 100000 cycles.
+# Coverage-guided fuzzing of the whole menu loop for FUZZ_SECONDS, seeded with what the
+# fixtures under tests/screens/ type; a crash, a sanitizer report, a leak or an input
+# running over 20 s fails, leaving the input in $(FUZZBUILD). Inputs are kept to
+# FUZZ_MAX_LEN bytes: that holds every full dialog, and a longer input mostly repeats
+# demo runs, each of which may train for up to 100000 cycles.
 fuzz:
-	cmake -S . -B $(FUZZBUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNNRULES_TESTS=OFF -DNNRULES_FUZZ=ON \
-	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-	  -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all"
+	tools/install-packages $(FUZZ_PACKAGES)
+	$(call configure,$(FUZZBUILD),RelWithDebInfo,-DNNRULES_TESTS=OFF -DNNRULES_FUZZ=ON \
+	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all")
 	cmake --build $(FUZZBUILD) -j $(JOBS) --target fuzz_menu
-	mkdir -p $(FUZZBUILD)/corpus
-	./$(FUZZBUILD)/tests/fuzz/fuzz_menu -max_total_time=$(FUZZ_SECONDS) -timeout=20 -max_len=$(FUZZ_MAX_LEN) \
+	rm -rf $(FUZZBUILD)/seeds && mkdir -p $(FUZZBUILD)/corpus $(FUZZBUILD)/seeds
+	for fixture in tests/screens/*.txt; do \
+	  sed -n 's/^< \?//p' "$$fixture" > $(FUZZBUILD)/seeds/$$(basename "$$fixture" .txt); done
+	$(FUZZBUILD)/tests/fuzz/fuzz_menu -max_total_time=$(FUZZ_SECONDS) -timeout=20 -max_len=$(FUZZ_MAX_LEN) \
 	  -rss_limit_mb=4096 -artifact_prefix=$(FUZZBUILD)/ -print_final_stats=1 \
-	  $(FUZZBUILD)/corpus tests/fuzz/corpus
+	  $(FUZZBUILD)/corpus $(FUZZBUILD)/seeds
 
 install: all
 	cmake --install $(BUILD) --prefix $(PREFIX)

@@ -1,30 +1,26 @@
-// Runs a demo, or the whole menu loop, on a given input and returns what it wrote.
+// Runs part of the program, or the whole menu loop, on a given input and returns what it
+// wrote to standard output; reads the fixtures of expected screens.
 #ifndef NNRULES_TESTS_HARNESS_H
 #define NNRULES_TESTS_HARNESS_H
 
-#include <cstddef>
+#include <functional>
 #include <string>
 
-// Runs the function with `input` as standard input and returns its standard output.
-// Both streams are restored, and standard input's state cleared, afterwards.
-std::string runWithInput(void (*function)(), const std::string& input);
+// Runs `run` with `input` as standard input and returns its standard output. Both streams
+// are restored, and standard input's state cleared, afterwards.
+std::string outputOf(const std::function<void()>& run, const std::string& input);
 
-// As runWithInput, for runs that write a lot: keeps only the last `tailBytes` bytes of the
-// output and stores in `totalBytes` how many were written in all.
-std::string runWithInputTail(void (*function)(), const std::string& input, std::size_t tailBytes,
-                             long long& totalBytes);
+// The menu loop on `input`, with training runs stopped after `cycleLimit` cycles.
+std::string menuOutput(const std::string& input, int cycleLimit = 100000);
 
-// The menu loop on `input`. With startFailed, standard input begins in the failed state
-// a demo leaves behind after a non-number.
-std::string runMenuWithInput(const std::string& input, bool startFailed = false);
-
-// The blank line, the thirteen menu lines and the prompt, as the menu writes them.
-std::string menuScreen();
-
-// True when `text` ends with `end`.
-bool endsWith(const std::string& text, const std::string& end);
-
-// Counts the non-overlapping occurrences of `part` in `text`.
-int countOf(const std::string& text, const std::string& part);
+// A fixture under screens/: one run through the menu. Its "<" lines are typed (the first
+// is the menu choice), a "cycle limit: N" line stops its training runs after N cycles, "#"
+// lines say what it shows, and the rest is the screen.
+struct Fixture {
+    std::string input;
+    int cycleLimit = 100000;
+    std::string screen;
+};
+Fixture readFixture(const std::string& name);
 
 #endif

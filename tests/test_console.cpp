@@ -1,8 +1,8 @@
+// The program's writer of numbers against the standard one: the same text, bit for bit.
 #include "console.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstring>
 #include <iomanip>
 #include <limits>
@@ -11,47 +11,28 @@
 
 namespace {
 
-// What a stream writes for the value, with the program's fast writer of numbers and with
-// the standard one.
+// What a stream writes for the value with the fast writer of numbers and with the
+// standard one, after the same formatting.
 template <class Number>
-void expectSameText(Number value, void (*format)(std::ostream&) = nullptr) {
+void expectSameText(
+    Number value, void (*format)(std::ostream&) = [](std::ostream&) {}) {
     std::ostringstream fast, standard;
     fast.imbue(std::locale(std::locale::classic(), new FastNumberWriter));
-    if (format) {
-        format(fast);
-        format(standard);
-    }
+    format(fast);
+    format(standard);
     fast << value << '|' << value;
     standard << value << '|' << value;
-    ASSERT_EQ(fast.str(), standard.str()) << "bits of the value differ in print";
+    ASSERT_EQ(fast.str(), standard.str());
 }
 
 } // namespace
 
 TEST(Console, DoublesReadExactlyAsTheDefaultFormat) {
-    const double special[] = {0.0,
-                              -0.0,
-                              1,
-                              -1,
-                              0.1,
-                              1e-7,
-                              0.0001,
-                              0.00999869,
-                              123456,
-                              1234567,
-                              999999.5,
-                              9.999995e-5,
-                              1e100,
-                              std::numeric_limits<double>::denorm_min(),
-                              std::numeric_limits<double>::max(),
-                              std::numeric_limits<double>::lowest(),
-                              std::numeric_limits<double>::infinity(),
-                              -std::numeric_limits<double>::infinity(),
-                              std::numeric_limits<double>::quiet_NaN(),
-                              -std::numeric_limits<double>::quiet_NaN()};
-    for (double value : special)
+    using limits = std::numeric_limits<double>;
+    for (double value : {0.0, -0.0, 0.1, 1e-7, 0.0001, 0.00999869, 123456.0, 1234567.0, 999999.5, 9.999995e-5,
+                         limits::denorm_min(), limits::max(), limits::lowest(), limits::infinity(),
+                         -limits::infinity(), limits::quiet_NaN(), -limits::quiet_NaN()})
         expectSameText(value);
-
     std::mt19937_64 random(2026);
     for (int i = 0; i < 200000; ++i) {
         const unsigned long long bits = random();
@@ -63,11 +44,8 @@ TEST(Console, DoublesReadExactlyAsTheDefaultFormat) {
 }
 
 TEST(Console, IntegersAndOtherFormatsAreUnchanged) {
-    for (long value :
-         {0L, 7L, -1L, 100000L, 5629L, std::numeric_limits<long>::min(), std::numeric_limits<long>::max()})
+    for (long value : {0L, -1L, 5629L, std::numeric_limits<long>::min(), std::numeric_limits<long>::max()})
         expectSameText(value);
-    expectSameText(2147483647);
-    expectSameText(-42);
     expectSameText(0.5, [](std::ostream& s) { s << std::setw(9); });
     expectSameText(1.0 / 3, [](std::ostream& s) { s << std::setprecision(12); });
     expectSameText(1.0 / 3, [](std::ostream& s) { s << std::fixed; });

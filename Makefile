@@ -62,7 +62,7 @@ bench:
 fuzz:
 	tools/install-packages $(FUZZ_PACKAGES)
 	$(call configure,$(FUZZBUILD),RelWithDebInfo,-DNNRULES_TESTS=OFF -DNNRULES_FUZZ=ON \
-	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all")
+	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++)
 	cmake --build $(FUZZBUILD) -j $(JOBS) --target fuzz_menu
 	rm -rf $(FUZZBUILD)/seeds && mkdir -p $(FUZZBUILD)/corpus $(FUZZBUILD)/seeds
 	for fixture in tests/screens/*.txt; do \

@@ -42,8 +42,8 @@ double cpuSecondsOf(const char* program, const std::string& input) {
         std::fprintf(stderr, "%s did not end with status 0\n", program);
         std::exit(1);
     }
-    return usage.ru_utime.tv_sec + usage.ru_utime.tv_usec / 1e6 + usage.ru_stime.tv_sec +
-           usage.ru_stime.tv_usec / 1e6;
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
 double median(std::vector<double> values) {

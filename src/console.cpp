@@ -28,13 +28,25 @@ FastNumberWriter::iter_type FastNumberWriter::do_put(iter_type out, std::ios_bas
     return std::copy(text, written.ptr, out);
 }
 
-FastNumberWriter::iter_type FastNumberWriter::do_put(iter_type out, std::ios_base& stream, char_type fill,
-                                                     long value) const {
+// Integers in plain decimal, in the default format.
+template <class Integer>
+FastNumberWriter::iter_type FastNumberWriter::putInteger(iter_type out, std::ios_base& stream, char_type fill,
+                                                         Integer value) const {
     if (!plainFormat(stream))
         return std::num_put<char>::do_put(out, stream, fill, value);
     char text[24];
     const auto written = std::to_chars(text, text + sizeof text, value);
     return std::copy(text, written.ptr, out);
+}
+
+FastNumberWriter::iter_type FastNumberWriter::do_put(iter_type out, std::ios_base& stream, char_type fill,
+                                                     long value) const {
+    return putInteger(out, stream, fill, value);
+}
+
+FastNumberWriter::iter_type FastNumberWriter::do_put(iter_type out, std::ios_base& stream, char_type fill,
+                                                     unsigned long value) const {
+    return putInteger(out, stream, fill, value);
 }
 
 void setUpConsole() {

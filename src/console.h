@@ -12,6 +12,12 @@ class FastNumberWriter : public std::num_put<char> {
   protected:
     iter_type do_put(iter_type out, std::ios_base& stream, char_type fill, double value) const override;
     iter_type do_put(iter_type out, std::ios_base& stream, char_type fill, long value) const override;
+    iter_type do_put(iter_type out, std::ios_base& stream, char_type fill,
+                     unsigned long value) const override;
+
+  private:
+    template <class Integer>
+    iter_type putInteger(iter_type out, std::ios_base& stream, char_type fill, Integer value) const;
 };
 
 // Unties the standard streams from C stdio (nothing here writes through stdio) and gives

@@ -46,6 +46,7 @@ TEST(Console, DoublesReadExactlyAsTheDefaultFormat) {
 TEST(Console, IntegersAndOtherFormatsAreUnchanged) {
     for (long value : {0L, -1L, 5629L, std::numeric_limits<long>::min(), std::numeric_limits<long>::max()})
         expectSameText(value);
+    expectSameText(std::numeric_limits<unsigned long>::max());
     expectSameText(0.5, [](std::ostream& s) { s << std::setw(9); });
     expectSameText(1.0 / 3, [](std::ostream& s) { s << std::setprecision(12); });
     expectSameText(1.0 / 3, [](std::ostream& s) { s << std::fixed; });

@@ -12,29 +12,17 @@
 
 using namespace CwMtx;
 
-namespace {
-
-template <unsigned N>
-CWTSVector<N> vectorOf(const double (&values)[N]) {
-    CWTSVector<N> v;
-    for (unsigned i = 0; i < N; ++i)
-        v[i] = values[i];
-    return v;
-}
-
-} // namespace
-
 TEST(Matrix, ComparisonIsExact) {
-    EXPECT_FALSE(vectorOf({0.1 + 0.2, 1.0}) == vectorOf({0.3, 1.0}));
-    EXPECT_TRUE(vectorOf({1.0, 2.0, 3.0}) != vectorOf({1.0, 2.0, std::nextafter(3.0, 4.0)}));
-    const CWTSVector<2> withNan = vectorOf({std::numeric_limits<double>::quiet_NaN(), 1.0});
+    EXPECT_FALSE((CWTSVector<2>{0.1 + 0.2, 1.0} == CWTSVector<2>{0.3, 1.0}));
+    EXPECT_TRUE((CWTSVector<3>{1, 2, 3} != CWTSVector<3>{1, 2, std::nextafter(3.0, 4.0)}));
+    const CWTSVector<2> withNan{std::numeric_limits<double>::quiet_NaN(), 1.0};
     EXPECT_FALSE(withNan == withNan);
-    EXPECT_TRUE(vectorOf({0.0, 1.0}) == vectorOf({-0.0, 1.0}));
+    EXPECT_TRUE((CWTSVector<2>{0.0, 1.0} == CWTSVector<2>{-0.0, 1.0}));
 }
 
 TEST(Matrix, DivisionMultipliesByTheRoundedReciprocal) {
     // 7 / 3 and 7 times the rounded reciprocal of 3 differ in the last bit.
-    const CWTSVector<2> quotient = vectorOf({3.0, 7.0}) / 3.0;
+    const CWTSVector<2> quotient = CWTSVector<2>{3, 7} / 3.0;
     EXPECT_EQ(quotient[1], 7 * (1 / 3.0));
     EXPECT_NE(quotient[1], 7 / 3.0);
 }
@@ -45,14 +33,14 @@ TEST(Matrix, SumsStartFromZeroInAscendingOrder) {
     row.Fill(1);
     row[0][0] = 1e16;
     row[0][2] = -1e16;
-    const CWTSVector<3> ones = vectorOf({1.0, 1.0, 1.0});
+    const CWTSVector<3> ones{1, 1, 1};
     EXPECT_EQ((row * ones)[0][0], 0);
-    EXPECT_EQ(vectorOf({1e16, 1.0, -1e16}) * ones, 0);
+    EXPECT_EQ((CWTSVector<3>{1e16, 1.0, -1e16} * ones), 0);
 }
 
 TEST(MatrixPrint, EdgeCasesOfBothForms) {
-    EXPECT_EQ(outputOf([] { iprint("", vectorOf({1.0, -1.0})); }, ""), " [ 1; -1 ]");
-    EXPECT_EQ(outputOf([] { iprint(vectorOf({0.5, -2.0, 1e-7}), "  "); }, ""), "[ 0.5; -2; 1e-07 ]   ");
+    EXPECT_EQ(outputOf([] { iprint("", CWTSVector<2>{1.0, -1.0}); }, ""), " [ 1; -1 ]");
+    EXPECT_EQ(outputOf([] { iprint(CWTSVector<3>{0.5, -2.0, 1e-7}, "  "); }, ""), "[ 0.5; -2; 1e-07 ]   ");
     CWTSMatrix<2, 3> m;
     m.Fill(4);
     m[1][1] = -0.0;

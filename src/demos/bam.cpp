@@ -36,26 +36,9 @@ void BAM() {
               << "************                   Lecture 9, Pg 8                     ************"
               << std::endl;
 
-    CWTSVector<aLength> A[pairCount];
-    CWTSVector<bLength> B[pairCount];
-    const double aDefaults[pairCount][aLength] = {
-        {1, 1, 1, 1, 1, 1},
-        {-1, -1, -1, -1, -1, -1},
-        {1, 1, -1, -1, 1, 1},
-        {-1, -1, 1, 1, -1, -1},
-    };
-    const double bDefaults[pairCount][bLength] = {
-        {1, 1, 1},
-        {-1, -1, -1},
-        {1, -1, 1},
-        {-1, 1, -1},
-    };
-    for (int k = 0; k < pairCount; ++k) {
-        for (unsigned e = 0; e < aLength; ++e)
-            A[k][e] = aDefaults[k][e];
-        for (unsigned e = 0; e < bLength; ++e)
-            B[k][e] = bDefaults[k][e];
-    }
+    CWTSVector<aLength> A[pairCount] = {
+        {1, 1, 1, 1, 1, 1}, {-1, -1, -1, -1, -1, -1}, {1, 1, -1, -1, 1, 1}, {-1, -1, 1, 1, -1, -1}};
+    CWTSVector<bLength> B[pairCount] = {{1, 1, 1}, {-1, -1, -1}, {1, -1, 1}, {-1, 1, -1}};
     CWTSVector<aLength> probe;
     probe.Fill(1);
     probe[0] = -1;

@@ -8,6 +8,7 @@
 #include "matrix/cwtsprint.h"
 #include "training.h"
 
+#include <array>
 #include <cmath>
 #include <iostream>
 
@@ -16,14 +17,16 @@ using CwMtx::CWTSVector;
 namespace {
 
 constexpr int patternCount = 4;
-constexpr int hiddenCount = 3; // two hidden neurons and the bias unit
+constexpr unsigned hiddenCount = 3; // two hidden neurons and the bias unit
 constexpr double errorLimit = 0.01;
+
+using FirstLayer = std::array<CWTSVector<3>, hiddenCount>;
 
 // The hidden layer's outputs for one pattern. The bias unit's output is the threshold
 // value, whatever its weight row V3 holds.
-CWTSVector<3> hiddenOutputs(const CWTSVector<3>& x, const CWTSVector<3> (&V)[hiddenCount], double threshold) {
+CWTSVector<3> hiddenOutputs(const CWTSVector<3>& x, const FirstLayer& V, double threshold) {
     CWTSVector<3> y;
-    for (int k = 0; k < hiddenCount; ++k)
+    for (unsigned k = 0; k < hiddenCount; ++k)
         y[k] = unipolar(V[k] * x);
     y[2] = threshold;
     return y;
@@ -37,22 +40,11 @@ void BPN() {
     double lambda = 1; // shown and asked for, but the unipolar neurons have no steepness
     const double d[patternCount] = {0, 1, 1, 0};
 
-    const double patternInputs[patternCount][2] = {{0, 0}, {0, 1}, {1, 0}, {1, 1}};
-    CWTSVector<3> X[patternCount];
-    for (int p = 0; p < patternCount; ++p) {
-        X[p][0] = patternInputs[p][0];
-        X[p][1] = patternInputs[p][1];
-        X[p][2] = threshold;
-    }
-    CWTSVector<3> V[hiddenCount];
-    const double firstLayerWeights[hiddenCount][3] = {{0.5, 0.4, 0.8}, {0.9, 1, -0.1}, {0, 0, 0}};
-    for (int k = 0; k < hiddenCount; ++k)
-        for (int i = 0; i < 3; ++i)
-            V[k][i] = firstLayerWeights[k][i];
-    CWTSVector<3> W;
-    W[0] = -1.2;
-    W[1] = 1.1;
-    W[2] = 0.3;
+    // Element 2 of every pattern is its bias input, the threshold value to begin with.
+    CWTSVector<3> X[patternCount] = {
+        {0, 0, threshold}, {0, 1, threshold}, {1, 0, threshold}, {1, 1, threshold}};
+    FirstLayer V = {{{0.5, 0.4, 0.8}, {0.9, 1, -0.1}, {0, 0, 0}}};
+    CWTSVector<3> W{-1.2, 1.1, 0.3};
 
     std::cout << std::endl
               << "************           2-Layer Back Propagation Network            ************";
@@ -72,7 +64,7 @@ void BPN() {
         std::cout << std::endl << "Input Vector X" << p + 1;
         iprint(": ", X[p]);
     }
-    for (int k = 0; k < hiddenCount; ++k) {
+    for (unsigned k = 0; k < hiddenCount; ++k) {
         std::cout << std::endl << "1st Weight Vector V" << k + 1 << ": ";
         iprint(V[k]);
     }
@@ -86,21 +78,20 @@ void BPN() {
         askFor(nu, "nu");
         askFor(lambda, "lambda");
         for (int p = 0; p < patternCount; ++p)
-            for (int i = 0; i < 3; ++i)
+            for (unsigned i = 0; i < 3; ++i)
                 askFor(X[p][i], "Enter value for X", p + 1, " ", i);
-        for (int k = 0; k < hiddenCount; ++k)
-            for (int i = 0; i < 3; ++i)
+        for (unsigned k = 0; k < hiddenCount; ++k)
+            for (unsigned i = 0; i < 3; ++i)
                 askFor(V[k][i], "Enter value for V", k + 1, " ", i);
-        for (int i = 0; i < 3; ++i)
+        for (unsigned i = 0; i < 3; ++i)
             askFor(W[i], "Enter value for W", i + 1);
     }
 
-    // Above the limit, so that the first cycle always runs.
-    double e = 1.01;
+    double e = 0;
     int cycle = 0;
     bool weightsMoved = true;
     while (trainingGoesOn(e, errorLimit, weightsMoved, cycle)) {
-        CWTSVector<3> VBefore[hiddenCount] = {V[0], V[1], V[2]};
+        const FirstLayer VBefore = V;
         const CWTSVector<3> WBefore = W;
         e = 0;
         ++cycle;
@@ -119,26 +110,21 @@ void BPN() {
             std::cout << "  e = " << e;
             const double delO = (d[p] - o) * o * (1 - o);
             std::cout << "  delO = " << delO << std::endl;
-            // Each hidden error signal takes its output weight from before that weight's update.
+            // The hidden error signals take the output weights from before their update.
             CWTSVector<3> delY;
-            for (int k = 0; k < hiddenCount; ++k) {
+            for (unsigned k = 0; k < hiddenCount; ++k)
                 delY[k] = (1 - y[k]) * y[k] * W[k] * delO;
-                W[k] = W[k] + y[k] * nu * delO;
-            }
+            W = W + y * nu * delO;
             delY[2] = 0; // the bias unit does not learn
             std::cout << "  w = ";
             iprint(W, "\n");
-            for (int k = 0; k < hiddenCount; ++k) {
-                for (int i = 0; i < 3; ++i)
-                    V[k][i] = V[k][i] + X[p][i] * nu * delY[k];
+            for (unsigned k = 0; k < hiddenCount; ++k) {
+                V[k] = V[k] + X[p] * nu * delY[k];
                 std::cout << "v[" << k + 1 << "]: ";
                 iprint(V[k], "  ");
             }
         }
-        weightsMoved = !(W == WBefore);
-        for (int k = 0; k < hiddenCount; ++k)
-            if (!(V[k] == VBefore[k]))
-                weightsMoved = true;
+        weightsMoved = W != WBefore || V != VBefore;
     }
 
     std::cout << std::endl << std::endl;
@@ -146,7 +132,7 @@ void BPN() {
                      weightsMoved, cycle);
     std::cout << std::endl;
     std::cout << "Total cycles: " << cycle << "  e: " << e << std::endl;
-    for (int k = 0; k < hiddenCount; ++k) {
+    for (unsigned k = 0; k < hiddenCount; ++k) {
         std::cout << "v[" << k + 1 << "]: ";
         iprint(V[k], "\n");
     }

@@ -18,7 +18,7 @@ constexpr unsigned neuronCount = 5;
 
 // What a bipolar vector adds to each diagonal weight is its element squared, 1; taking
 // off the number of stored vectors leaves a zero diagonal for bipolar vectors.
-constexpr double diagonalCorrection = 3;
+constexpr double diagonalCorrection = vectorCount;
 
 // Asks for the number of the vector to recall until it names a stored one. Input
 // that ends or is not a number keeps the number shown.
@@ -49,15 +49,7 @@ void HAM() {
               << "************                   Lecture 8, Pg 34                    ************"
               << std::endl;
 
-    CWTSVector<neuronCount> V[vectorCount];
-    const double defaults[vectorCount][neuronCount] = {
-        {1, -1, 1, -1, 1},
-        {-1, 1, 1, -1, -1},
-        {1, 1, -1, 1, 1},
-    };
-    for (int v = 0; v < vectorCount; ++v)
-        for (unsigned j = 0; j < neuronCount; ++j)
-            V[v][j] = defaults[v][j];
+    CWTSVector<neuronCount> V[vectorCount] = {{1, -1, 1, -1, 1}, {-1, 1, 1, -1, -1}, {1, 1, -1, 1, 1}};
     int probeNumber = 1;
 
     for (int v = 0; v < vectorCount; ++v) {
@@ -97,9 +89,7 @@ void HAM() {
             i = static_cast<unsigned>(std::rand()) % neuronCount;
         while (visited[i]);
         visited[i] = true;
-        double net = 0;
-        for (unsigned j = 0; j < neuronCount; ++j)
-            net += W[i][j] * X[j];
+        const double net = W[i] * X;
         Y[i] = sgn(net);
     }
     std::cout << std::endl << "Cycle no.: " << cycle;

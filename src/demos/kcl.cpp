@@ -5,7 +5,9 @@
 #include "dialog.h"
 #include "matrix/cwtsmatrix.h"
 #include "matrix/cwtsprint.h"
+#include "training.h"
 
+#include <array>
 #include <cmath>
 #include <iostream>
 
@@ -14,7 +16,9 @@ using CwMtx::CWTSVector;
 namespace {
 
 constexpr int patternCount = 5;
-constexpr int neuronCount = 2;
+constexpr unsigned neuronCount = 2;
+
+using WeightVectors = std::array<CWTSVector<2>, neuronCount>;
 
 // Training ends by itself at the first cycle that leaves every weight vector exactly
 // unchanged. Once the halved rate has underflowed to 0, only the rescaling can still move
@@ -23,23 +27,16 @@ constexpr int neuronCount = 2;
 // many cycles.
 constexpr int maxKohonenCycles = 2000;
 
-// Marks "no winner yet": outside the neuron numbers 1 and 2.
-constexpr int noNeuron = 10;
+// Marks "no winner yet": no neuron has the number 0.
+constexpr unsigned noNeuron = 0;
 
 double distance(const CWTSVector<2>& x, const CWTSVector<2>& w) {
     return std::pow(std::pow(x[0] - w[0], 2) + std::pow(x[1] - w[1], 2), 0.5);
 }
 
-void writeWeightVectors(const CWTSVector<2> (&w)[neuronCount]) {
-    for (int j = 0; j < neuronCount; ++j) {
-        std::cout << "w" << j + 1 << ": ";
-        iprint(w[j], "\n");
-    }
-}
-
-bool anyNotANumber(const CWTSVector<2> (&w)[neuronCount]) {
-    for (int j = 0; j < neuronCount; ++j)
-        if (std::isnan(w[j][0]) || std::isnan(w[j][1]))
+bool anyNotANumber(const WeightVectors& w) {
+    for (const CWTSVector<2>& v : w)
+        if (std::isnan(v[0]) || std::isnan(v[1]))
             return true;
     return false;
 }
@@ -47,21 +44,12 @@ bool anyNotANumber(const CWTSVector<2> (&w)[neuronCount]) {
 } // namespace
 
 void KCL() {
-    const double patternValues[patternCount][2] = {
+    CWTSVector<2> X[patternCount] = {
         {0.8, 0.6}, {0.1736, -0.9848}, {0.707, 0.707}, {0.342, -0.9397}, {0.6, 0.8}};
-    CWTSVector<2> X[patternCount];
-    for (int p = 0; p < patternCount; ++p) {
-        X[p][0] = patternValues[p][0];
-        X[p][1] = patternValues[p][1];
-    }
-    CWTSVector<2> w[neuronCount];
-    w[0][0] = 1;
-    w[0][1] = 0;
-    w[1][0] = -1;
-    w[1][1] = 0;
+    WeightVectors w = {{{1, 0}, {-1, 0}}};
     // Taken before the dialog: weight vectors typed in are compared with the defaults
     // at the end of cycle 1.
-    CWTSVector<2> previousCycle[neuronCount] = {w[0], w[1]};
+    WeightVectors previousCycle = w;
     // Halved at the start of every cycle, so it is shown as the rate of cycle 1.
     double alpha = 1;
 
@@ -91,10 +79,10 @@ void KCL() {
         showValue(alpha * 0.5, "alpha");
         std::cin >> alpha;
         for (int p = 0; p < patternCount; ++p)
-            for (int e = 0; e < 2; ++e)
+            for (unsigned e = 0; e < 2; ++e)
                 askFor(X[p][e], "Enter value for X", p + 1, " ", e);
-        for (int j = 0; j < neuronCount; ++j)
-            for (int e = 0; e < 2; ++e)
+        for (unsigned j = 0; j < neuronCount; ++j)
+            for (unsigned e = 0; e < 2; ++e)
                 askFor(w[j][e], "Enter value for w", j + 1, " ", e);
     }
 
@@ -107,8 +95,8 @@ void KCL() {
             std::cout << std::endl << "Input Vector X" << p + 1 << ": ";
             iprint(X[p]);
             double minD = distance(X[p], w[0]);
-            int minDneuron = noNeuron;
-            for (int j = 0; j < neuronCount; ++j) {
+            unsigned minDneuron = noNeuron;
+            for (unsigned j = 0; j < neuronCount; ++j) {
                 const double d = distance(X[p], w[j]);
                 std::cout << std::endl << "d" << j + 1 << " = " << d;
                 // Not strictly less: a tie goes to the later neuron.
@@ -134,12 +122,8 @@ void KCL() {
             std::cout << std::endl << "The weight vector is: " << std::endl;
             writeWeightVectors(w);
         }
-        weightsChanged = false;
-        for (int j = 0; j < neuronCount; ++j) {
-            if (!(w[j] == previousCycle[j]))
-                weightsChanged = true;
-            previousCycle[j] = w[j];
-        }
+        weightsChanged = w != previousCycle;
+        previousCycle = w;
     }
 
     if (!weightsChanged)

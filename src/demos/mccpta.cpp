@@ -9,23 +9,20 @@
 #include "matrix/cwtsprint.h"
 #include "training.h"
 
+#include <array>
 #include <cmath>
 #include <iostream>
 
 using namespace CwMtx;
 
 void MCCPTA() {
-    constexpr int patternCount = 3;
-    constexpr int classCount = 3;
-    const double defaultInputs[patternCount][2] = {{10, 2}, {2, -5}, {-5, 5}};
-    const double defaultWeights[classCount][3] = {{0.4, -0.2, 0.1}, {0.5, -0.1, 0.2}, {0.1, 0.3, -0.1}};
+    constexpr unsigned patternCount = 3; // pattern i belongs to class i
+    constexpr unsigned classCount = 3;   // one neuron each
     const double errorLimit = 0.01;
 
     double threshold = -1;
     double nu = 0.1;
     double lambda = 1;
-    CWTSVector<3> Y[patternCount];
-    CWTSVector<3> W[classCount];
 
     std::cout << std::endl
               << "************  Multiclass Continuous Perceptron Training Algorithm  ************";
@@ -34,14 +31,8 @@ void MCCPTA() {
               << std::endl;
 
     // Element 2 of every pattern is its bias input, the threshold value to begin with.
-    for (int i = 0; i < patternCount; ++i) {
-        Y[i].Fill(threshold);
-        Y[i][0] = defaultInputs[i][0];
-        Y[i][1] = defaultInputs[i][1];
-    }
-    for (int k = 0; k < classCount; ++k)
-        for (int j = 0; j < 3; ++j)
-            W[k][j] = defaultWeights[k][j];
+    CWTSVector<3> Y[patternCount] = {{10, 2, threshold}, {2, -5, threshold}, {-5, 5, threshold}};
+    std::array<CWTSVector<3>, classCount> W = {{{0.4, -0.2, 0.1}, {0.5, -0.1, 0.2}, {0.1, 0.3, -0.1}}};
 
     std::cout << std::endl;
     showValue(patternCount, "No. of Input Patterns P");
@@ -53,7 +44,7 @@ void MCCPTA() {
     showValue(nu, "nu");
     std::cout << std::endl;
     showValue(lambda, "lambda");
-    for (int i = 0; i < patternCount; ++i) {
+    for (unsigned i = 0; i < patternCount; ++i) {
         std::cout << std::endl << "Input Vector Y" << i + 1;
         iprint(": ", Y[i]);
         std::cout << std::endl << "Weight Vector W" << i + 1 << ": ";
@@ -66,31 +57,28 @@ void MCCPTA() {
         askFor(threshold, "Threshold");
         // A new threshold is the bias input of every pattern; each pattern's own prompt
         // below then shows it and can still change it for that pattern alone.
-        for (int i = 0; i < patternCount; ++i)
+        for (unsigned i = 0; i < patternCount; ++i)
             Y[i][2] = threshold;
         askFor(nu, "nu");
         askFor(lambda, "lambda");
-        for (int i = 0; i < patternCount; ++i)
-            for (int j = 0; j < 3; ++j) {
-                askFor(Y[i][j], "Enter value for Y", i + 1, " ", j);
-                askFor(W[i][j], "Enter value for w", i + 1, " ", j);
+        for (unsigned i = 0; i < patternCount; ++i)
+            for (unsigned e = 0; e < 3; ++e) {
+                askFor(Y[i][e], "Enter value for Y", i + 1, " ", e);
+                askFor(W[i][e], "Enter value for w", i + 1, " ", e);
             }
     }
 
-    // E starts above its limit so that the first cycle always runs.
-    double E = errorLimit + 1;
+    double E = 0;
     int cycle = 0;
     bool weightsMoved = true;
     while (trainingGoesOn(E, errorLimit, weightsMoved, cycle)) {
-        CWTSVector<3> weightsBefore[classCount];
-        for (int k = 0; k < classCount; ++k)
-            weightsBefore[k] = W[k];
+        const auto weightsBefore = W;
         E = 0;
         ++cycle;
         std::cout << std::endl << "Learning Cycle No.: " << cycle;
-        for (int i = 0; i < patternCount; ++i) {
+        for (unsigned i = 0; i < patternCount; ++i) {
             std::cout << std::endl << "\t## Class " << i + 1 << " ##";
-            for (int k = 0; k < classCount; ++k) {
+            for (unsigned k = 0; k < classCount; ++k) {
                 const double net = W[k] * Y[i];
                 const double o = bipolar(net, lambda);
                 std::cout << std::endl << "\to" << k + 1 << ": " << o;
@@ -103,23 +91,17 @@ void MCCPTA() {
                 std::cout << std::endl << W[k];
             }
         }
-        weightsMoved = false;
-        for (int k = 0; k < classCount; ++k)
-            if (W[k] != weightsBefore[k])
-                weightsMoved = true;
+        weightsMoved = W != weightsBefore;
     }
 
     std::cout << std::endl;
     writeTrainingEnd("Training terminated: further weight adjustment unrequired.", E, errorLimit,
                      weightsMoved, cycle);
     std::cout << std::endl;
-    for (int k = 0; k < classCount; ++k) {
-        std::cout << "w" << k + 1 << ": ";
-        iprint(W[k], "\n");
-    }
+    writeWeightVectors(W);
 
     // Each neuron is tested on its own class's pattern, to which it should answer +1.
-    for (int k = 0; k < classCount; ++k) {
+    for (unsigned k = 0; k < classCount; ++k) {
         const double net = W[k] * Y[k];
         const double o = bipolar(net, lambda);
         const double d = 1;

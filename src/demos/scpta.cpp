@@ -15,29 +15,20 @@ using namespace CwMtx;
 
 void SCPTA() {
     constexpr int patternCount = 4;
-    const double defaultInputs[patternCount] = {1, -0.5, 3, -2};
-    const double defaultDesired[patternCount] = {1, -1, 1, -1};
     const double errorLimit = 0.01;
 
     double threshold = 1;
     double nu = 0.1;
     double lambda = 1;
-    CWTSVector<2> Y[patternCount];
-    double d[patternCount];
-    CWTSVector<2> W;
 
     std::cout << std::endl << "************  Single Continuous Perceptron Training Algorithm  ************";
     std::cout << std::endl
               << "************                 Lecture 6, Pg 24                  ************" << std::endl;
 
     // Element 1 of every pattern is its bias input, the threshold value.
-    for (int p = 0; p < patternCount; ++p) {
-        Y[p].Fill(threshold);
-        Y[p][0] = defaultInputs[p];
-        d[p] = defaultDesired[p];
-    }
-    W[0] = -2.5;
-    W[1] = 1.75;
+    CWTSVector<2> Y[patternCount] = {{1, threshold}, {-0.5, threshold}, {3, threshold}, {-2, threshold}};
+    double d[patternCount] = {1, -1, 1, -1};
+    CWTSVector<2> W{-2.5, 1.75};
 
     std::cout << std::endl;
     showValue(patternCount, "No. of Input Patterns P");
@@ -72,8 +63,7 @@ void SCPTA() {
         askFor(W[1], "Enter value for w1");
     }
 
-    // E starts above its limit so that the first cycle always runs.
-    double E = errorLimit + 1;
+    double E = 0;
     int cycle = 0;
     bool weightsMoved = true;
     while (trainingGoesOn(E, errorLimit, weightsMoved, cycle)) {
@@ -90,7 +80,7 @@ void SCPTA() {
             std::cout << std::endl << "e = " << E;
             std::cout << std::endl << "w = " << std::endl << W;
         }
-        weightsMoved = !(W == weightsBefore);
+        weightsMoved = W != weightsBefore;
     }
 
     std::cout << std::endl;

@@ -14,7 +14,7 @@ using namespace CwMtx;
 
 namespace {
 
-constexpr int P = 4; // input patterns
+constexpr int patternCount = 4;
 
 } // namespace
 
@@ -22,32 +22,28 @@ void SDPTA() {
     int steps = 10;
     double threshold = 1;
     double C = 1;
-    CWTSVector<2> Y[P];
-    double d[P] = {1, -1, 1, -1};
-    CWTSVector<2> W;
-    W[0] = -2.5;
-    W[1] = 1.75;
+    CWTSVector<2> Y[patternCount];
+    double d[patternCount] = {1, -1, 1, -1};
+    CWTSVector<2> W{-2.5, 1.75};
 
     // Element 1 of every pattern is its bias input, the threshold value.
-    const double inputs[P] = {1, -0.5, 3, -2};
-    for (int k = 0; k < P; ++k) {
-        Y[k].Fill(threshold);
-        Y[k][0] = inputs[k];
-    }
+    const double inputs[patternCount] = {1, -0.5, 3, -2};
+    for (int k = 0; k < patternCount; ++k)
+        Y[k] = {inputs[k], threshold};
 
     std::cout << std::endl << "************ Single Discrete Perceptron Training Algorithm ************";
     std::cout << std::endl
               << "************              Lecture 5, Pg 27                 ************" << std::endl;
 
     std::cout << std::endl;
-    showValue(P, "No. of Input Patterns P");
+    showValue(patternCount, "No. of Input Patterns P");
     std::cout << std::endl;
     showValue(steps, "No. of Training Steps");
     std::cout << std::endl;
     showValue(threshold, "Threshold");
     std::cout << std::endl;
     showValue(C, "Learning Constant C");
-    for (int k = 0; k < P; ++k) {
+    for (int k = 0; k < patternCount; ++k) {
         std::cout << std::endl << "Input Vector Y" << k + 1;
         iprint(": ", Y[k]);
         std::cout << "  d" << k + 1 << ": " << d[k];
@@ -62,11 +58,11 @@ void SDPTA() {
         std::cout << std::endl;
         askFor(threshold, "Threshold");
         // The threshold typed in is the bias input of every pattern from now on.
-        for (int k = 0; k < P; ++k)
+        for (int k = 0; k < patternCount; ++k)
             Y[k][1] = threshold;
         std::cout << std::endl;
         askFor(C, "Learning Constant C");
-        for (int k = 0; k < P; ++k) {
+        for (int k = 0; k < patternCount; ++k) {
             askFor(Y[k][0], "Enter value for Y", k + 1, " 0");
             askFor(d[k], "Enter value for d", k + 1);
         }
@@ -86,10 +82,10 @@ void SDPTA() {
     }
 
     for (int s = 1; s <= stepsToRun; ++s) {
-        const int k = s - 1 < P ? s - 1 : (s - 1) % P;
+        const int k = (s - 1) % patternCount;
 
         std::cout << std::endl << "****** Step " << s << " ******" << std::endl;
-        if (s <= P)
+        if (s <= patternCount)
             std::cout << "y" << s << ":";
         else
             std::cout << "y" << s << " = "

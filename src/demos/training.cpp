@@ -6,7 +6,7 @@
 int maxTrainingCycles = 100000;
 
 bool trainingGoesOn(double cycleError, double errorLimit, bool weightsMoved, int cycles) {
-    return cycleError > errorLimit && weightsMoved && cycles < maxTrainingCycles;
+    return cycles == 0 || (cycleError > errorLimit && weightsMoved && cycles < maxTrainingCycles);
 }
 
 void writeTrainingEnd(const char* reachedLimitLine, double cycleError, double errorLimit, bool weightsMoved,

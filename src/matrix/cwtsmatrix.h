@@ -3,6 +3,8 @@
 #ifndef NNRULES_MATRIX_CWTSMATRIX_H
 #define NNRULES_MATRIX_CWTSMATRIX_H
 
+#include <type_traits>
+
 namespace CwMtx {
 
 // Sums start from CWTSZero; a division takes its reciprocal from CWTSUnity.
@@ -71,6 +73,15 @@ class CWTSVector : public CWTSMatrix<N, 1, T> {
   public:
     CWTSVector() = default;
     CWTSVector(const CWTSMatrix<N, 1, T>& column) : CWTSMatrix<N, 1, T>(column) {}
+
+    // The vector of its N values in order, as in CWTSVector<2> w{0.8, 0.6}.
+    template <class... Values,
+              class = std::enable_if_t<sizeof...(Values) == N && (std::is_arithmetic_v<Values> && ...)>>
+    CWTSVector(Values... values) {
+        const T inOrder[N] = {T(values)...};
+        for (unsigned i = 0; i < N; ++i)
+            (*this)[i] = inOrder[i];
+    }
 
     T& operator[](unsigned i) { return CWTSMatrix<N, 1, T>::operator[](i)[0]; }
     const T& operator[](unsigned i) const { return CWTSMatrix<N, 1, T>::operator[](i)[0]; }

@@ -1,10 +1,90 @@
 #include "console.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
 #include <iostream>
+#include <string>
+#include <unistd.h>
 
 namespace {
+
+[[noreturn]] void failWriting(int error) {
+    const std::string message = std::string("nnrules: write error: ") + std::strerror(error) + "\n";
+    (void)!write(STDERR_FILENO, message.data(), message.size());
+    std::_Exit(1);
+}
+
+// Standard output's buffer: written out when full, at each flush when standard output is
+// a terminal, and whenever standard input is about to be read.
+class OutputBuffer : public std::streambuf {
+  public:
+    const bool terminal = isatty(STDOUT_FILENO);
+
+    OutputBuffer() { setp(pending, pending + sizeof pending); }
+
+    void writeOut() {
+        for (const char* next = pbase(); next < pptr();) {
+            const ssize_t written = write(STDOUT_FILENO, next, static_cast<std::size_t>(pptr() - next));
+            if (written < 0 && errno != EINTR)
+                failWriting(errno);
+            next += std::max<ssize_t>(written, 0);
+        }
+        setp(pending, pending + sizeof pending);
+    }
+
+  protected:
+    std::streamsize xsputn(const char* text, std::streamsize count) override {
+        if (count > epptr() - pptr())
+            return std::streambuf::xsputn(text, count);
+        std::memcpy(pptr(), text, static_cast<std::size_t>(count));
+        pbump(static_cast<int>(count));
+        return count;
+    }
+    int overflow(int c) override {
+        writeOut();
+        if (!traits_type::eq_int_type(c, traits_type::eof()))
+            sputc(traits_type::to_char_type(c));
+        return traits_type::not_eof(c);
+    }
+    int sync() override {
+        if (terminal)
+            writeOut();
+        return 0;
+    }
+
+  private:
+    char pending[1 << 16];
+};
+
+// Standard input's buffer: writes out what standard output holds before each read.
+class InputBuffer : public std::streambuf {
+  public:
+    explicit InputBuffer(OutputBuffer& pairedOutput) : output(pairedOutput) {}
+
+  protected:
+    int underflow() override {
+        output.writeOut();
+        ssize_t got;
+        do
+            got = read(STDIN_FILENO, received, sizeof received);
+        while (got < 0 && errno == EINTR);
+        if (got <= 0)
+            return traits_type::eof();
+        setg(received, received, received + got);
+        return traits_type::to_int_type(received[0]);
+    }
+
+  private:
+    OutputBuffer& output;
+    char received[4096];
+};
+
+// Made once and never destroyed: the standard streams use them until the very end.
+OutputBuffer* standardOutput = nullptr;
 
 // True when the stream asks for its numbers in the default format, with no field width.
 bool plainFormat(const std::ios_base& stream) {
@@ -15,6 +95,74 @@ bool plainFormat(const std::ios_base& stream) {
     return (flags & extras) == 0 && (base == std::ios_base::dec || base == 0) && stream.width() == 0;
 }
 
+// Powers of ten that a double holds exactly.
+constexpr double tenToThe[] = {1,    1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                               1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// Writes a normal value (not zero, subnormal, infinite or NaN) as printf's %g writes it with
+// the given precision, 1 to 9 digits, much faster. Scaled by an exact power of ten, with one
+// rounding, the value's leading digits are sure unless the scaled value lies within a
+// rounding error of a tie between two roundings: then nullptr is returned, and the exact
+// value must decide. So is it when no exact power of ten can scale the value.
+char* writeGeneral(char* text, double value, int precision) {
+    const double magnitude = std::fabs(value);
+    // The decimal exponent from the binary one, at most one too small: log10(2) is about
+    // 78913 / 2^18. The loop below sets it right.
+    int exponent = (std::ilogb(magnitude) * 78913) >> 18;
+    double scaled = 0;
+    for (int tries = 0; tries < 3; ++tries) {
+        const int shift = precision - 1 - exponent;
+        if (shift > 22 || shift < -22)
+            return nullptr;
+        scaled = shift >= 0 ? magnitude * tenToThe[shift] : magnitude / tenToThe[-shift];
+        if (scaled < tenToThe[precision - 1])
+            --exponent;
+        else if (scaled >= tenToThe[precision])
+            ++exponent;
+        else
+            break;
+    }
+    const double whole = std::floor(scaled);
+    if (std::fabs(scaled - whole - 0.5) <= scaled * 1e-15)
+        return nullptr;
+    long long leading = static_cast<long long>(scaled - whole > 0.5 ? whole + 1 : whole);
+    if (leading == static_cast<long long>(tenToThe[precision])) { // 9.99...96 rounds up to 10
+        leading /= 10;
+        ++exponent;
+    }
+    char digits[24];
+    int count = static_cast<int>(std::to_chars(digits, digits + sizeof digits, leading).ptr - digits);
+    while (count > 1 && digits[count - 1] == '0')
+        --count;
+    if (value < 0)
+        *text++ = '-';
+    if (exponent < -4 || exponent >= precision) {
+        *text++ = digits[0];
+        if (count > 1) {
+            *text++ = '.';
+            text = std::copy(digits + 1, digits + count, text);
+        }
+        *text++ = 'e';
+        *text++ = exponent < 0 ? '-' : '+';
+        if (std::abs(exponent) < 10)
+            *text++ = '0';
+        return std::to_chars(text, text + 4, std::abs(exponent)).ptr;
+    }
+    if (exponent < 0) {
+        *text++ = '0';
+        *text++ = '.';
+        text = std::fill_n(text, -exponent - 1, '0');
+        return std::copy(digits, digits + count, text);
+    }
+    for (int i = 0; i <= exponent; ++i)
+        *text++ = i < count ? digits[i] : '0';
+    if (count > exponent + 1) {
+        *text++ = '.';
+        text = std::copy(digits + exponent + 1, digits + count, text);
+    }
+    return text;
+}
+
 } // namespace
 
 FastNumberWriter::iter_type FastNumberWriter::do_put(iter_type out, std::ios_base& stream, char_type fill,
@@ -22,10 +170,19 @@ FastNumberWriter::iter_type FastNumberWriter::do_put(iter_type out, std::ios_bas
     const std::streamsize precision = stream.precision();
     if (!plainFormat(stream) || precision <= 0 || precision > 17)
         return std::num_put<char>::do_put(out, stream, fill, value);
+    // Whole numbers below 10^precision, common in the traces, are written as integers.
     char text[32];
-    const auto written =
-        std::to_chars(text, text + sizeof text, value, std::chars_format::general, int(precision));
-    return std::copy(text, written.ptr, out);
+    char* written = nullptr;
+    if (precision <= 15 && std::trunc(value) == value && std::fabs(value) < tenToThe[precision])
+        written = value == 0 && std::signbit(value)
+                      ? std::copy_n("-0", 2, text)
+                      : std::to_chars(text, text + sizeof text, static_cast<long long>(value)).ptr;
+    else if (precision <= 9 && std::isnormal(value))
+        written = writeGeneral(text, value, int(precision));
+    if (!written)
+        written =
+            std::to_chars(text, text + sizeof text, value, std::chars_format::general, int(precision)).ptr;
+    return std::copy(text, written, out);
 }
 
 // Integers in plain decimal, in the default format.
@@ -51,5 +208,22 @@ FastNumberWriter::iter_type FastNumberWriter::do_put(iter_type out, std::ios_bas
 
 void setUpConsole() {
     std::ios_base::sync_with_stdio(false);
+    standardOutput = new OutputBuffer;
+    std::cout.rdbuf(standardOutput);
+    std::cin.rdbuf(new InputBuffer(*standardOutput));
     std::cout.imbue(std::locale(std::locale::classic(), new FastNumberWriter));
+}
+
+bool outputIsTerminal() {
+    return standardOutput && standardOutput->terminal;
+}
+
+void clearScreen() {
+    if (outputIsTerminal())
+        std::system("clear");
+}
+
+void finishOutput() {
+    if (standardOutput)
+        standardOutput->writeOut();
 }

@@ -20,8 +20,21 @@ class FastNumberWriter : public std::num_put<char> {
     iter_type putInteger(iter_type out, std::ios_base& stream, char_type fill, Integer value) const;
 };
 
-// Unties the standard streams from C stdio (nothing here writes through stdio) and gives
-// standard output the fast writer of numbers. Every line end still flushes.
+// Gives standard output the fast writer of numbers and buffers of the program's own for
+// both standard streams, untied from C stdio (nothing here writes through stdio). At a
+// terminal every line end still writes the line out; to a file or a pipe, output goes in
+// blocks, as C's stdio does. Whatever is pending is written before standard input is read,
+// so that every prompt is out before its answer is read. When standard output cannot be
+// written, the program says so on standard error and ends with status 1.
 void setUpConsole();
+
+// True when standard output is a terminal.
+bool outputIsTerminal();
+
+// Clears the screen when standard output is a terminal; a file or a pipe gets nothing.
+void clearScreen();
+
+// Writes out whatever standard output still holds; called once, before the program ends.
+void finishOutput();
 
 #endif

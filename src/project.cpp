@@ -2,10 +2,11 @@
 
 #include "console.h"
 #include "demos/demos.h"
+#include "options.h"
 
-#include <cstdlib>
 #include <iostream>
 #include <limits>
+#include <sstream>
 
 namespace {
 
@@ -42,6 +43,38 @@ bool readChoice(char& choice) {
 
 } // namespace
 
+bool runDemo(char choice) {
+    switch (choice) {
+    case '1':
+        SDPTA();
+        break;
+    case '2':
+        MCDPTA();
+        break;
+    case '3':
+        SCPTA();
+        break;
+    case '4':
+        MCCPTA();
+        break;
+    case '5':
+        BPN();
+        break;
+    case '6':
+        HAM();
+        break;
+    case '7':
+        BAM();
+        break;
+    case '8':
+        KCL();
+        break;
+    default:
+        return false;
+    }
+    return true;
+}
+
 void runMenu() {
     bool quit = false;
     while (!quit) {
@@ -49,47 +82,36 @@ void runMenu() {
         char choice = 'q';
         if (!readChoice(choice))
             break;
-        switch (choice) {
-        case '1':
-            SDPTA();
-            break;
-        case '2':
-            MCDPTA();
-            break;
-        case '3':
-            SCPTA();
-            break;
-        case '4':
-            MCCPTA();
-            break;
-        case '5':
-            BPN();
-            break;
-        case '6':
-            HAM();
-            break;
-        case '7':
-            BAM();
-            break;
-        case '8':
-            KCL();
-            break;
-        case 'Q':
-        case 'q':
+        if (choice == 'Q' || choice == 'q')
             quit = true;
-            break;
-        default:
+        else if (!runDemo(choice))
             std::cout << "      !!!!   Invalid Choice   !!!! " << std::endl;
-            break;
-        }
     }
 }
 
 #ifndef NNRULES_MENU_ONLY
-int main() {
+int main(int argc, char* argv[]) {
+    const Options options = parseOptions(argc, argv);
+    if (options.action == Options::Action::Error) {
+        std::cerr << "nnrules: " << options.error << ". Try 'nnrules --help'." << std::endl;
+        return 2;
+    }
     setUpConsole();
-    std::system("clear");
-    runMenu();
+    // --defaults answers the demo's question with y, and nothing at all is read.
+    std::istringstream answerYes("y\n");
+    if (options.defaults)
+        std::cin.rdbuf(answerYes.rdbuf());
+    if (options.action == Options::Action::Help) {
+        std::cout << helpText();
+    } else if (options.action == Options::Action::Version) {
+        std::cout << versionText();
+    } else if (options.action == Options::Action::Demo) {
+        runDemo(options.demo);
+    } else {
+        clearScreen();
+        runMenu();
+    }
+    finishOutput();
     return 0;
 }
 #endif

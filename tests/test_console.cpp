@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <iomanip>
 #include <limits>
@@ -29,9 +30,31 @@ void expectSameText(
 
 TEST(Console, DoublesReadExactlyAsTheDefaultFormat) {
     using limits = std::numeric_limits<double>;
-    for (double value : {0.0, -0.0, 0.1, 1e-7, 0.0001, 0.00999869, 123456.0, 1234567.0, 999999.5, 9.999995e-5,
-                         limits::denorm_min(), limits::max(), limits::lowest(), limits::infinity(),
-                         -limits::infinity(), limits::quiet_NaN(), -limits::quiet_NaN()})
+    // Shortest digits that end in a 5 just past the sixth, or carry into a new digit.
+    for (double value : {0.0,
+                         -0.0,
+                         0.1,
+                         1e-7,
+                         0.0001,
+                         0.00999869,
+                         123456.0,
+                         1234567.0,
+                         999999.5,
+                         9.999995e-5,
+                         0.1234565,
+                         1234565.0,
+                         2.5,
+                         0.0001234565,
+                         9.9999995,
+                         99999.95,
+                         0.99999949999999,
+                         limits::denorm_min(),
+                         limits::max(),
+                         limits::lowest(),
+                         limits::infinity(),
+                         -limits::infinity(),
+                         limits::quiet_NaN(),
+                         -limits::quiet_NaN()})
         expectSameText(value);
     std::mt19937_64 random(2026);
     for (int i = 0; i < 200000; ++i) {
@@ -40,6 +63,9 @@ TEST(Console, DoublesReadExactlyAsTheDefaultFormat) {
         std::memcpy(&anyBits, &bits, sizeof anyBits);
         expectSameText(anyBits);
         expectSameText(double(long(random() % 2000001) - 1000000) / double(random() % 997 + 1));
+        expectSameText(std::ldexp(double(random() >> 11), int(random() % 140) - 110)); // 1e-17 to 1e12
+        if (i % 8 == 0)
+            expectSameText(anyBits, [](std::ostream& s) { s << std::setprecision(12); });
     }
 }
 

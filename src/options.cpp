@@ -1,0 +1,101 @@
+#include "options.h"
+
+#include <cctype>
+#include <getopt.h>
+
+namespace {
+
+// The short names of the demos, in menu order.
+const char* const demoNames[] = {"sdpta", "mcdpta", "scpta", "mccpta", "bpn", "ham", "bam", "kcl"};
+
+// The menu choice that a demo's number or short name, in any case, stands for; 0 for none.
+char demoChoice(std::string name) {
+    if (name.size() == 1 && name[0] >= '1' && name[0] <= '8')
+        return name[0];
+    for (char& c : name)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (int i = 0; i < 8; ++i)
+        if (name == demoNames[i])
+            return static_cast<char>('1' + i);
+    return 0;
+}
+
+Options failure(const std::string& what) {
+    Options options;
+    options.action = Options::Action::Error;
+    options.error = what;
+    return options;
+}
+
+} // namespace
+
+Options parseOptions(int argc, char* argv[]) {
+    const option longOptions[] = {{"defaults", no_argument, nullptr, 'd'},
+                                  {"help", no_argument, nullptr, 'h'},
+                                  {"version", no_argument, nullptr, 'V'},
+                                  {nullptr, 0, nullptr, 0}};
+    Options options;
+    opterr = 0; // the messages are the program's own
+    optind = 1;
+    for (int option; (option = getopt_long(argc, argv, "dh", longOptions, nullptr)) != -1;) {
+        if (option == 'd')
+            options.defaults = true;
+        else if (option == 'h' || option == 'V')
+            options.action = option == 'h' ? Options::Action::Help : Options::Action::Version;
+        else
+            return failure("unknown option '" +
+                           std::string(optopt ? std::string("-") + char(optopt) : argv[optind - 1]) + "'");
+        if (options.action != Options::Action::Menu)
+            return options;
+    }
+    if (optind < argc) {
+        options.demo = demoChoice(argv[optind]);
+        if (!options.demo)
+            return failure("unknown demo '" + std::string(argv[optind]) + "' (1 to 8, or sdpta ... kcl)");
+        if (optind + 1 < argc)
+            return failure("one demo at a time: '" + std::string(argv[optind + 1]) + "' is one too many");
+        options.action = Options::Action::Demo;
+    } else if (options.defaults) {
+        return failure("--defaults needs a demo to run");
+    }
+    return options;
+}
+
+const char* helpText() {
+    return "Usage: nnrules [OPTION]... [DEMO]\n"
+           "Learn the classic learning rules of neural networks, step by step.\n"
+           "\n"
+           "Without a DEMO, shows the menu of the eight demos; with one, runs that demo\n"
+           "alone and ends. Each demo shows its textbook problem, asks whether to keep its\n"
+           "values, and traces every step of its learning rule.\n"
+           "\n"
+           "Options:\n"
+           "  -d, --defaults  run the DEMO on its own values, reading nothing\n"
+           "  -h, --help      show this help and end\n"
+           "      --version   show the version and the licence, and end\n"
+           "\n"
+           "Demos, by number or name (in any case):\n"
+           "  1  sdpta   Single Discrete Perceptron Training Algorithm\n"
+           "  2  mcdpta  Multiclass Discrete Perceptron Training Algorithm\n"
+           "  3  scpta   Single Continuous Perceptron Training Algorithm\n"
+           "  4  mccpta  Multiclass Continuous Perceptron Training Algorithm\n"
+           "  5  bpn     2-Layer Back Propagation Network\n"
+           "  6  ham     Hopfield Auto-Associative Memory Storage\n"
+           "  7  bam     Bidirectional Associative Memory Storage\n"
+           "  8  kcl     Kohonen Competitive Learning\n"
+           "\n"
+           "Examples:\n"
+           "  nnrules                   the menu\n"
+           "  nnrules bpn < mine.txt    back-propagation on the answers in mine.txt\n"
+           "  nnrules -d bpn > bpn.txt  the default back-propagation trace, kept for a handout\n"
+           "\n"
+           "Exit status: 0 when done, 1 when the output could not be written, 2 for a bad\n"
+           "command line. See nnrules(1) for more.\n";
+}
+
+std::string versionText() {
+    return std::string("nnrules ") + NNRULES_VERSION +
+           "\n"
+           "Copyright (c) 2026 the nnrules developers.\n"
+           "Licensed under the MIT License: free to use, copy, change and share, with no warranty.\n";
+}

@@ -83,8 +83,13 @@ class InputBuffer : public std::streambuf {
     char received[4096];
 };
 
-// Made once and never destroyed: the standard streams use them until the very end.
-OutputBuffer* standardOutput = nullptr;
+// The buffers of both standard streams, made once and never destroyed: the streams use
+// them until the very end.
+struct Buffers {
+    OutputBuffer output;
+    InputBuffer input{output};
+};
+Buffers* standardBuffers = nullptr;
 
 // True when the stream asks for its numbers in the default format, with no field width.
 bool plainFormat(const std::ios_base& stream) {
@@ -208,14 +213,14 @@ FastNumberWriter::iter_type FastNumberWriter::do_put(iter_type out, std::ios_bas
 
 void setUpConsole() {
     std::ios_base::sync_with_stdio(false);
-    standardOutput = new OutputBuffer;
-    std::cout.rdbuf(standardOutput);
-    std::cin.rdbuf(new InputBuffer(*standardOutput));
+    standardBuffers = new Buffers;
+    std::cout.rdbuf(&standardBuffers->output);
+    std::cin.rdbuf(&standardBuffers->input);
     std::cout.imbue(std::locale(std::locale::classic(), new FastNumberWriter));
 }
 
 bool outputIsTerminal() {
-    return standardOutput && standardOutput->terminal;
+    return standardBuffers && standardBuffers->output.terminal;
 }
 
 void clearScreen() {
@@ -224,6 +229,6 @@ void clearScreen() {
 }
 
 void finishOutput() {
-    if (standardOutput)
-        standardOutput->writeOut();
+    if (standardBuffers)
+        standardBuffers->output.writeOut();
 }

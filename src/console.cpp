@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <editline/readline.h>
 #include <iostream>
 #include <string>
 #include <unistd.h>
@@ -18,8 +19,18 @@ namespace {
     std::_Exit(1);
 }
 
-// Standard output's buffer: written out when full, at each flush when standard output is
-// a terminal, and whenever standard input is about to be read.
+void writeAll(const char* from, const char* to) {
+    while (from < to) {
+        const ssize_t written = write(STDOUT_FILENO, from, static_cast<std::size_t>(to - from));
+        if (written < 0 && errno != EINTR)
+            failWriting(errno);
+        from += std::max<ssize_t>(written, 0);
+    }
+}
+
+// Standard output's buffer: written out when full, and whenever standard input is about
+// to be read. At a terminal, each flush writes out the lines ended so far; the line begun
+// and not ended (a prompt) stays, to be shown as the prompt of the line typed next.
 class OutputBuffer : public std::streambuf {
   public:
     const bool terminal = isatty(STDOUT_FILENO);
@@ -27,14 +38,25 @@ class OutputBuffer : public std::streambuf {
     OutputBuffer() { setp(pending, pending + sizeof pending); }
 
     void writeOut() {
-        for (const char* next = pbase(); next < pptr();) {
-            const ssize_t written = write(STDOUT_FILENO, next, static_cast<std::size_t>(pptr() - next));
-            if (written < 0 && errno != EINTR)
-                failWriting(errno);
-            next += std::max<ssize_t>(written, 0);
-        }
+        writeAll(pbase(), pptr());
         setp(pending, pending + sizeof pending);
     }
+
+    // The line begun and not yet ended.
+    std::string openLine() const { return std::string(openLineStart(), pptr()); }
+
+    // Writes out the lines ended so far and keeps the open one.
+    void writeEndedLines() {
+        char* const openStart = openLineStart();
+        writeAll(pbase(), openStart);
+        const std::ptrdiff_t kept = pptr() - openStart;
+        std::memmove(pending, openStart, static_cast<std::size_t>(kept));
+        setp(pending, pending + sizeof pending);
+        pbump(static_cast<int>(kept));
+    }
+
+    // Drops the open line, which the line editor shows as its prompt instead.
+    void dropOpenLine() { pbump(-static_cast<int>(pptr() - openLineStart())); }
 
   protected:
     std::streamsize xsputn(const char* text, std::streamsize count) override {
@@ -52,12 +74,19 @@ class OutputBuffer : public std::streambuf {
     }
     int sync() override {
         if (terminal)
-            writeOut();
+            writeEndedLines();
         return 0;
     }
 
   private:
     char pending[1 << 16];
+
+    char* openLineStart() const {
+        char* start = pptr();
+        while (start > pbase() && start[-1] != '\n')
+            --start;
+        return start;
+    }
 };
 
 // Standard input's buffer: writes out what standard output holds before each read.
@@ -88,6 +117,7 @@ class InputBuffer : public std::streambuf {
 struct Buffers {
     OutputBuffer output;
     InputBuffer input{output};
+    const bool inputTerminal = isatty(STDIN_FILENO);
 };
 Buffers* standardBuffers = nullptr;
 
@@ -217,15 +247,41 @@ void setUpConsole() {
     std::cout.rdbuf(&standardBuffers->output);
     std::cin.rdbuf(&standardBuffers->input);
     std::cout.imbue(std::locale(std::locale::classic(), new FastNumberWriter));
+    // The line editor shows what it edits on the terminal, even when standard output
+    // goes to a file: nothing of the editing reaches the file.
+    if (inputIsTerminal() && !outputIsTerminal()) {
+        FILE* const terminal = std::fopen("/dev/tty", "w");
+        rl_outstream = terminal ? terminal : stderr;
+    }
 }
 
 bool outputIsTerminal() {
     return standardBuffers && standardBuffers->output.terminal;
 }
 
+bool inputIsTerminal() {
+    return standardBuffers && standardBuffers->inputTerminal;
+}
+
+bool readTypedLine(std::string& line, const std::string& terminalPrompt) {
+    OutputBuffer& output = standardBuffers->output;
+    const std::string prompt = output.openLine() + terminalPrompt;
+    if (output.terminal)
+        output.dropOpenLine();
+    output.writeOut();
+    char* const typed = readline(prompt.c_str());
+    if (!typed)
+        return false;
+    line = typed;
+    std::free(typed);
+    if (!line.empty())
+        add_history(line.c_str());
+    return true;
+}
+
 void clearScreen() {
     if (outputIsTerminal())
-        std::system("clear");
+        std::system("clear -x");
 }
 
 void finishOutput() {

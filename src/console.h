@@ -3,6 +3,7 @@
 #define NNRULES_CONSOLE_H
 
 #include <locale>
+#include <string>
 
 // The writer of numbers that standard output uses: doubles in the stream's default
 // format (six significant digits, the shorter of fixed and scientific) written without
@@ -31,7 +32,18 @@ void setUpConsole();
 // True when standard output is a terminal.
 bool outputIsTerminal();
 
-// Clears the screen when standard output is a terminal; a file or a pipe gets nothing.
+// True when standard input is a terminal. Answers are then read a line at a time with
+// readTypedLine, never from std::cin.
+bool inputIsTerminal();
+
+// Reads a line typed at the terminal, with line editing (Left, Right, Home, End, Backspace,
+// Delete) and the earlier lines of the run on Up and Down. The line that standard output has
+// begun, and then terminalPrompt, which only the terminal shows, are its prompt. False when
+// the input has ended (Ctrl-D).
+bool readTypedLine(std::string& line, const std::string& terminalPrompt = "");
+
+// Clears the screen when standard output is a terminal, keeping the terminal's earlier
+// lines in its scrollback; a file or a pipe gets nothing.
 void clearScreen();
 
 // Writes out whatever standard output still holds; called once, before the program ends.

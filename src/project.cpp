@@ -2,6 +2,7 @@
 
 #include "console.h"
 #include "demos/demos.h"
+#include "demos/dialog.h"
 #include "options.h"
 
 #include <iostream>
@@ -9,6 +10,10 @@
 #include <sstream>
 
 namespace {
+
+void showPrompt() {
+    std::cout << "      Enter Your Choice: " << std::flush;
+}
 
 void showMenu() {
     std::cout << std::endl;
@@ -25,13 +30,26 @@ void showMenu() {
     std::cout << "**    8. Kohonen Competitive Learning                               **" << std::endl;
     std::cout << "**    Q. Quit                                                       **" << std::endl;
     std::cout << "**********************************************************************" << std::endl;
-    std::cout << "      Enter Your Choice: " << std::flush;
+    showPrompt();
 }
 
 // Reads the next menu choice. A demo may have left the stream failed by a non-number
-// where it read a number: that line is dropped and the choice read after it. False
-// when input has ended, which ends the program as Q would.
+// where it read a number: that line is dropped and the choice read after it. At a
+// terminal the choice is a whole line; one that is not exactly a choice is answered as an
+// invalid choice, and an empty one asks again. False when input has ended, which ends
+// the program as Q would.
 bool readChoice(char& choice) {
+    if (inputIsTerminal()) {
+        std::string line;
+        while (readTypedAnswer(line)) {
+            if (!line.empty()) {
+                choice = line.size() == 1 ? line[0] : '?';
+                return true;
+            }
+            showPrompt();
+        }
+        return false;
+    }
     if (std::cin.eof())
         return false;
     if (std::cin.fail()) {
@@ -82,10 +100,15 @@ void runMenu() {
         char choice = 'q';
         if (!readChoice(choice))
             break;
-        if (choice == 'Q' || choice == 'q')
+        if (choice == 'Q' || choice == 'q') {
             quit = true;
-        else if (!runDemo(choice))
+        } else if (!runDemo(choice)) {
             std::cout << "      !!!!   Invalid Choice   !!!! " << std::endl;
+        } else if (inputIsTerminal()) {
+            // The demo's results stay on the screen until the student is done with them.
+            std::string line;
+            readTypedLine(line, "Press Enter to return to the menu.");
+        }
     }
 }
 

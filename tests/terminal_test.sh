@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# The program in a real terminal: tmux runs it in a pane full of earlier text; the menu
-# must start at the top of a cleared screen, a Hopfield recall must run from typed keys,
-# and q must end the program with status 0.
+# The program in a real terminal, driven through tmux as a student types: the screen is
+# cleared and the scrollback kept; "no" opens the dialog; a typo is refused and asked
+# again; the arrow keys, Home, End and Delete edit a value and Up recalls an earlier one;
+# Enter keeps each shown value, so that a dialog answered by Enter runs the defaults; the
+# results wait for Enter before the menu; "yes" keeps the defaults whole; a line that is not
+# a choice is one invalid choice; q ends the program with status 0.
 set -euo pipefail
 binary=$1
 command -v tmux >/dev/null || { echo "Skipped: tmux is not installed"; exit 77; }
@@ -11,10 +14,14 @@ trap 'tmux -L "$socket" kill-server 2>/dev/null || true; rm -rf "$work"' EXIT
 screen() { tmux -L "$socket" capture-pane -p -t demo; }
 keys() { tmux -L "$socket" send-keys -t demo "$@"; }
 fail() { echo "$1"; screen; exit 1; }
-# Waits up to 20 seconds for the text to appear on the screen.
+# Waits up to 30 seconds for the text to appear on the screen, or (prompt) to begin its last line.
 wait_for() {
-    for _ in $(seq 200); do screen | grep -qF -- "$1" && return 0; sleep 0.1; done
+    for _ in $(seq 300); do screen | grep -qF -- "$1" && return 0; sleep 0.1; done
     fail "Timed out waiting for: $1"
+}
+prompt() {
+    for _ in $(seq 300); do [[ "$(screen | grep -v '^$' | tail -n 1)" == "$1"* ]] && return 0; sleep 0.1; done
+    fail "Timed out waiting for the prompt: $1"
 }
 
 printf 'for i in $(seq 60); do echo "earlier text $i"; done\n"%s"\necho $? > %s/status\nsleep 60\n' \
@@ -23,11 +30,36 @@ tmux -L "$socket" new-session -d -s demo -x 100 -y 40 "bash $work/start"
 wait_for "Enter Your Choice:"
 [ "$(screen | head -n 2)" = "$(printf '\n%s' "$(printf '*%.0s' $(seq 70))")" ] || fail "The menu is not at the top:"
 ! screen | grep -qF "earlier text" || fail "Earlier text is still on the screen:"
+tmux -L "$socket" capture-pane -p -S - -t demo | grep -qF "earlier text 60" || fail "The scrollback was erased:"
+
+keys 3 Enter
+wait_for "Do you want to use the default values? (y/n):"
+keys no Enter
+prompt "Threshold (1):"
+keys 0,5 Enter
+wait_for '"0,5" is not a number; type a number such as 0.5.'
+keys 1 Enter                                      # the threshold shown, typed after the typo
+prompt "nu (0.1):"
+keys x01 Left . Home Delete End Enter            # x01 edited into 0.1
+prompt "lambda (1):"
+keys Up Up Enter                                  # the 1 typed for the threshold
+for _ in $(seq 10); do keys Enter; done           # every other value as shown
+wait_for "Press Enter to return to the menu."
+screen | grep -qF "Total Learning Cycles = 579" || fail "Values kept by Enter did not give the default run:"
+! screen | grep -qF "MAIN MENU" || fail "The menu was drawn before Enter:"
+keys Enter
+wait_for "Enter Your Choice:"
 
 keys 6 Enter
 wait_for "Do you want to use the default values? (y/n):"
-keys y Enter
-wait_for "Retreived vector no. 1 correctly."
+keys yes Enter
+wait_for "Press Enter to return to the menu."
+screen | grep -qF "Retreived vector no. 1 correctly." || fail "yes did not keep the defaults:"
+keys Enter
+wait_for "Enter Your Choice:"
+keys 12 Enter
+wait_for "Invalid Choice"
+[ "$(screen | grep -cF "Invalid Choice")" = 1 ] || fail "A line that is no choice is not one invalid choice:"
 keys q Enter
 for _ in $(seq 200); do [ -s "$work/status" ] && break; sleep 0.1; done
 [ "$(cat "$work/status" 2>/dev/null)" = 0 ] || fail "The program did not end with status 0 after q"

@@ -68,7 +68,7 @@ void BAM() {
         std::cout << std::endl << "A or B? : ";
         // When no answer can be read the A probe is kept and its prompts still written.
         char probeKind = 'A';
-        std::cin >> probeKind;
+        askForLetter(probeKind);
         if (probeKind == 'A' || probeKind == 'a') {
             for (unsigned e = 0; e < aLength; ++e)
                 askFor(probe[e], "X", e + 1);

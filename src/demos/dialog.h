@@ -1,12 +1,24 @@
 // The default-values dialog that every demo shares: the yes/no question and the
 // "label (value): " lines, shown with the defaults and asked in the dialog.
+//
+// Answers come from standard input as it stands, a file of answers read word by word, or,
+// at a terminal, a line at a time with line editing. There an empty line keeps the value
+// shown, a word that is not wholly a number is said so and its prompt asked again, and the
+// yes/no question takes its whole line. Several words on one line answer several prompts
+// either way.
 #ifndef NNRULES_DEMOS_DIALOG_H
 #define NNRULES_DEMOS_DIALOG_H
 
-#include <iostream>
+#include "console.h"
 
-// Asks "Do you want to use the default values? (y/n): " on a new line. Only n or N
-// asks for new values; any other answer, and the end of input, keeps the defaults.
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <type_traits>
+
+// Asks "Do you want to use the default values? (y/n): " on a new line. Only n or N (at a
+// terminal also no or No, on a line of their own) asks for new values; any other answer,
+// an empty line and the end of input keep the defaults.
 bool keepDefaults();
 
 // Opens the entry of new values with its two explanatory lines.
@@ -19,12 +31,54 @@ void showValue(const Value& value, const Label&... label) {
     std::cout << " (" << value << "): ";
 }
 
-// Writes the same line as showValue and reads a new value into the variable. A value
-// that does not parse leaves the stream failed, and later reads keep their values.
-template <class Value, class... Label>
-void askFor(Value& value, const Label&... label) {
-    showValue(value, label...);
-    std::cin >> value;
+// At a terminal: the next word of the line being answered, or of the next line typed, which
+// is empty when that line is. False once the input has ended.
+bool nextTypedWord(std::string& word);
+
+// At a terminal: says that the word is not a number and drops the rest of its line.
+void refuseTypedWord(const std::string& word, bool wholeNumbersOnly);
+
+// At a terminal: reads a whole line, leading and trailing blanks taken off, dropping any
+// words of the line before. False once the input has ended.
+bool readTypedAnswer(std::string& line);
+
+// True when the word is wholly a number of the value's type; it is then stored.
+template <class Value>
+bool readWhole(const std::string& word, Value& value) {
+    std::istringstream stream(word);
+    Value read;
+    if (!(stream >> read) || stream.peek() != std::char_traits<char>::eof())
+        return false;
+    value = read;
+    return true;
 }
+
+// Writes the prompt of showValue(shown, label...) and reads a new value into the variable.
+// From a file of answers a word that is not a number leaves the stream failed, and later
+// reads keep their values. At a terminal an empty line keeps the value, and a word that is
+// not a number is refused and the prompt written again. False when nothing was read: the
+// input ended, or a word from a file was not a number.
+template <class Value, class Shown, class... Label>
+bool askForShowing(Value& value, const Shown& shown, const Label&... label) {
+    showValue(shown, label...);
+    if (!inputIsTerminal())
+        return static_cast<bool>(std::cin >> value);
+    for (std::string word; nextTypedWord(word);) {
+        if (word.empty() || readWhole(word, value))
+            return true;
+        refuseTypedWord(word, std::is_integral_v<Value>);
+        showValue(shown, label...);
+    }
+    return false;
+}
+
+// As askForShowing, the prompt showing the value itself.
+template <class Value, class... Label>
+bool askFor(Value& value, const Label&... label) {
+    return askForShowing(value, value, label...);
+}
+
+// Reads one letter, the first of the next word; at a terminal an empty line keeps it.
+void askForLetter(char& letter);
 
 #endif

@@ -20,15 +20,13 @@ constexpr unsigned neuronCount = 5;
 // off the number of stored vectors leaves a zero diagonal for bipolar vectors.
 constexpr double diagonalCorrection = vectorCount;
 
-// Asks for the number of the vector to recall until it names a stored one. Input
-// that ends or is not a number keeps the number shown.
+// Asks for the number of the vector to recall until it names a stored one. Input that
+// ends or is not a number keeps the number shown.
 void askForProbeNumber(int& probeNumber) {
     for (;;) {
         std::cout << std::endl;
-        showValue(probeNumber, "Which is the probe vector?");
-        // A failed read stores 0, so the shown number must not be the target.
-        int answer = 0;
-        if (!(std::cin >> answer)) {
+        int answer = probeNumber;
+        if (!askFor(answer, "Which is the probe vector?")) {
             std::cout << std::endl << "No probe vector number was read; keeping " << probeNumber << ".";
             return;
         }

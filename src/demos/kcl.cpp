@@ -76,8 +76,7 @@ void KCL() {
         announceEntry();
         std::cout << std::endl;
         // Shows the rate of cycle 1 but stores what is typed as it stands.
-        showValue(alpha * 0.5, "alpha");
-        std::cin >> alpha;
+        askForShowing(alpha, alpha * 0.5, "alpha");
         for (int p = 0; p < patternCount; ++p)
             for (unsigned e = 0; e < 2; ++e)
                 askFor(X[p][e], "Enter value for X", p + 1, " ", e);

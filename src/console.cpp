@@ -264,14 +264,18 @@ bool inputIsTerminal() {
 }
 
 bool readTypedLine(std::string& line, const std::string& terminalPrompt) {
+    // Once ended, the input stays ended, as a file's does; the terminal is not asked again.
+    static bool ended = false;
     OutputBuffer& output = standardBuffers->output;
     const std::string prompt = output.openLine() + terminalPrompt;
     if (output.terminal)
         output.dropOpenLine();
     output.writeOut();
-    char* const typed = readline(prompt.c_str());
-    if (!typed)
+    char* const typed = ended ? nullptr : readline(prompt.c_str());
+    if (!typed) {
+        ended = true;
         return false;
+    }
     line = typed;
     std::free(typed);
     if (!line.empty())

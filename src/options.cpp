@@ -30,16 +30,22 @@ Options failure(const std::string& what) {
 } // namespace
 
 Options parseOptions(int argc, char* argv[]) {
-    const option longOptions[] = {{"defaults", no_argument, nullptr, 'd'},
-                                  {"help", no_argument, nullptr, 'h'},
-                                  {"version", no_argument, nullptr, 'V'},
-                                  {nullptr, 0, nullptr, 0}};
+    const option longOptions[] = {
+        {"defaults", no_argument, nullptr, 'd'},    {"pictures", no_argument, nullptr, 'p'},
+        {"curve", required_argument, nullptr, 'c'}, {"help", no_argument, nullptr, 'h'},
+        {"version", no_argument, nullptr, 'V'},     {nullptr, 0, nullptr, 0}};
     Options options;
     opterr = 0; // the messages are the program's own
     optind = 1;
-    for (int option; (option = getopt_long(argc, argv, "dh", longOptions, nullptr)) != -1;) {
+    for (int option; (option = getopt_long(argc, argv, ":dph", longOptions, nullptr)) != -1;) {
         if (option == 'd')
             options.defaults = true;
+        else if (option == 'p')
+            options.pictures = true;
+        else if (option == 'c')
+            options.curveFile = optarg;
+        else if (option == ':')
+            return failure(std::string(argv[optind - 1]) + " needs a file name");
         else if (option == 'h' || option == 'V')
             options.action = option == 'h' ? Options::Action::Help : Options::Action::Version;
         else
@@ -70,9 +76,13 @@ const char* helpText() {
            "values, and traces every step of its learning rule.\n"
            "\n"
            "Options:\n"
-           "  -d, --defaults  run the DEMO on its own values, reading nothing\n"
-           "  -h, --help      show this help and end\n"
-           "      --version   show the version and the licence, and end\n"
+           "  -d, --defaults    run the DEMO on its own values, reading nothing\n"
+           "  -p, --pictures    after each demo, draw what it learned: its learning curve\n"
+           "                    and where it decides, or what a memory recalled\n"
+           "      --curve FILE  write the learning curve of every training run to FILE,\n"
+           "                    as tab-separated columns: demo, run, cycle, value\n"
+           "  -h, --help        show this help and end\n"
+           "      --version     show the version and the licence, and end\n"
            "\n"
            "Demos, by number or name (in any case):\n"
            "  1  sdpta   Single Discrete Perceptron Training Algorithm\n"
@@ -88,6 +98,9 @@ const char* helpText() {
            "  nnrules                   the menu\n"
            "  nnrules bpn < mine.txt    back-propagation on the answers in mine.txt\n"
            "  nnrules -d bpn > bpn.txt  the default back-propagation trace, kept for a handout\n"
+           "  nnrules -p -d kcl         the Kohonen run, then its pictures\n"
+           "  nnrules --curve bpn.tsv -d bpn > /dev/null\n"
+           "                            back-propagation's learning curve, for a plotting tool\n"
            "\n"
            "Exit status: 0 when done, 1 when the output could not be written, 2 for a bad\n"
            "command line. See nnrules(1) for more.\n";

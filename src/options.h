@@ -9,6 +9,8 @@ struct Options {
     Action action = Action::Menu;
     char demo = 0;         // the menu choice of the one demo to run, '1' to '8'
     bool defaults = false; // answer the demo's question with y, reading nothing
+    bool pictures = false; // draw each demo's pictures after its output
+    std::string curveFile; // where to write the learning curves, if anywhere
     std::string error;     // what was wrong with the command line
 };
 

@@ -4,6 +4,7 @@
 #include "demos/demos.h"
 #include "demos/dialog.h"
 #include "options.h"
+#include "pictures/pictures.h"
 
 #include <iostream>
 #include <limits>
@@ -119,6 +120,13 @@ int main(int argc, char* argv[]) {
         std::cerr << "nnrules: " << options.error << ". Try 'nnrules --help'." << std::endl;
         return 2;
     }
+    if (!options.curveFile.empty() && !writeCurvesTo(options.curveFile)) {
+        std::cerr << "nnrules: cannot write the curve file '" << options.curveFile
+                  << "'. Try 'nnrules --help'." << std::endl;
+        return 2;
+    }
+    if (options.pictures)
+        drawPicturesAfterDemos();
     setUpConsole();
     // --defaults answers the demo's question with y, and nothing at all is read.
     std::istringstream answerYes("y\n");

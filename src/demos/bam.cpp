@@ -6,7 +6,9 @@
 #include "activation.h"
 #include "dialog.h"
 #include "matrix/cwtsprint.h"
+#include "pictures/pictures.h"
 
+#include <algorithm>
 #include <iostream>
 
 using CwMtx::CWTSMatrix;
@@ -55,7 +57,7 @@ void BAM() {
 
     // A B probe has B's three elements and its recall starts with the backward pass.
     bool probeIsB = false;
-    CWTSVector<bLength> bProbe;
+    CWTSVector<bLength> bProbe{};
     if (!keepDefaults()) {
         announceEntry();
         for (int k = 0; k < pairCount; ++k)
@@ -149,4 +151,15 @@ void BAM() {
         std::cout << std::endl << "k: " << recalledPair << std::endl;
     else
         std::cout << std::endl << "No stored pair was recalled." << std::endl;
+
+    BidirectionalRun run;
+    std::copy(std::begin(A), std::end(A), run.a.begin());
+    std::copy(std::begin(B), std::end(B), run.b.begin());
+    run.probeIsB = probeIsB;
+    run.probeA = probe;
+    run.probeB = bProbe;
+    run.recalledA = a;
+    run.recalledB = b;
+    run.recalledPair = recalledPair;
+    showPictures(run);
 }

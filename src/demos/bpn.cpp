@@ -6,8 +6,10 @@
 #include "dialog.h"
 #include "matrix/cwtsmatrix.h"
 #include "matrix/cwtsprint.h"
+#include "pictures/pictures.h"
 #include "training.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <iostream>
@@ -87,6 +89,7 @@ void BPN() {
             askFor(W[i], "Enter value for W", i + 1);
     }
 
+    NetworkRun run{{"cycle error", "cycle", errorLimit}};
     double e = 0;
     int cycle = 0;
     bool weightsMoved = true;
@@ -125,6 +128,7 @@ void BPN() {
             }
         }
         weightsMoved = W != WBefore || V != VBefore;
+        run.curve.note(e);
     }
 
     std::cout << std::endl << std::endl;
@@ -150,4 +154,10 @@ void BPN() {
     }
     std::cout << std::endl
               << "----------------------------------------------------------------------" << std::endl;
+
+    std::copy(std::begin(X), std::end(X), run.patterns.begin());
+    run.firstLayer = V;
+    run.secondLayer = W;
+    run.threshold = threshold;
+    showPictures(run);
 }

@@ -5,7 +5,9 @@
 #include "activation.h"
 #include "dialog.h"
 #include "matrix/cwtsprint.h"
+#include "pictures/pictures.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <iostream>
 
@@ -100,4 +102,10 @@ void HAM() {
                   << "Vector no. " << probeNumber
                   << " cannot be retreived: it is not a stable state of the network.";
     std::cout << std::endl << "Training Terminated." << std::endl;
+
+    HopfieldRun run;
+    std::copy(std::begin(V), std::end(V), run.stored.begin());
+    run.probeNumber = probeNumber;
+    run.recalled = Y;
+    showPictures(run);
 }

@@ -5,8 +5,10 @@
 #include "dialog.h"
 #include "matrix/cwtsmatrix.h"
 #include "matrix/cwtsprint.h"
+#include "pictures/pictures.h"
 #include "training.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <iostream>
@@ -85,6 +87,8 @@ void KCL() {
                 askFor(w[j][e], "Enter value for w", j + 1, " ", e);
     }
 
+    KohonenRun run{{"distance the weights moved per cycle", "cycle", std::nan("")}};
+    run.startWeights = w;
     int cycle = 0;
     bool weightsChanged = true;
     while (weightsChanged && cycle < maxKohonenCycles) {
@@ -122,6 +126,7 @@ void KCL() {
             writeWeightVectors(w);
         }
         weightsChanged = w != previousCycle;
+        run.curve.note(distance(w[0], previousCycle[0]) + distance(w[1], previousCycle[1]));
         previousCycle = w;
     }
 
@@ -136,4 +141,8 @@ void KCL() {
     std::cout << std::endl << "The final weight vector is: " << std::endl;
     writeWeightVectors(w);
     std::cout << "Total no. of cycles: " << cycle << std::endl;
+
+    std::copy(std::begin(X), std::end(X), run.patterns.begin());
+    run.endWeights = w;
+    showPictures(run);
 }

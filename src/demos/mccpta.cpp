@@ -7,8 +7,10 @@
 #include "dialog.h"
 #include "matrix/cwtsmatrix.h"
 #include "matrix/cwtsprint.h"
+#include "pictures/pictures.h"
 #include "training.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <iostream>
@@ -68,6 +70,7 @@ void MCCPTA() {
             }
     }
 
+    MulticlassRun run{"mccpta", {"cycle error", "cycle", errorLimit}, false};
     double E = 0;
     int cycle = 0;
     bool weightsMoved = true;
@@ -92,6 +95,7 @@ void MCCPTA() {
             }
         }
         weightsMoved = W != weightsBefore;
+        run.curve.note(E);
     }
 
     std::cout << std::endl;
@@ -110,4 +114,9 @@ void MCCPTA() {
         std::cout << std::endl << "o" << k + 1 << ": " << o;
         std::cout << std::endl << "Output = " << std::rint(o) << "  d = " << d << std::endl;
     }
+
+    std::copy(std::begin(Y), std::end(Y), run.patterns.begin());
+    run.endWeights = W;
+    run.lambda = lambda;
+    showPictures(run);
 }

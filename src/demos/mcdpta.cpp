@@ -6,8 +6,10 @@
 #include "dialog.h"
 #include "matrix/cwtsmatrix.h"
 #include "matrix/cwtsprint.h"
+#include "pictures/pictures.h"
 #include "training.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <iostream>
@@ -67,6 +69,7 @@ void MCDPTA() {
             }
     }
 
+    MulticlassRun run{"mcdpta", {"cycle error", "cycle", errorLimit}, true};
     double E = 0;
     int cycle = 0;
     bool weightsMoved = true;
@@ -93,6 +96,7 @@ void MCDPTA() {
         }
         // A cycle that moves no weight would repeat itself exactly.
         weightsMoved = W != weightsBefore;
+        run.curve.note(E);
     }
 
     std::cout << std::endl;
@@ -101,4 +105,8 @@ void MCDPTA() {
     std::cout << std::endl;
     writeWeightVectors(W);
     std::cout << std::endl;
+
+    std::copy(std::begin(Y), std::end(Y), run.patterns.begin());
+    run.endWeights = W;
+    showPictures(run);
 }

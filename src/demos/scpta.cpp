@@ -6,6 +6,7 @@
 #include "dialog.h"
 #include "matrix/cwtsmatrix.h"
 #include "matrix/cwtsprint.h"
+#include "pictures/pictures.h"
 #include "training.h"
 
 #include <cmath>
@@ -63,6 +64,8 @@ void SCPTA() {
         askFor(W[1], "Enter value for w1");
     }
 
+    SingleNeuronRun run{"scpta", {"cycle error", "cycle", errorLimit}};
+    run.startWeights = W;
     double E = 0;
     int cycle = 0;
     bool weightsMoved = true;
@@ -81,6 +84,7 @@ void SCPTA() {
             std::cout << std::endl << "w = " << std::endl << W;
         }
         weightsMoved = W != weightsBefore;
+        run.curve.note(E);
     }
 
     std::cout << std::endl;
@@ -99,4 +103,12 @@ void SCPTA() {
         std::cout << std::endl << "o = " << std::rint(o) << "  d = " << d[p] << std::endl;
     }
     std::cout << std::endl;
+
+    for (int p = 0; p < patternCount; ++p) {
+        run.inputs[static_cast<std::size_t>(p)] = Y[p][0];
+        run.desired[static_cast<std::size_t>(p)] = d[p];
+    }
+    run.bias = Y[0][1];
+    run.endWeights = W;
+    showPictures(run);
 }

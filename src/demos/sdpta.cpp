@@ -6,8 +6,10 @@
 #include "dialog.h"
 #include "matrix/cwtsmatrix.h"
 #include "matrix/cwtsprint.h"
+#include "pictures/pictures.h"
 #include "training.h"
 
+#include <cmath>
 #include <iostream>
 
 using namespace CwMtx;
@@ -81,6 +83,9 @@ void SDPTA() {
                   << " of the " << steps << " asked for.";
     }
 
+    SingleNeuronRun run{"sdpta", {"corrections per pass over the patterns", "pass", std::nan("")}};
+    run.startWeights = W;
+    int corrections = 0;
     for (int s = 1; s <= stepsToRun; ++s) {
         const int k = (s - 1) % patternCount;
 
@@ -100,8 +105,21 @@ void SDPTA() {
         const double o = sgn(net);
         const double r = (d[k] - o) * (C / 2);
         W = W + Y[k] * r;
+        corrections += r != 0;
+        if (k == patternCount - 1 || s == stepsToRun) {
+            run.curve.note(corrections);
+            corrections = 0;
+        }
     }
 
     std::cout << std::endl << "Training terminated." << std::endl;
     iprint("Final weight values, w = ", W, "\n");
+
+    for (int k = 0; k < patternCount; ++k) {
+        run.inputs[static_cast<std::size_t>(k)] = Y[k][0];
+        run.desired[static_cast<std::size_t>(k)] = d[k];
+    }
+    run.bias = Y[0][1];
+    run.endWeights = W;
+    showPictures(run);
 }

@@ -1,0 +1,101 @@
+// Pictures of what a demo learned, drawn as plain text after its own output when they are
+// asked for (--pictures), and its learning curve written to a file for plotting tools
+// (--curve). A demo notes what its pictures need as it goes, in one of the records below,
+// and hands the record over at its end; without either option nothing is noted or drawn.
+#ifndef NNRULES_PICTURES_PICTURES_H
+#define NNRULES_PICTURES_PICTURES_H
+
+#include "matrix/cwtsmatrix.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+// Draws the pictures after every demo from now on.
+void drawPicturesAfterDemos();
+
+// Writes the learning curve of every training run from now on to a new file of that name,
+// as tab-separated rows under a header. False when the file cannot be written.
+bool writeCurvesTo(const std::string& path);
+
+// True when pictures or curves are asked for: only then does a demo note anything.
+bool picturesWanted();
+
+// The value a training run works down, once per cycle, and the limit it works towards.
+struct LearningCurve {
+    const char* valueName;           // what the value is, as the picture's title says it
+    const char* cycleName;           // what one value is noted for: "cycle" or "pass"
+    double limit;                    // NaN when there is none
+    std::vector<double> values = {}; // noted only when pictures are wanted
+
+    void note(double value) {
+        if (picturesWanted())
+            values.push_back(value);
+    }
+};
+
+// A single perceptron with one input and a bias input: its patterns, desired responses
+// and weights (input weight, bias weight) at the start and the end.
+struct SingleNeuronRun {
+    const char* demo;
+    LearningCurve curve;
+    std::array<double, 4> inputs{}, desired{};
+    double bias = 0;
+    CwMtx::CWTSVector<2> startWeights{}, endWeights{};
+};
+
+// Three perceptrons, one per class, over two inputs and a bias input.
+struct MulticlassRun {
+    const char* demo;
+    LearningCurve curve;
+    bool discrete;
+    double lambda = 1; // the continuous neurons' steepness
+    std::array<CwMtx::CWTSVector<3>, 3> patterns{}, endWeights{};
+};
+
+// The back-propagation network learning the exclusive-or.
+struct NetworkRun {
+    LearningCurve curve;
+    std::array<CwMtx::CWTSVector<3>, 4> patterns{};
+    std::array<CwMtx::CWTSVector<3>, 3> firstLayer{};
+    CwMtx::CWTSVector<3> secondLayer{};
+    double threshold = 0;
+};
+
+// Two competing neurons and their five patterns in the plane.
+struct KohonenRun {
+    LearningCurve curve;
+    std::array<CwMtx::CWTSVector<2>, 5> patterns{};
+    std::array<CwMtx::CWTSVector<2>, 2> startWeights{}, endWeights{};
+};
+
+// The Hopfield memory's stored vectors, its probe and what it recalled.
+struct HopfieldRun {
+    std::array<CwMtx::CWTSVector<5>, 3> stored{};
+    int probeNumber = 1;
+    CwMtx::CWTSVector<5> recalled{};
+};
+
+// The bidirectional memory's stored pairs, its probe (an A or a B vector) and the pair it
+// recalled, numbered from 1, or 0 for none.
+struct BidirectionalRun {
+    std::array<CwMtx::CWTSVector<6>, 4> a{};
+    std::array<CwMtx::CWTSVector<3>, 4> b{};
+    bool probeIsB = false;
+    CwMtx::CWTSVector<6> probeA{};
+    CwMtx::CWTSVector<3> probeB{};
+    CwMtx::CWTSVector<6> recalledA{};
+    CwMtx::CWTSVector<3> recalledB{};
+    int recalledPair = 0;
+};
+
+// Draws the run's pictures when they are asked for, and writes its learning curve when
+// curves are: after the demo's own output, which they leave unchanged.
+void showPictures(const SingleNeuronRun& run);
+void showPictures(const MulticlassRun& run);
+void showPictures(const NetworkRun& run);
+void showPictures(const KohonenRun& run);
+void showPictures(const HopfieldRun& run);
+void showPictures(const BidirectionalRun& run);
+
+#endif

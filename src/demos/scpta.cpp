@@ -104,11 +104,7 @@ void SCPTA() {
     }
     std::cout << std::endl;
 
-    for (int p = 0; p < patternCount; ++p) {
-        run.inputs[static_cast<std::size_t>(p)] = Y[p][0];
-        run.desired[static_cast<std::size_t>(p)] = d[p];
-    }
-    run.bias = Y[0][1];
+    run.notePatterns(Y, d);
     run.endWeights = W;
     showPictures(run);
 }

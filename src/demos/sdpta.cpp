@@ -24,14 +24,10 @@ void SDPTA() {
     int steps = 10;
     double threshold = 1;
     double C = 1;
-    CWTSVector<2> Y[patternCount];
+    // Element 1 of every pattern is its bias input, the threshold value.
+    CWTSVector<2> Y[patternCount] = {{1, threshold}, {-0.5, threshold}, {3, threshold}, {-2, threshold}};
     double d[patternCount] = {1, -1, 1, -1};
     CWTSVector<2> W{-2.5, 1.75};
-
-    // Element 1 of every pattern is its bias input, the threshold value.
-    const double inputs[patternCount] = {1, -0.5, 3, -2};
-    for (int k = 0; k < patternCount; ++k)
-        Y[k] = {inputs[k], threshold};
 
     std::cout << std::endl << "************ Single Discrete Perceptron Training Algorithm ************";
     std::cout << std::endl
@@ -115,11 +111,7 @@ void SDPTA() {
     std::cout << std::endl << "Training terminated." << std::endl;
     iprint("Final weight values, w = ", W, "\n");
 
-    for (int k = 0; k < patternCount; ++k) {
-        run.inputs[static_cast<std::size_t>(k)] = Y[k][0];
-        run.desired[static_cast<std::size_t>(k)] = d[k];
-    }
-    run.bias = Y[0][1];
+    run.notePatterns(Y, d);
     run.endWeights = W;
     showPictures(run);
 }

@@ -220,6 +220,14 @@ void drawKohonenPlane(const KohonenRun& run) {
 
 } // namespace
 
+void SingleNeuronRun::notePatterns(const CWTSVector<2> (&patterns)[4], const double (&desiredResponses)[4]) {
+    for (std::size_t k = 0; k < 4; ++k) {
+        inputs[k] = patterns[k][0];
+        desired[k] = desiredResponses[k];
+    }
+    bias = patterns[0][1];
+}
+
 void showPictures(const SingleNeuronRun& run) {
     writeCurve(run.demo, run.curve);
     if (picturesAsked()) {

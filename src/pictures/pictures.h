@@ -42,6 +42,9 @@ struct SingleNeuronRun {
     std::array<double, 4> inputs{}, desired{};
     double bias = 0;
     CwMtx::CWTSVector<2> startWeights{}, endWeights{};
+
+    // Notes the patterns (input, bias input) and their desired responses.
+    void notePatterns(const CwMtx::CWTSVector<2> (&patterns)[4], const double (&desiredResponses)[4]);
 };
 
 // Three perceptrons, one per class, over two inputs and a bias input.

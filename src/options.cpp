@@ -35,8 +35,8 @@ Options parseOptions(int argc, char* argv[]) {
         {"curve", required_argument, nullptr, 'c'}, {"help", no_argument, nullptr, 'h'},
         {"version", no_argument, nullptr, 'V'},     {nullptr, 0, nullptr, 0}};
     Options options;
-    opterr = 0; // the messages are the program's own
     optind = 1;
+    // The leading colon keeps getopt's own messages back: the program writes its own.
     for (int option; (option = getopt_long(argc, argv, ":dph", longOptions, nullptr)) != -1;) {
         if (option == 'd')
             options.defaults = true;

@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <vector>
 
@@ -46,7 +47,7 @@ const auto* const picturesOn = ::testing::AddGlobalTestEnvironment(new PicturesO
 
 } // namespace
 
-TEST(Pictures, EveryDefaultRunsPicturesFit79ColumnsAnd20Lines) {
+TEST(Pictures, EveryDefaultRunsPicturesFit79ColumnsAnd20LinesWithTheirAxesStraight) {
     for (char demo = '1'; demo <= '8'; ++demo) {
         const std::string output = menuOutput(std::string(1, demo) + "\ny\n");
         for (const char* title : {"Learning curve:", "Decision line:", "Decision map:", "Output map:",
@@ -55,6 +56,20 @@ TEST(Pictures, EveryDefaultRunsPicturesFit79ColumnsAnd20Lines) {
             EXPECT_LE(lines.size(), 20u) << demo << " " << title;
             for (const std::string& line : lines)
                 EXPECT_LE(line.size(), 79u) << line;
+            // A plot's rows share one axis column, which meets the bottom axis at its corner.
+            const Lines cells = mapCells(lines);
+            for (std::size_t row = 1; row <= cells.size(); ++row)
+                EXPECT_EQ(lines[row].find('|'), lines[1].find('|')) << title << " row " << row;
+            if (!cells.empty()) {
+                EXPECT_EQ(lines[cells.size() + 1].find('+'), lines[1].find('|')) << title;
+            }
+        }
+        // The largest value of a curve is drawn in its top row, and the last cycle's number
+        // ends where the axis does.
+        const Lines curve = picture(output, "Learning curve:");
+        if (!curve.empty()) {
+            EXPECT_NE(curve[1].find('*'), std::string::npos) << demo;
+            EXPECT_EQ(curve[14].size(), curve[13].size()) << demo;
         }
     }
 }
@@ -73,6 +88,19 @@ TEST(Pictures, SingleDiscretePerceptronEndsWithItsBoundaryBetweenPatterns2And1) 
     EXPECT_EQ(answers[boundary + 1], '+');
     EXPECT_THAT(line[5],
                 HasSubstr("x = " + std::to_string(-0.75 / 3).substr(0, 5) + ": +1 (+) to its right"));
+    // The labels: the patterns' inputs, and the boundaries at the end and at the start,
+    // -1.75 / -2.5 = 0.7, in their order along the line.
+    std::istringstream labels(line[3]);
+    EXPECT_EQ(Lines(std::istream_iterator<std::string>(labels), {}),
+              (Lines{"-2", "-0.5", "-0.25", "0.7", "1", "3"}));
+    // Corrections in the three passes: steps 1, 2 and 3, then step 6, then step 10.
+    EXPECT_THAT(picture(menuOutput("1\ny\n"), "Learning curve:")[15],
+                HasSubstr("At pass 1: 3. At pass 3, the last: 1."));
+    // Untrained weights: (0.5, 1) cross 0 at x = -2, rising; (0, 1) never cross.
+    EXPECT_THAT(picture(menuOutput("1\nn -3 1 1  1 1 -0.5 -1 3 1 -2 -1  0.5 1\n"), "Decision line:")[5],
+                HasSubstr("x = -2: +1 (+) to its right"));
+    EXPECT_THAT(picture(menuOutput("1\nn -3 1 1  1 1 -0.5 -1 3 1 -2 -1  0 1\n"), "Decision line:")[5],
+                HasSubstr("weights (0, 1) draw no boundary"));
 }
 
 TEST(Pictures, EachMulticlassPatternLiesInItsOwnClass) {
@@ -85,18 +113,36 @@ TEST(Pictures, EachMulticlassPatternLiesInItsOwnClass) {
                     marks += cell;
         std::sort(marks.begin(), marks.end());
         EXPECT_EQ(marks, "ABC") << demo;
+        EXPECT_THAT(picture(menuOutput(demo), "Decision map:").back(),
+                    HasSubstr("Y1 (10, 2), Y2 (2, -5), Y3 (-5, 5)."));
     }
 }
 
 TEST(Pictures, TheNetworkAnswersTheExclusiveOrAtTheFourCorners) {
     // Top row x2 = 1: (0, 1) gives 1, (1, 1) gives 0; bottom row x2 = 0: (0, 0) gives 0,
     // (1, 0) gives 1.
+    const Lines map = picture(menuOutput("5\ny\n"), "Output map:");
     std::string corners;
-    for (const std::string& row : mapCells(picture(menuOutput("5\ny\n"), "Output map:")))
+    for (const std::string& row : mapCells(map))
         for (const char cell : row)
             if (cell == '0' || cell == '1')
                 corners += cell;
     EXPECT_EQ(corners, "1001");
+    EXPECT_EQ(map.back(), "  (0, 0): 0.0738502, (0, 1): 0.932112, (1, 0): 0.932028, (1, 1): 0.0726759.");
+}
+
+TEST(Pictures, MemoriesShowWhatTheyStoredAndRecalled) {
+    // V1 = (1, -1, 1, -1, 1) is the probe and is recalled.
+    const Lines hopfield = picture(menuOutput("6\ny\n"), "Hopfield memory:");
+    EXPECT_THAT(hopfield[2], ::testing::EndsWith("##..##..##  ##..##..##"));
+    EXPECT_EQ(hopfield.back(), "  Recalled: V1, the probe itself: retrieved.");
+    EXPECT_EQ(picture(menuOutput("6\nn 0.5 0 0 0 0  0 0 0 0 0  0 0 0 0 0  1\n"), "Hopfield memory:").back(),
+              "  Recalled: no stored vector; the probe is not a stable state.");
+    // The probe (-1, 1, 1, 1, 1, 1) recalls pair 1: A1 all +1, B1 all +1.
+    const Lines bidirectional = picture(menuOutput("7\ny\n"), "Bidirectional memory:");
+    EXPECT_THAT(bidirectional[4], HasSubstr("pair 1 recalled"));
+    EXPECT_THAT(bidirectional[5], ::testing::EndsWith("..##########  ############"));
+    EXPECT_THAT(bidirectional[6], ::testing::EndsWith("######"));
 }
 
 TEST(Pictures, KohonenWeightVectorsEndOnTheUnitCircle) {

@@ -56,11 +56,14 @@ TEST(Program, HelpAndVersion) {
 }
 
 TEST(Program, BadCommandLinesSayWhatIsWrongAndEndWithStatus2) {
-    for (const auto& [arguments, message] : {std::pair{"--bogus", "unknown option '--bogus'"},
-                                             {"-x", "unknown option '-x'"},
-                                             {"ninth", "unknown demo 'ninth'"},
-                                             {"1 2", "one demo at a time: '2' is one too many"},
-                                             {"-d", "--defaults needs a demo"}}) {
+    for (const auto& [arguments, message] :
+         {std::pair{"--bogus", "unknown option '--bogus'"},
+          {"-x", "unknown option '-x'"},
+          {"ninth", "unknown demo 'ninth'"},
+          {"1 2", "one demo at a time: '2' is one too many"},
+          {"-d", "--defaults needs a demo"},
+          {"--curve", "--curve needs a file name"},
+          {"--curve /nonexistent/curves.tsv 1", "cannot write the curve file"}}) {
         const Ran refused = run(std::string("nnrules ") + arguments + " </dev/null");
         EXPECT_EQ(refused.status, 2) << arguments;
         EXPECT_EQ(refused.output, "") << arguments;
@@ -75,6 +78,9 @@ TEST(Program, OneDemoShowsTheMenuRunsScreenWithoutTheMenu) {
     EXPECT_EQ(fromMenu.status, 0);
     EXPECT_EQ(fromMenu.output.find('\x1b'), std::string::npos) << "a redirected run has no terminal codes";
     EXPECT_EQ(fromMenu.errors, "");
+    const Ran ended = run("printf x | nnrules"); // one byte, then the end of input
+    EXPECT_EQ(ended.status, 0);
+    EXPECT_EQ(ended.output, menu + "      !!!!   Invalid Choice   !!!! \n" + menu);
     for (const char* oneDemo : {"echo y | nnrules 3", "echo y | nnrules ScPtA", "nnrules -d scpta <&-",
                                 "nnrules --defaults 3 </dev/null"}) {
         const Ran alone = run(oneDemo);

@@ -137,7 +137,7 @@ void drawClasses(const MulticlassRun& run) {
     for (int row = 0; row < mapHeight; ++row)
         for (int column = 0; column < mapWidth; ++column)
             map.fill(column, row, classAt(run, CWTSVector<3>{map.x(column), map.y(row), bias}, false));
-    std::string patterns = "  A B C: the patterns, marked with the class each is given:";
+    std::string patterns = " ";
     for (std::size_t i = 0; i < 3; ++i) {
         const CWTSVector<3>& y = run.patterns[i];
         map.put(y[0], y[1], classAt(run, y, true));
@@ -147,8 +147,9 @@ void drawClasses(const MulticlassRun& run) {
         "Decision map: the class the trained neurons give each input (x0 across, x1 up)"};
     lines.insert(lines.end(), map.cells.rows.begin(), map.cells.rows.end());
     lines.push_back(std::string("  a b c: classes 1, 2, 3, by the neuron ") +
-                    (run.discrete ? "that answers +1 (?: none or several do)" : "with the highest output") +
-                    "; bias input " + number(bias) + ".");
+                    (run.discrete ? "that answers +1; ?: none or several do." : "with the highest output."));
+    lines.push_back("  A B C: the patterns (bias input " + number(bias) +
+                    "), each marked with the class it is given:");
     lines.push_back(patterns + ".");
     writePicture(lines);
 }

@@ -12,7 +12,7 @@ WERROR     ?= OFF
 RUNS       ?= 9
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 
-PROGRAM_PACKAGES = cmake g++ libedit-dev
+PROGRAM_PACKAGES = cmake g++ libedit2
 TEST_PACKAGES    = $(PROGRAM_PACKAGES) libgtest-dev libgmock-dev tmux
 BENCH_PACKAGES   = $(PROGRAM_PACKAGES) libbenchmark-dev
 FUZZ_PACKAGES    = cmake clang libclang-rt-dev

@@ -4,9 +4,10 @@
 #include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <editline/readline.h>
+#include <dlfcn.h>
 #include <iostream>
 #include <string>
 #include <unistd.h>
@@ -59,10 +60,13 @@ class OutputBuffer : public std::streambuf {
     void dropOpenLine() { pbump(-static_cast<int>(pptr() - openLineStart())); }
 
   protected:
+    // The texts and numbers of a trace are short: a plain copy is quicker than a call.
     std::streamsize xsputn(const char* text, std::streamsize count) override {
         if (count > epptr() - pptr())
             return std::streambuf::xsputn(text, count);
-        std::memcpy(pptr(), text, static_cast<std::size_t>(count));
+        char* out = pptr();
+        for (const char* const end = text + count; text != end;)
+            *out++ = *text++;
         pbump(static_cast<int>(count));
         return count;
     }
@@ -79,7 +83,7 @@ class OutputBuffer : public std::streambuf {
     }
 
   private:
-    char pending[1 << 16];
+    char pending[1 << 14];
 
     char* openLineStart() const {
         char* start = pptr();
@@ -121,6 +125,47 @@ struct Buffers {
 };
 Buffers* standardBuffers = nullptr;
 
+// The line editor, libedit, loaded the first time a line is typed at a terminal, so that a
+// run without a terminal does not pay for loading it. Where it cannot be loaded, lines are
+// read without editing.
+struct LineEditor {
+    char* (*readline)(const char* prompt) = nullptr;
+    int (*addHistory)(const char* line) = nullptr;
+};
+
+// The prompt, shown on the terminal, and a line as the terminal gives it, or nullptr at the
+// end of input: what is typed when there is no line editor. The line is the caller's to free.
+char* readPlainLine(const char* prompt) {
+    (void)!write(standardBuffers->output.terminal ? STDOUT_FILENO : STDERR_FILENO, prompt,
+                 std::strlen(prompt));
+    std::string line;
+    char c = 0;
+    ssize_t got = 0;
+    while ((got = read(STDIN_FILENO, &c, 1)) > 0 && c != '\n')
+        line += c;
+    return got <= 0 && line.empty() ? nullptr : strdup(line.c_str());
+}
+
+const LineEditor& lineEditor() {
+    static const LineEditor editor = [] {
+        LineEditor loaded{readPlainLine, nullptr};
+        void* const library = dlopen("libedit.so.2", RTLD_NOW);
+        if (!library)
+            return loaded;
+        loaded.readline = reinterpret_cast<char* (*)(const char*)>(dlsym(library, "readline"));
+        loaded.addHistory = reinterpret_cast<int (*)(const char*)>(dlsym(library, "add_history"));
+        // The editor shows what it edits on the terminal, even when standard output goes
+        // to a file: nothing of the editing reaches the file.
+        if (auto* const editorOutput = static_cast<FILE**>(dlsym(library, "rl_outstream"));
+            editorOutput && !standardBuffers->output.terminal) {
+            FILE* const terminal = std::fopen("/dev/tty", "w");
+            *editorOutput = terminal ? terminal : stderr;
+        }
+        return loaded;
+    }();
+    return editor;
+}
+
 // True when the stream asks for its numbers in the default format, with no field width.
 bool plainFormat(const std::ios_base& stream) {
     const auto flags = stream.flags();
@@ -141,9 +186,12 @@ constexpr double tenToThe[] = {1,    1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1
 // value must decide. So is it when no exact power of ten can scale the value.
 char* writeGeneral(char* text, double value, int precision) {
     const double magnitude = std::fabs(value);
-    // The decimal exponent from the binary one, at most one too small: log10(2) is about
-    // 78913 / 2^18. The loop below sets it right.
-    int exponent = (std::ilogb(magnitude) * 78913) >> 18;
+    // The decimal exponent, nearly always right, from the value's bits read as a number:
+    // about 2^52 times (1023 + log2 of the value). The loop below sets it right.
+    std::int64_t bits = 0;
+    std::memcpy(&bits, &magnitude, sizeof bits);
+    const double estimate = (static_cast<double>(bits) / 0x1p52 - 1023) * 0.30102999566398120;
+    int exponent = static_cast<int>(estimate) - (estimate < 0);
     double scaled = 0;
     for (int tries = 0; tries < 3; ++tries) {
         const int shift = precision - 1 - exponent;
@@ -157,45 +205,55 @@ char* writeGeneral(char* text, double value, int precision) {
         else
             break;
     }
-    const double whole = std::floor(scaled);
+    const double whole = static_cast<double>(static_cast<long long>(scaled)); // scaled is below 10^9
     if (std::fabs(scaled - whole - 0.5) <= scaled * 1e-15)
         return nullptr;
-    long long leading = static_cast<long long>(scaled - whole > 0.5 ? whole + 1 : whole);
-    if (leading == static_cast<long long>(tenToThe[precision])) { // 9.99...96 rounds up to 10
+    auto leading = static_cast<std::uint32_t>(scaled - whole > 0.5 ? whole + 1 : whole);
+    if (leading == static_cast<std::uint32_t>(tenToThe[precision])) { // 9.99...96 rounds up to 10
         leading /= 10;
         ++exponent;
     }
-    char digits[24];
-    int count = static_cast<int>(std::to_chars(digits, digits + sizeof digits, leading).ptr - digits);
-    while (count > 1 && digits[count - 1] == '0')
-        --count;
+    // The digits, two at a time from the right.
+    static constexpr char pairs[] =
+        "0001020304050607080910111213141516171819202122232425262728293031323334353637383940"
+        "4142434445464748495051525354555657585960616263646566676869707172737475767778798081"
+        "828384858687888990919293949596979899";
+    char digits[10];
+    int left = precision;
+    for (; left >= 2; left -= 2, leading /= 100)
+        std::memcpy(digits + left - 2, pairs + 2 * (leading % 100), 2);
+    if (left == 1)
+        digits[0] = static_cast<char>('0' + leading);
+    // Then the sign, the point among the digits, and the zeros at the end of the fraction
+    // taken off, with the point where nothing follows it.
     if (value < 0)
         *text++ = '-';
-    if (exponent < -4 || exponent >= precision) {
-        *text++ = digits[0];
-        if (count > 1) {
-            *text++ = '.';
-            text = std::copy(digits + 1, digits + count, text);
-        }
-        *text++ = 'e';
-        *text++ = exponent < 0 ? '-' : '+';
-        if (std::abs(exponent) < 10)
-            *text++ = '0';
-        return std::to_chars(text, text + 4, std::abs(exponent)).ptr;
-    }
-    if (exponent < 0) {
+    const bool scientific = exponent < -4 || exponent >= precision;
+    if (!scientific && exponent < 0) {
         *text++ = '0';
         *text++ = '.';
         text = std::fill_n(text, -exponent - 1, '0');
-        return std::copy(digits, digits + count, text);
     }
-    for (int i = 0; i <= exponent; ++i)
-        *text++ = i < count ? digits[i] : '0';
-    if (count > exponent + 1) {
-        *text++ = '.';
-        text = std::copy(digits + exponent + 1, digits + count, text);
+    const int integerDigits = scientific ? 1 : std::max(exponent + 1, 0);
+    const bool point = integerDigits > 0 && integerDigits < precision;
+    for (int i = 0; i < precision; ++i) {
+        if (point && i == integerDigits)
+            *text++ = '.';
+        *text++ = digits[i];
     }
-    return text;
+    if (point || integerDigits == 0) {
+        while (text[-1] == '0')
+            --text;
+        if (text[-1] == '.')
+            --text;
+    }
+    if (!scientific)
+        return text;
+    *text++ = 'e';
+    *text++ = exponent < 0 ? '-' : '+';
+    if (std::abs(exponent) < 10)
+        *text++ = '0';
+    return std::to_chars(text, text + 4, std::abs(exponent)).ptr;
 }
 
 } // namespace
@@ -208,7 +266,8 @@ FastNumberWriter::iter_type FastNumberWriter::do_put(iter_type out, std::ios_bas
     // Whole numbers below 10^precision, common in the traces, are written as integers.
     char text[32];
     char* written = nullptr;
-    if (precision <= 15 && std::trunc(value) == value && std::fabs(value) < tenToThe[precision])
+    if (precision <= 15 && std::fabs(value) < tenToThe[precision] &&
+        static_cast<double>(static_cast<long long>(value)) == value)
         written = value == 0 && std::signbit(value)
                       ? std::copy_n("-0", 2, text)
                       : std::to_chars(text, text + sizeof text, static_cast<long long>(value)).ptr;
@@ -247,12 +306,6 @@ void setUpConsole() {
     std::cout.rdbuf(&standardBuffers->output);
     std::cin.rdbuf(&standardBuffers->input);
     std::cout.imbue(std::locale(std::locale::classic(), new FastNumberWriter));
-    // The line editor shows what it edits on the terminal, even when standard output
-    // goes to a file: nothing of the editing reaches the file.
-    if (inputIsTerminal() && !outputIsTerminal()) {
-        FILE* const terminal = std::fopen("/dev/tty", "w");
-        rl_outstream = terminal ? terminal : stderr;
-    }
 }
 
 bool outputIsTerminal() {
@@ -271,15 +324,15 @@ bool readTypedLine(std::string& line, const std::string& terminalPrompt) {
     if (output.terminal)
         output.dropOpenLine();
     output.writeOut();
-    char* const typed = ended ? nullptr : readline(prompt.c_str());
+    char* const typed = ended ? nullptr : lineEditor().readline(prompt.c_str());
     if (!typed) {
         ended = true;
         return false;
     }
     line = typed;
     std::free(typed);
-    if (!line.empty())
-        add_history(line.c_str());
+    if (!line.empty() && lineEditor().addHistory)
+        lineEditor().addHistory(line.c_str());
     return true;
 }
 

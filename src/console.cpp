@@ -9,6 +9,7 @@
 #include <cstring>
 #include <dlfcn.h>
 #include <iostream>
+#include <sstream>
 #include <string>
 #include <unistd.h>
 
@@ -121,7 +122,8 @@ class InputBuffer : public std::streambuf {
 struct Buffers {
     OutputBuffer output;
     InputBuffer input{output};
-    const bool inputTerminal = isatty(STDIN_FILENO);
+    bool inputTerminal = isatty(STDIN_FILENO);
+    std::istringstream givenAnswers;
 };
 Buffers* standardBuffers = nullptr;
 
@@ -306,6 +308,12 @@ void setUpConsole() {
     std::cout.rdbuf(&standardBuffers->output);
     std::cin.rdbuf(&standardBuffers->input);
     std::cout.imbue(std::locale(std::locale::classic(), new FastNumberWriter));
+}
+
+void answerFrom(const std::string& answers) {
+    standardBuffers->givenAnswers.str(answers);
+    standardBuffers->inputTerminal = false;
+    std::cin.rdbuf(standardBuffers->givenAnswers.rdbuf());
 }
 
 bool outputIsTerminal() {

@@ -29,6 +29,9 @@ class FastNumberWriter : public std::num_put<char> {
 // written, the program says so on standard error and ends with status 1.
 void setUpConsole();
 
+// Reads the answers from the text instead of standard input, which is never read then.
+void answerFrom(const std::string& answers);
+
 // True when standard output is a terminal.
 bool outputIsTerminal();
 

@@ -8,7 +8,6 @@
 
 #include <iostream>
 #include <limits>
-#include <sstream>
 
 namespace {
 
@@ -129,9 +128,8 @@ int main(int argc, char* argv[]) {
         drawPicturesAfterDemos();
     setUpConsole();
     // --defaults answers the demo's question with y, and nothing at all is read.
-    std::istringstream answerYes("y\n");
     if (options.defaults)
-        std::cin.rdbuf(answerYes.rdbuf());
+        answerFrom("y\n");
     if (options.action == Options::Action::Help) {
         std::cout << helpText();
     } else if (options.action == Options::Action::Version) {

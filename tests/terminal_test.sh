@@ -24,8 +24,9 @@ prompt() {
     fail "Timed out waiting for the prompt: $1"
 }
 
-printf 'for i in $(seq 60); do echo "earlier text $i"; done\n"%s"\necho $? > %s/status\nsleep 60\n' \
-    "$binary" "$work" > "$work/start"
+# --defaults reads nothing, not even at a terminal; then the menu.
+printf '"%s" -d ham\nfor i in $(seq 60); do echo "earlier text $i"; done\n"%s"\necho $? > %s/status\nsleep 60\n' \
+    "$binary" "$binary" "$work" > "$work/start"
 tmux -L "$socket" new-session -d -s demo -x 100 -y 40 "bash $work/start"
 wait_for "Enter Your Choice:"
 [ "$(screen | head -n 2)" = "$(printf '\n%s' "$(printf '*%.0s' $(seq 70))")" ] || fail "The menu is not at the top:"

@@ -1,4 +1,4 @@
-// How the program sets up its standard streams, once, before the first menu.
+// The standard streams: how the program writes its output and reads its answers.
 #ifndef NNRULES_CONSOLE_H
 #define NNRULES_CONSOLE_H
 

@@ -86,6 +86,7 @@ TEST(Pictures, SingleDiscretePerceptronEndsWithItsBoundaryBetweenPatterns2And1) 
     EXPECT_GT(axis.find('1'), boundary);
     EXPECT_EQ(answers[boundary - 1], '-');
     EXPECT_EQ(answers[boundary + 1], '+');
+    EXPECT_EQ(answers.find_first_not_of("+-", 2), std::string::npos) << "every input has its answer";
     EXPECT_THAT(line[5],
                 HasSubstr("x = " + std::to_string(-0.75 / 3).substr(0, 5) + ": +1 (+) to its right"));
     // The labels: the patterns' inputs, and the boundaries at the end and at the start,

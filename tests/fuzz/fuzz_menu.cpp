@@ -1,8 +1,9 @@
-// Feeds arbitrary bytes to the whole menu loop as standard input: whatever is typed, the
-// program must end without a crash, a leak or undefined behaviour. Standard output is
-// left failed, so that every write is dropped before any formatting: the demos' own
-// logic runs in full at a fraction of the cost.
+// Feeds arbitrary bytes to the whole menu loop as standard input, with the pictures drawn:
+// whatever is typed, the program must end without a crash, a leak or undefined behaviour.
+// Standard output is left failed, so that every write is dropped before any formatting:
+// the demos' own logic runs in full at a fraction of the cost.
 #include "console.h"
+#include "pictures/pictures.h"
 #include "project.h"
 
 #include <cstddef>
@@ -12,7 +13,7 @@
 #include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const bool consoleReady = (setUpConsole(), true);
+    static const bool consoleReady = (setUpConsole(), drawPicturesAfterDemos(), true);
     (void)consoleReady;
     std::istringstream input(std::string(reinterpret_cast<const char*>(data), size));
     std::ostringstream discarded;

@@ -157,6 +157,11 @@ TEST(Pictures, KohonenWeightVectorsEndOnTheUnitCircle) {
             ++found;
         }
     EXPECT_EQ(found, 2);
+    // A losing weight vector keeps its length: (5, 5) has 5 times the root of 2, 7.07107.
+    const Lines typed =
+        picture(menuOutput("8\nn\n1\n-1 0 0.1736 -0.9848 0.707 0.707 0.342 -0.9397 0.6 0.8\n1 0 5 5\n"),
+                "Kohonen plane:");
+    EXPECT_EQ(typed.back(), "  w2 from (5, 5) to (5, 5), length 7.07107.");
 }
 
 TEST(Pictures, CurvesSaySingleCyclesZerosGuardsAndNonNumbersInWords) {

@@ -48,9 +48,11 @@ Options parseOptions(int argc, char* argv[]) {
             return failure(std::string(argv[optind - 1]) + " needs a file name");
         else if (option == 'h' || option == 'V')
             options.action = option == 'h' ? Options::Action::Help : Options::Action::Version;
-        else
-            return failure("unknown option '" +
-                           std::string(optopt ? std::string("-") + char(optopt) : argv[optind - 1]) + "'");
+        else // a short option is named by its letter, a long one as it was given
+            return failure(
+                "unknown option '" +
+                (optopt ? std::string("-") + static_cast<char>(optopt) : std::string(argv[optind - 1])) +
+                "'");
         if (options.action != Options::Action::Menu)
             return options;
     }

@@ -15,10 +15,6 @@ void Canvas::write(int column, int row, const std::string& text) {
         put(column + static_cast<int>(i), row, text[i]);
 }
 
-char Canvas::at(int column, int row) const {
-    return rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
-}
-
 int Scale::cell(double value) const {
     return static_cast<int>(std::lround((value - lo) / (hi - lo) * (cells - 1)));
 }

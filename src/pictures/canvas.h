@@ -6,9 +6,8 @@
 #include <string>
 #include <vector>
 
-// Every picture fits 79 columns and 20 lines, its title and notes included.
+// Every picture fits 79 columns (and 20 lines), its title and notes included.
 constexpr int pictureWidth = 79;
-constexpr int pictureLines = 20;
 
 // Rows of character cells, all of one width; marks outside are dropped.
 struct Canvas {
@@ -21,7 +20,6 @@ struct Canvas {
     void put(int column, int row, char mark);
     // Writes the text from the column on, as far as the row reaches.
     void write(int column, int row, const std::string& text);
-    char at(int column, int row) const;
 };
 
 // A linear scale from the values lo..hi onto the cells 0..cells-1.

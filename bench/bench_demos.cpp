@@ -1,5 +1,5 @@
 // Each demo's default run, with its output discarded: the time it takes and the bytes it writes.
-#include "console.h"
+#include "console/numbers.h"
 #include "demos/demos.h"
 
 #include <benchmark/benchmark.h>

@@ -1,24 +1,10 @@
 #include "options.h"
 
-#include <cctype>
+#include "demos/demos.h"
+
 #include <getopt.h>
 
 namespace {
-
-// The short names of the demos, in menu order.
-const char* const demoNames[] = {"sdpta", "mcdpta", "scpta", "mccpta", "bpn", "ham", "bam", "kcl"};
-
-// The menu choice that a demo's number or short name, in any case, stands for; 0 for none.
-char demoChoice(std::string name) {
-    if (name.size() == 1 && name[0] >= '1' && name[0] <= '8')
-        return name[0];
-    for (char& c : name)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    for (int i = 0; i < 8; ++i)
-        if (name == demoNames[i])
-            return static_cast<char>('1' + i);
-    return 0;
-}
 
 Options failure(const std::string& what) {
     Options options;
@@ -57,9 +43,11 @@ Options parseOptions(int argc, char* argv[]) {
             return options;
     }
     if (optind < argc) {
-        options.demo = demoChoice(argv[optind]);
+        options.demo = findDemo(argv[optind]);
         if (!options.demo)
-            return failure("unknown demo '" + std::string(argv[optind]) + "' (1 to 8, or sdpta ... kcl)");
+            return failure("unknown demo '" + std::string(argv[optind]) + "' (1 to " +
+                           std::to_string(demoCount) + ", or " + demos[0].name + " ... " +
+                           demos[demoCount - 1].name + ")");
         if (optind + 1 < argc)
             return failure("one demo at a time: '" + std::string(argv[optind + 1]) + "' is one too many");
         options.action = Options::Action::Demo;
@@ -69,11 +57,17 @@ Options parseOptions(int argc, char* argv[]) {
     return options;
 }
 
-const char* helpText() {
+std::string helpText() {
+    std::string demoList;
+    for (int i = 0; i < demoCount; ++i) {
+        const std::string number = std::to_string(i + 1), name = demos[i].name;
+        demoList += "  " + number + std::string(3 - number.size(), ' ') + name +
+                    std::string(8 - name.size(), ' ') + demos[i].title + "\n";
+    }
     return "Usage: nnrules [OPTION]... [DEMO]\n"
            "Learn the classic learning rules of neural networks, step by step.\n"
            "\n"
-           "Without a DEMO, shows the menu of the eight demos; with one, runs that demo\n"
+           "Without a DEMO, shows the menu of the demos; with one, runs that demo\n"
            "alone and ends. Each demo shows its textbook problem, asks whether to keep its\n"
            "values, and traces every step of its learning rule.\n"
            "\n"
@@ -86,15 +80,8 @@ const char* helpText() {
            "  -h, --help        show this help and end\n"
            "      --version     show the version and the licence, and end\n"
            "\n"
-           "Demos, by number or name (in any case):\n"
-           "  1  sdpta   Single Discrete Perceptron Training Algorithm\n"
-           "  2  mcdpta  Multiclass Discrete Perceptron Training Algorithm\n"
-           "  3  scpta   Single Continuous Perceptron Training Algorithm\n"
-           "  4  mccpta  Multiclass Continuous Perceptron Training Algorithm\n"
-           "  5  bpn     2-Layer Back Propagation Network\n"
-           "  6  ham     Hopfield Auto-Associative Memory Storage\n"
-           "  7  bam     Bidirectional Associative Memory Storage\n"
-           "  8  kcl     Kohonen Competitive Learning\n"
+           "Demos, by number or name (in any case):\n" +
+           demoList +
            "\n"
            "Examples:\n"
            "  nnrules                   the menu\n"

@@ -1,7 +1,7 @@
 #include "harness.h"
 
 #include "demos/training.h"
-#include "project.h"
+#include "menu.h"
 
 #include <fstream>
 #include <iostream>

@@ -1,6 +1,6 @@
 // The training loops keep everything on the stack: a whole default run of any demo,
 // trace included, asks the heap for nothing.
-#include "console.h"
+#include "console/numbers.h"
 #include "demos/demos.h"
 #include "harness.h"
 

@@ -1,5 +1,5 @@
 // The program's writer of numbers against the standard one: the same text, bit for bit.
-#include "console.h"
+#include "console/numbers.h"
 
 #include <gtest/gtest.h>
 

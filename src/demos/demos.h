@@ -1,15 +1,41 @@
-// The eight demos of the main menu, in menu order. Each runs one whole demo on
-// standard input and output and returns to the menu.
+// The demos of the main menu, in menu order: the one list that the menu, the command
+// line, --help and the tests read. Each demo runs one whole demo on standard input and
+// output and returns to its caller. A demo's number is its place in the list, from 1.
 #ifndef NNRULES_DEMOS_DEMOS_H
 #define NNRULES_DEMOS_DEMOS_H
 
-void SDPTA();  // 1. Single Discrete Perceptron Training Algorithm
-void MCDPTA(); // 2. Multiclass Discrete Perceptron Training Algorithm
-void SCPTA();  // 3. Single Continuous Perceptron Training Algorithm
-void MCCPTA(); // 4. Multiclass Continuous Perceptron Training Algorithm
-void BPN();    // 5. 2-Layer Back Propagation Network
-void HAM();    // 6. Hopfield Auto-Associative Memory Storage
-void BAM();    // 7. Bidirectional Associative Memory Storage
-void KCL();    // 8. Kohonen Competitive Learning
+#include <cstddef>
+#include <iterator>
+
+void SDPTA();
+void MCDPTA();
+void SCPTA();
+void MCCPTA();
+void BPN();
+void HAM();
+void BAM();
+void KCL();
+
+struct Demo {
+    const char* name;  // the short name the command line takes, in lower case
+    const char* title; // the menu's and --help's name of it
+    void (*run)();
+};
+
+inline constexpr Demo demos[] = {
+    {"sdpta", "Single Discrete Perceptron Training Algorithm", SDPTA},
+    {"mcdpta", "Multiclass Discrete Perceptron Training Algorithm", MCDPTA},
+    {"scpta", "Single Continuous Perceptron Training Algorithm", SCPTA},
+    {"mccpta", "Multiclass Continuous Perceptron Training Algorithm", MCCPTA},
+    {"bpn", "2-Layer Back Propagation Network", BPN},
+    {"ham", "Hopfield Auto-Associative Memory Storage", HAM},
+    {"bam", "Bidirectional Associative Memory Storage", BAM},
+    {"kcl", "Kohonen Competitive Learning", KCL},
+};
+
+inline constexpr int demoCount = static_cast<int>(std::size(demos));
+
+// The demo that a number ("5") or a short name in any case ("BPN") names, or nullptr.
+const Demo* findDemo(const char* numberOrName);
 
 #endif

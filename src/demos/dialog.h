@@ -9,7 +9,7 @@
 #ifndef NNRULES_DEMOS_DIALOG_H
 #define NNRULES_DEMOS_DIALOG_H
 
-#include "console.h"
+#include "console/console.h"
 
 #include <iostream>
 #include <sstream>

@@ -2,9 +2,9 @@
 // whatever is typed, the program must end without a crash, a leak or undefined behaviour.
 // Standard output is left failed, so that every write is dropped before any formatting:
 // the demos' own logic runs in full at a fraction of the cost.
-#include "console.h"
+#include "console/console.h"
 #include "pictures/pictures.h"
-#include "project.h"
+#include "menu.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,0 +1,46 @@
+// The standard streams: how the program writes its output and reads its answers.
+#ifndef NNRULES_CONSOLE_CONSOLE_H
+#define NNRULES_CONSOLE_CONSOLE_H
+
+#include <functional>
+#include <string>
+
+// Gives standard output the fast writer of numbers and buffers of the program's own for
+// both standard streams, untied from C stdio (nothing here writes through stdio). Where
+// output is shown as it is written (a terminal) every line end writes the line out; to a
+// file or a pipe, output goes in blocks, as C's stdio does. Whatever is pending is written
+// before standard input is read, so that every prompt is out before its answer is read.
+// When standard output cannot be written, the program says so on standard error and ends
+// with status 1.
+void setUpConsole();
+
+// Reads the answers from the text instead of standard input, which is never read then.
+void answerFrom(const std::string& answers);
+
+// True when standard output is a terminal.
+bool outputIsTerminal();
+
+// True when standard input is a terminal. Answers are then read a line at a time with
+// readTypedLine, never from std::cin.
+bool inputIsTerminal();
+
+// Reads a line typed at the terminal, with line editing (Left, Right, Home, End, Backspace,
+// Delete) and the earlier lines of the run on Up and Down. The line that standard output has
+// begun, and then terminalPrompt, which only the terminal shows, are its prompt. False when
+// the input has ended (Ctrl-D); it then stays ended.
+bool readTypedLine(std::string& line, const std::string& terminalPrompt = "");
+
+// Takes the lines typed at the terminal from `typist` instead, which gives the next line
+// or false at the end of input; the terminal is then shown as standard output: each line
+// after its prompt, as the terminal echoes it. For tests; an empty typist ends this.
+using Typist = std::function<bool(std::string& line)>;
+void typeAtTerminal(Typist typist);
+
+// Clears the screen when standard output is a terminal, keeping the terminal's earlier
+// lines in its scrollback; a file or a pipe gets nothing.
+void clearScreen();
+
+// Writes out whatever standard output still holds; called once, before the program ends.
+void finishOutput();
+
+#endif

@@ -1,0 +1,23 @@
+// The writer of numbers that standard output uses.
+#ifndef NNRULES_CONSOLE_NUMBERS_H
+#define NNRULES_CONSOLE_NUMBERS_H
+
+#include <locale>
+
+// Writes doubles in the stream's default format (six significant digits, the shorter of
+// fixed and scientific) without going through the C library's printf, which dominates a
+// long trace; the text is printf's to the byte. Any other formatting a stream may ask for
+// is left to the standard writer.
+class FastNumberWriter : public std::num_put<char> {
+  protected:
+    iter_type do_put(iter_type out, std::ios_base& stream, char_type fill, double value) const override;
+    iter_type do_put(iter_type out, std::ios_base& stream, char_type fill, long value) const override;
+    iter_type do_put(iter_type out, std::ios_base& stream, char_type fill,
+                     unsigned long value) const override;
+
+  private:
+    template <class Integer>
+    iter_type putInteger(iter_type out, std::ios_base& stream, char_type fill, Integer value) const;
+};
+
+#endif

@@ -1,0 +1,82 @@
+// The program on the system's standard descriptors, at a terminal or not.
+#include "platform.h"
+
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+volatile std::sig_atomic_t interruptPending = 0;
+
+extern "C" void onInterrupt(int) {
+    if (interruptPending) {
+        std::signal(SIGINT, SIG_DFL);
+        std::raise(SIGINT);
+    }
+    interruptPending = 1;
+}
+
+} // namespace
+
+void platform::setUp() {
+    // A standard descriptor left closed is opened on /dev/null, read-only: reading it finds
+    // the end at once, and writing to it still fails as writing to a closed one does.
+    for (int descriptor = 0; descriptor <= 2; ++descriptor)
+        if (fcntl(descriptor, F_GETFD) < 0 && errno == EBADF) {
+            const int opened = open("/dev/null", O_RDONLY);
+            if (opened >= 0 && opened != descriptor) {
+                dup2(opened, descriptor);
+                close(opened);
+            }
+        }
+}
+
+bool platform::inputIsTyped() {
+    static const bool typed = isatty(STDIN_FILENO);
+    return typed;
+}
+
+bool platform::outputIsShown() {
+    static const bool shown = isatty(STDOUT_FILENO);
+    return shown;
+}
+
+bool platform::writeOutput(const char* bytes, std::size_t count) {
+    while (count > 0) {
+        const ssize_t written = write(STDOUT_FILENO, bytes, count);
+        if (written < 0 && errno != EINTR)
+            return false;
+        if (written > 0) {
+            bytes += written;
+            count -= static_cast<std::size_t>(written);
+        }
+    }
+    return true;
+}
+
+void platform::writeError(const std::string& text) {
+    (void)!write(STDERR_FILENO, text.data(), text.size());
+}
+
+std::size_t platform::readInput(char* into, std::size_t count) {
+    ssize_t got;
+    do
+        got = read(STDIN_FILENO, into, count);
+    while (got < 0 && errno == EINTR);
+    return got > 0 ? static_cast<std::size_t>(got) : 0;
+}
+
+void platform::watchInterrupt(bool watched) {
+    interruptPending = 0;
+    struct sigaction action = {};
+    action.sa_handler = watched ? onInterrupt : SIG_DFL;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGINT, &action, nullptr);
+}
+
+bool platform::interruptAsked() {
+    return interruptPending != 0;
+}

@@ -1,0 +1,83 @@
+#include "menu.h"
+
+#include "console/console.h"
+#include "demos/demos.h"
+#include "demos/dialog.h"
+
+#include <iostream>
+#include <limits>
+#include <string>
+
+namespace {
+
+void showPrompt() {
+    std::cout << "      Enter Your Choice: " << std::flush;
+}
+
+// A line of the menu's frame: "**", four blanks, the item, blanks up to column 68, "**".
+void showItem(const std::string& item) {
+    std::cout << "**    " << item << std::string(62 - item.size(), ' ') << "**" << std::endl;
+}
+
+void showMenu() {
+    std::cout << std::endl;
+    std::cout << "**********************************************************************" << std::endl;
+    std::cout << "**********                    MAIN MENU                     **********" << std::endl;
+    std::cout << "****                                                              ****" << std::endl;
+    for (int i = 0; i < demoCount; ++i)
+        showItem(std::to_string(i + 1) + ". " + demos[i].title);
+    showItem("Q. Quit");
+    std::cout << "**********************************************************************" << std::endl;
+    showPrompt();
+}
+
+// Reads the next menu choice. A demo may have left the stream failed by a non-number
+// where it read a number: that line is dropped and the choice read after it. At a
+// terminal the choice is a whole line; an empty one asks again. False when input has
+// ended, which ends the program as Q would.
+bool readChoice(std::string& choice) {
+    if (inputIsTerminal()) {
+        while (readTypedAnswer(choice)) {
+            if (!choice.empty())
+                return true;
+            showPrompt();
+        }
+        return false;
+    }
+    if (std::cin.eof())
+        return false;
+    if (std::cin.fail()) {
+        std::cin.clear();
+        std::cin.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+    }
+    char letter = 0;
+    if (!(std::cin >> letter))
+        return false;
+    choice = letter;
+    return true;
+}
+
+} // namespace
+
+void runMenu() {
+    bool quit = false;
+    while (!quit) {
+        showMenu();
+        std::string choice;
+        if (!readChoice(choice))
+            break;
+        const Demo* const demo = choice.size() == 1 ? findDemo(choice.c_str()) : nullptr;
+        if (choice == "Q" || choice == "q") {
+            quit = true;
+        } else if (!demo) {
+            std::cout << "      !!!!   Invalid Choice   !!!! " << std::endl;
+        } else {
+            demo->run();
+            if (inputIsTerminal()) {
+                // The demo's results stay on the screen until the student is done with them.
+                std::string line;
+                readTypedLine(line, "Press Enter to return to the menu.");
+            }
+        }
+    }
+}

@@ -1,0 +1,8 @@
+// The main menu: the demos by number, a choice read, the chosen demo run, until Q.
+#ifndef NNRULES_MENU_H
+#define NNRULES_MENU_H
+
+// Shows the menu and runs the chosen demos until Q, q or the end of input.
+void runMenu();
+
+#endif

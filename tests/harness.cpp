@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iostream>
 #include <sstream>
+#include <stdexcept>
 #include <utility>
 
 std::string outputOf(const std::function<void()>& run, const std::string& input) {
@@ -29,7 +30,10 @@ std::string menuOutput(const std::string& input, int cycleLimit) {
 }
 
 Fixture readFixture(const std::string& name) {
-    std::ifstream file(std::string(NNRULES_SCREENS) + "/" + name + ".txt");
+    const std::string path = std::string(NNRULES_SCREENS) + "/" + name + ".txt";
+    std::ifstream file(path);
+    if (!file)
+        throw std::runtime_error("no fixture " + path);
     Fixture fixture;
     std::string line;
     while (std::getline(file, line) &&
@@ -38,7 +42,10 @@ Fixture readFixture(const std::string& name) {
             fixture.input += line.substr(line.size() > 1 ? 2 : 1) + "\n";
         else if (line[0] == 'c')
             fixture.cycleLimit = std::stoi(line.substr(13));
-    for (fixture.screen = line; std::getline(file, line);)
-        fixture.screen += "\n" + line;
+    // The menu's own fixture shows the menu once; elsewhere a line of its own stands for it.
+    const std::string menu = name == "menu-quit" ? "" : readFixture("menu-quit").screen;
+    const auto screenLine = [&] { return line == "[menu]" ? menu : line; };
+    for (fixture.screen = screenLine(); std::getline(file, line);)
+        fixture.screen += "\n" + screenLine();
     return fixture;
 }

@@ -15,7 +15,9 @@ std::string menuOutput(const std::string& input, int cycleLimit = 100000);
 
 // A fixture under screens/: one run through the menu. Its "<" lines are typed (the first
 // is the menu choice), a "cycle limit: N" line stops its training runs after N cycles, "#"
-// lines say what it shows, and the rest is the screen.
+// lines say what it shows, and the rest is the screen, in which a "[menu]" line stands for
+// the menu and its prompt, as the fixture menu-quit shows them. A fixture that cannot be
+// read throws.
 struct Fixture {
     std::string input;
     int cycleLimit = 100000;

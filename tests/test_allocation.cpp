@@ -49,21 +49,20 @@ struct CountingSink : std::streambuf {
 TEST(Allocation, NoDemoRunAsksTheHeapForMemory) {
     const std::locale savedLocale =
         std::cout.imbue(std::locale(std::locale::classic(), new FastNumberWriter));
-    int choice = 1;
-    for (void (*demo)() : {SDPTA, MCDPTA, SCPTA, MCCPTA, BPN, HAM, BAM, KCL}) {
+    for (const Demo& demo : demos) {
         CountingSink sink;
         outputOf(
             [&] {
                 std::streambuf* const captured = std::cout.rdbuf(&sink);
                 allocations = 0;
                 counting = true;
-                demo();
+                demo.run();
                 counting = false;
                 std::cout.rdbuf(captured);
             },
             "y\n");
         EXPECT_GT(sink.bytes, 0);
-        EXPECT_EQ(allocations, 0) << "menu choice " << choice++;
+        EXPECT_EQ(allocations, 0) << demo.name;
     }
     std::cout.imbue(savedLocale);
 }

@@ -1,6 +1,7 @@
 // What every demo's dialog shares: any answer but n or N to its question, the end of input
 // included, runs its defaults; typed as its prompts show the values, it gives that same
 // run; and bad input at any point of it still ends at the menu.
+#include "demos/demos.h"
 #include "harness.h"
 
 #include <gmock/gmock.h>
@@ -15,7 +16,6 @@ namespace {
 using ::testing::EndsWith;
 using ::testing::StartsWith;
 
-const char* const demoNames[] = {"sdpta", "mcdpta", "scpta", "mccpta", "bpn", "ham", "bam", "kcl"};
 const std::string question = "Do you want to use the default values? (y/n): ";
 
 // Training is cut short after 3 cycles: enough to compare two runs.
@@ -31,7 +31,7 @@ TEST_P(Demo, AnyAnswerButNKeepsTheDefaults) {
 }
 
 TEST_P(Demo, TypingTheValuesShownRunsTheDefaults) {
-    const std::string typed = readFixture(std::string(demoNames[GetParam()]) + "-dialog").input;
+    const std::string typed = readFixture(std::string(demos[GetParam()].name) + "-dialog").input;
     std::string upperCase = typed;
     upperCase[choice.size()] = 'N';
     const auto questionEnd = defaults.find(question) + question.size();
@@ -44,8 +44,8 @@ TEST_P(Demo, TypingTheValuesShownRunsTheDefaults) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryDemo, Demo, ::testing::Range(0, 8),
-                         [](const auto& demo) { return std::string(demoNames[demo.param]); });
+INSTANTIATE_TEST_SUITE_P(EveryDemo, Demo, ::testing::Range(0, demoCount),
+                         [](const auto& demo) { return std::string(demos[demo.param].name); });
 
 const std::string endings[] = {"", "x", "1e999", "-0", std::string(5000, '7'), "nan"};
 const char* const endingNames[] = {"EndOfInput", "Letter", "Overflow", "NegativeZero", "LongDigits", "NaN"};
@@ -54,7 +54,8 @@ class BadInput : public ::testing::TestWithParam<std::tuple<int, int>> {};
 
 TEST_P(BadInput, EveryRunEndsAtTheMenu) {
     const std::string menu = menuOutput("q\n");
-    std::istringstream dialog(readFixture(std::string(demoNames[std::get<0>(GetParam())]) + "-dialog").input);
+    std::istringstream dialog(
+        readFixture(std::string(demos[std::get<0>(GetParam())].name) + "-dialog").input);
     std::string typed, answer;
     std::getline(dialog, typed);
     do {
@@ -65,9 +66,10 @@ TEST_P(BadInput, EveryRunEndsAtTheMenu) {
     } while (std::getline(dialog, answer) && answer != "q" && (typed += "\n" + answer, true));
 }
 
-INSTANTIATE_TEST_SUITE_P(Sweep, BadInput, ::testing::Combine(::testing::Range(0, 8), ::testing::Range(0, 6)),
+INSTANTIATE_TEST_SUITE_P(Sweep, BadInput,
+                         ::testing::Combine(::testing::Range(0, demoCount), ::testing::Range(0, 6)),
                          [](const auto& test) {
-                             return std::string(demoNames[std::get<0>(test.param)]) + "_" +
+                             return std::string(demos[std::get<0>(test.param)].name) + "_" +
                                     endingNames[std::get<1>(test.param)];
                          });
 

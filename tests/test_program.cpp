@@ -1,7 +1,11 @@
-// The built program itself, as a user starts it from the shell.
+// The built program itself, as a user starts it from the shell, and the files installed
+// with it.
+#include "demos/demos.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -37,6 +41,13 @@ Ran run(const std::string& commandLine) {
     result.errors = errors.str();
     std::remove(errorsFile.c_str());
     return result;
+}
+
+// A file of the sources: the manual page, the completion.
+std::string sourceFile(const std::string& name) {
+    std::ostringstream text;
+    text << std::ifstream(std::string(NNRULES_SOURCE_DIR) + "/" + name).rdbuf();
+    return text.str();
 }
 
 } // namespace
@@ -103,4 +114,32 @@ TEST(Program, WritesTheReferenceWritersBytesForTheDefaultBackPropagationRun) {
     const std::string reference = run(NNRULES_REFERENCE).output;
     EXPECT_THAT(program, HasSubstr("Total cycles: 5629  e: 0.00999869\n"));
     EXPECT_TRUE(program == reference) << "the outputs differ";
+}
+
+// The manual page and the bash completion keep lists of their own, which must name the
+// demos of the menu, in its order, and no others.
+TEST(Program, TheManualPageAndTheCompletionNameTheDemosOfTheMenu) {
+    const std::string manual = sourceFile("doc/nnrules.1"), completion = sourceFile("completions/nnrules");
+    std::string names, sections;
+    for (int i = 0; i < demoCount; ++i) {
+        names += std::string(i ? " \", \" " : ".BR ") + demos[i].name;
+        sections += ".SS " + std::to_string(i + 1) + ". " + demos[i].title + "\n";
+    }
+    EXPECT_THAT(manual, HasSubstr(names + " .\n"));
+    std::istringstream lines(manual);
+    std::string manualSections;
+    for (std::string line; std::getline(lines, line);)
+        if (line.rfind(".SS ", 0) == 0 && std::isdigit(static_cast<unsigned char>(line[4])))
+            manualSections += line + "\n";
+    EXPECT_EQ(manualSections, sections);
+    const auto words = completion.find("compgen -W \"") + 12;
+    std::istringstream completed(completion.substr(words, completion.find('"', words) - words));
+    std::string demoWords;
+    for (std::string word; completed >> word;)
+        if (word[0] != '-')
+            demoWords += (demoWords.empty() ? "" : " ") + word;
+    std::string tableWords;
+    for (const Demo& demo : demos)
+        tableWords += (tableWords.empty() ? "" : " ") + std::string(demo.name);
+    EXPECT_EQ(demoWords, tableWords);
 }

@@ -19,7 +19,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     if (options.pictures)
-        drawPicturesAfterDemos();
+        askForPictures();
     setUpConsole();
     // --defaults answers the demo's question with y, and nothing at all is read.
     if (options.defaults)

@@ -39,7 +39,7 @@ const std::string curveFile = ::testing::TempDir() + "nnrules-curves.tsv";
 // Draws the pictures and writes the curves of every run of these tests.
 struct PicturesOn : ::testing::Environment {
     void SetUp() override {
-        drawPicturesAfterDemos();
+        askForPictures();
         ASSERT_TRUE(writeCurvesTo(curveFile));
     }
 };

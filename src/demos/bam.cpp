@@ -8,7 +8,7 @@
 #include "matrix/cwtsprint.h"
 #include "pictures/pictures.h"
 
-#include <algorithm>
+#include <array>
 #include <iostream>
 
 using CwMtx::CWTSMatrix;
@@ -16,7 +16,7 @@ using CwMtx::CWTSVector;
 
 namespace {
 
-constexpr int pairCount = 4;
+constexpr unsigned pairCount = 4;
 constexpr unsigned aLength = 6;
 constexpr unsigned bLength = 3;
 
@@ -38,18 +38,18 @@ void BAM() {
               << "************                   Lecture 9, Pg 8                     ************"
               << std::endl;
 
-    CWTSVector<aLength> A[pairCount] = {
-        {1, 1, 1, 1, 1, 1}, {-1, -1, -1, -1, -1, -1}, {1, 1, -1, -1, 1, 1}, {-1, -1, 1, 1, -1, -1}};
-    CWTSVector<bLength> B[pairCount] = {{1, 1, 1}, {-1, -1, -1}, {1, -1, 1}, {-1, 1, -1}};
+    std::array<CWTSVector<aLength>, pairCount> A = {
+        {{1, 1, 1, 1, 1, 1}, {-1, -1, -1, -1, -1, -1}, {1, 1, -1, -1, 1, 1}, {-1, -1, 1, 1, -1, -1}}};
+    std::array<CWTSVector<bLength>, pairCount> B = {{{1, 1, 1}, {-1, -1, -1}, {1, -1, 1}, {-1, 1, -1}}};
     CWTSVector<aLength> probe;
     probe.Fill(1);
     probe[0] = -1;
 
-    for (int k = 0; k < pairCount; ++k) {
+    for (unsigned k = 0; k < pairCount; ++k) {
         std::cout << std::endl << "Vector A" << k + 1;
         iprint(": ", A[k]);
     }
-    for (int k = 0; k < pairCount; ++k) {
+    for (unsigned k = 0; k < pairCount; ++k) {
         std::cout << std::endl << "Vector B" << k + 1;
         iprint(": ", B[k]);
     }
@@ -60,10 +60,10 @@ void BAM() {
     CWTSVector<bLength> bProbe{};
     if (!keepDefaults()) {
         announceEntry();
-        for (int k = 0; k < pairCount; ++k)
+        for (unsigned k = 0; k < pairCount; ++k)
             for (unsigned e = 0; e < aLength; ++e)
                 askFor(A[k][e], "Enter value for A", k + 1, " ", e);
-        for (int k = 0; k < pairCount; ++k)
+        for (unsigned k = 0; k < pairCount; ++k)
             for (unsigned e = 0; e < bLength; ++e)
                 askFor(B[k][e], "Enter value for B", k + 1, " ", e);
         std::cout << std::endl << "Enter details for the probe vector:";
@@ -88,7 +88,7 @@ void BAM() {
     for (unsigned i = 0; i < aLength; ++i)
         for (unsigned j = 0; j < bLength; ++j) {
             double sum = 0;
-            for (int k = 0; k < pairCount; ++k)
+            for (unsigned k = 0; k < pairCount; ++k)
                 sum += A[k][i] * B[k][j];
             W[i][j] = sum;
         }
@@ -122,8 +122,8 @@ void BAM() {
     // Cycle c is compared with stored pair 2c - 1, so only two cycles have a pair to
     // compare with; a recall still going after them ends with the a and b it has.
     int cycle = 0;
-    int k = 0;
-    int recalledPair = 0;
+    unsigned k = 0;
+    unsigned recalledPair = 0;
     while (k < pairCount) {
         ++cycle;
         std::cout << std::endl << "Cycle no.: " << cycle;
@@ -141,7 +141,7 @@ void BAM() {
             break;
         }
     }
-    for (int pair = 0; recalledPair == 0 && pair < pairCount; ++pair)
+    for (unsigned pair = 0; recalledPair == 0 && pair < pairCount; ++pair)
         if (a == A[pair] || b == B[pair])
             recalledPair = pair + 1;
 
@@ -153,8 +153,8 @@ void BAM() {
         std::cout << std::endl << "No stored pair was recalled." << std::endl;
 
     BidirectionalRun run;
-    std::copy(std::begin(A), std::end(A), run.a.begin());
-    std::copy(std::begin(B), std::end(B), run.b.begin());
+    run.a = A;
+    run.b = B;
     run.probeIsB = probeIsB;
     run.probeA = probe;
     run.probeB = bProbe;

@@ -7,9 +7,9 @@
 #include "matrix/cwtsmatrix.h"
 #include "matrix/cwtsprint.h"
 #include "pictures/pictures.h"
+#include "rules.h"
 #include "training.h"
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 #include <iostream>
@@ -18,21 +18,9 @@ using CwMtx::CWTSVector;
 
 namespace {
 
-constexpr int patternCount = 4;
+constexpr unsigned patternCount = 4;
 constexpr unsigned hiddenCount = 3; // two hidden neurons and the bias unit
 constexpr double errorLimit = 0.01;
-
-using FirstLayer = std::array<CWTSVector<3>, hiddenCount>;
-
-// The hidden layer's outputs for one pattern. The bias unit's output is the threshold
-// value, whatever its weight row V3 holds.
-CWTSVector<3> hiddenOutputs(const CWTSVector<3>& x, const FirstLayer& V, double threshold) {
-    CWTSVector<3> y;
-    for (unsigned k = 0; k < hiddenCount; ++k)
-        y[k] = unipolar(V[k] * x);
-    y[2] = threshold;
-    return y;
-}
 
 } // namespace
 
@@ -43,8 +31,8 @@ void BPN() {
     const double d[patternCount] = {0, 1, 1, 0};
 
     // Element 2 of every pattern is its bias input, the threshold value to begin with.
-    CWTSVector<3> X[patternCount] = {
-        {0, 0, threshold}, {0, 1, threshold}, {1, 0, threshold}, {1, 1, threshold}};
+    std::array<CWTSVector<3>, patternCount> X = {
+        {{0, 0, threshold}, {0, 1, threshold}, {1, 0, threshold}, {1, 1, threshold}}};
     FirstLayer V = {{{0.5, 0.4, 0.8}, {0.9, 1, -0.1}, {0, 0, 0}}};
     CWTSVector<3> W{-1.2, 1.1, 0.3};
 
@@ -62,7 +50,7 @@ void BPN() {
     showValue(nu, "nu");
     std::cout << std::endl;
     showValue(lambda, "lambda");
-    for (int p = 0; p < patternCount; ++p) {
+    for (unsigned p = 0; p < patternCount; ++p) {
         std::cout << std::endl << "Input Vector X" << p + 1;
         iprint(": ", X[p]);
     }
@@ -79,7 +67,7 @@ void BPN() {
         askFor(threshold, "Threshold");
         askFor(nu, "nu");
         askFor(lambda, "lambda");
-        for (int p = 0; p < patternCount; ++p)
+        for (unsigned p = 0; p < patternCount; ++p)
             for (unsigned i = 0; i < 3; ++i)
                 askFor(X[p][i], "Enter value for X", p + 1, " ", i);
         for (unsigned k = 0; k < hiddenCount; ++k)
@@ -90,16 +78,16 @@ void BPN() {
     }
 
     NetworkRun run{{"cycle error", "cycle", errorLimit}};
+    Training training{"cycle", errorLimit};
     double e = 0;
     int cycle = 0;
-    bool weightsMoved = true;
-    while (trainingGoesOn(e, errorLimit, weightsMoved, cycle)) {
+    while (training.goesOn()) {
         const FirstLayer VBefore = V;
         const CWTSVector<3> WBefore = W;
         e = 0;
-        ++cycle;
+        cycle = training.start();
         std::cout << std::endl << std::endl << "*** LEARNING CYCLE NO. " << cycle << " ***" << std::endl;
-        for (int p = 0; p < patternCount; ++p) {
+        for (unsigned p = 0; p < patternCount; ++p) {
             std::cout << std::endl << "Working with pattern X[" << p + 1 << "]: ";
             iprint(X[p], "\n");
             const CWTSVector<3> y = hiddenOutputs(X[p], V, threshold);
@@ -127,13 +115,12 @@ void BPN() {
                 iprint(V[k], "  ");
             }
         }
-        weightsMoved = W != WBefore || V != VBefore;
         run.curve.note(e);
+        training.finish(e, W != WBefore || V != VBefore);
     }
 
     std::cout << std::endl << std::endl;
-    writeTrainingEnd("Training terminated: further weight adjustment unrequired.", e, errorLimit,
-                     weightsMoved, cycle);
+    training.writeEnd("Training terminated: further weight adjustment unrequired.");
     std::cout << std::endl;
     std::cout << "Total cycles: " << cycle << "  e: " << e << std::endl;
     for (unsigned k = 0; k < hiddenCount; ++k) {
@@ -147,15 +134,15 @@ void BPN() {
     std::cout << std::endl << "***********************       TESTING      ***************************";
     std::cout << std::endl << "   X1\t|\tX2\t|\t    O   \t|    Final O";
     std::cout << std::endl << "----------------------------------------------------------------------";
-    for (int p = 0; p < patternCount; ++p) {
-        const double o = unipolar(W * hiddenOutputs(X[p], V, threshold));
+    for (unsigned p = 0; p < patternCount; ++p) {
+        const double o = networkOutput(X[p], V, W, threshold);
         std::cout << std::endl
                   << "   " << X[p][0] << "\t|\t" << X[p][1] << "\t|\t" << o << "\t|\t" << std::rint(o);
     }
     std::cout << std::endl
               << "----------------------------------------------------------------------" << std::endl;
 
-    std::copy(std::begin(X), std::end(X), run.patterns.begin());
+    run.patterns = X;
     run.firstLayer = V;
     run.secondLayer = W;
     run.threshold = threshold;

@@ -7,7 +7,7 @@
 #include "matrix/cwtsprint.h"
 #include "pictures/pictures.h"
 
-#include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <iostream>
 
@@ -15,7 +15,7 @@ using CwMtx::CWTSVector;
 
 namespace {
 
-constexpr int vectorCount = 3;
+constexpr unsigned vectorCount = 3;
 constexpr unsigned neuronCount = 5;
 
 // What a bipolar vector adds to each diagonal weight is its element squared, 1; taking
@@ -32,7 +32,7 @@ void askForProbeNumber(int& probeNumber) {
             std::cout << std::endl << "No probe vector number was read; keeping " << probeNumber << ".";
             return;
         }
-        if (answer >= 1 && answer <= vectorCount) {
+        if (answer >= 1 && answer <= static_cast<int>(vectorCount)) {
             probeNumber = answer;
             return;
         }
@@ -49,10 +49,11 @@ void HAM() {
               << "************                   Lecture 8, Pg 34                    ************"
               << std::endl;
 
-    CWTSVector<neuronCount> V[vectorCount] = {{1, -1, 1, -1, 1}, {-1, 1, 1, -1, -1}, {1, 1, -1, 1, 1}};
+    std::array<CWTSVector<neuronCount>, vectorCount> V = {
+        {{1, -1, 1, -1, 1}, {-1, 1, 1, -1, -1}, {1, 1, -1, 1, 1}}};
     int probeNumber = 1;
 
-    for (int v = 0; v < vectorCount; ++v) {
+    for (unsigned v = 0; v < vectorCount; ++v) {
         std::cout << std::endl << "Vector V" << v + 1;
         iprint(": ", V[v]);
     }
@@ -60,7 +61,7 @@ void HAM() {
 
     if (!keepDefaults()) {
         announceEntry();
-        for (int v = 0; v < vectorCount; ++v)
+        for (unsigned v = 0; v < vectorCount; ++v)
             for (unsigned j = 0; j < neuronCount; ++j)
                 askFor(V[v][j], "Enter value for V", v + 1, " ", j);
         askForProbeNumber(probeNumber);
@@ -70,7 +71,7 @@ void HAM() {
     CWTSVector<neuronCount> W[neuronCount];
     for (unsigned i = 0; i < neuronCount; ++i)
         W[i].Fill(0);
-    for (int v = 0; v < vectorCount; ++v)
+    for (unsigned v = 0; v < vectorCount; ++v)
         for (unsigned i = 0; i < neuronCount; ++i)
             for (unsigned j = 0; j < neuronCount; ++j)
                 W[j][i] += V[v][i] * V[v][j];
@@ -79,7 +80,7 @@ void HAM() {
 
     // Every neuron is evaluated from the unchanged probe state X, so a second cycle would
     // recall the same Y as the first: the first cycle decides whether X is retrieved.
-    const CWTSVector<neuronCount> X = V[probeNumber - 1];
+    const CWTSVector<neuronCount> X = V[static_cast<unsigned>(probeNumber - 1)];
     CWTSVector<neuronCount> Y;
     const int cycle = 1;
     bool visited[neuronCount] = {};
@@ -104,7 +105,7 @@ void HAM() {
     std::cout << std::endl << "Training Terminated." << std::endl;
 
     HopfieldRun run;
-    std::copy(std::begin(V), std::end(V), run.stored.begin());
+    run.stored = V;
     run.probeNumber = probeNumber;
     run.recalled = Y;
     showPictures(run);

@@ -6,9 +6,9 @@
 #include "matrix/cwtsmatrix.h"
 #include "matrix/cwtsprint.h"
 #include "pictures/pictures.h"
+#include "rules.h"
 #include "training.h"
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 #include <iostream>
@@ -17,7 +17,7 @@ using CwMtx::CWTSVector;
 
 namespace {
 
-constexpr int patternCount = 5;
+constexpr unsigned patternCount = 5;
 constexpr unsigned neuronCount = 2;
 
 using WeightVectors = std::array<CWTSVector<2>, neuronCount>;
@@ -32,10 +32,6 @@ constexpr int maxKohonenCycles = 2000;
 // Marks "no winner yet": no neuron has the number 0.
 constexpr unsigned noNeuron = 0;
 
-double distance(const CWTSVector<2>& x, const CWTSVector<2>& w) {
-    return std::pow(std::pow(x[0] - w[0], 2) + std::pow(x[1] - w[1], 2), 0.5);
-}
-
 bool anyNotANumber(const WeightVectors& w) {
     for (const CWTSVector<2>& v : w)
         if (std::isnan(v[0]) || std::isnan(v[1]))
@@ -46,8 +42,8 @@ bool anyNotANumber(const WeightVectors& w) {
 } // namespace
 
 void KCL() {
-    CWTSVector<2> X[patternCount] = {
-        {0.8, 0.6}, {0.1736, -0.9848}, {0.707, 0.707}, {0.342, -0.9397}, {0.6, 0.8}};
+    std::array<CWTSVector<2>, patternCount> X = {
+        {{0.8, 0.6}, {0.1736, -0.9848}, {0.707, 0.707}, {0.342, -0.9397}, {0.6, 0.8}}};
     WeightVectors w = {{{1, 0}, {-1, 0}}};
     // Taken before the dialog: weight vectors typed in are compared with the defaults
     // at the end of cycle 1.
@@ -67,7 +63,7 @@ void KCL() {
     showValue(neuronCount, "No. of Neurons");
     std::cout << std::endl;
     showValue(alpha * 0.5, "alpha");
-    for (int p = 0; p < patternCount; ++p) {
+    for (unsigned p = 0; p < patternCount; ++p) {
         std::cout << std::endl << "Input Vector X" << p + 1;
         iprint(": ", X[p]);
     }
@@ -79,7 +75,7 @@ void KCL() {
         std::cout << std::endl;
         // Shows the rate of cycle 1 but stores what is typed as it stands.
         askForShowing(alpha, alpha * 0.5, "alpha");
-        for (int p = 0; p < patternCount; ++p)
+        for (unsigned p = 0; p < patternCount; ++p)
             for (unsigned e = 0; e < 2; ++e)
                 askFor(X[p][e], "Enter value for X", p + 1, " ", e);
         for (unsigned j = 0; j < neuronCount; ++j)
@@ -89,12 +85,13 @@ void KCL() {
 
     KohonenRun run{{"distance the weights moved per cycle", "cycle", std::nan("")}};
     run.startWeights = w;
+    Training training{"cycle"};
+    training.unitLimit = maxKohonenCycles;
     int cycle = 0;
-    bool weightsChanged = true;
-    while (weightsChanged && cycle < maxKohonenCycles) {
-        ++cycle;
+    while (training.goesOn()) {
+        cycle = training.start();
         alpha = alpha * 0.5;
-        for (int p = 0; p < patternCount; ++p) {
+        for (unsigned p = 0; p < patternCount; ++p) {
             std::cout << std::endl << "Input Vector X" << p + 1 << ": ";
             iprint(X[p]);
             double minD = distance(X[p], w[0]);
@@ -117,32 +114,27 @@ void KCL() {
                           << "The winning neuron is " << minDneuron << " with a value of: " << minD;
                 CWTSVector<2>& winner = w[minDneuron - 1];
                 winner = winner + (X[p] - winner) * alpha;
-                const double length = std::pow(winner * winner, 0.5);
                 // A vector of length 0 has no direction to keep: it stays as it is.
-                if (length != 0)
-                    winner = winner / length;
+                if (const double winnerLength = length(winner); winnerLength != 0)
+                    winner = winner / winnerLength;
             }
             std::cout << std::endl << "The weight vector is: " << std::endl;
             writeWeightVectors(w);
         }
-        weightsChanged = w != previousCycle;
-        run.curve.note(distance(w[0], previousCycle[0]) + distance(w[1], previousCycle[1]));
+        const double movement = distance(w[0], previousCycle[0]) + distance(w[1], previousCycle[1]);
+        run.curve.note(movement);
+        training.finish(movement, w != previousCycle);
         previousCycle = w;
     }
 
-    if (!weightsChanged)
-        std::cout << std::endl << "Training terminated.";
-    else if (anyNotANumber(w))
-        std::cout << std::endl
-                  << "Training stopped after " << cycle << " cycles: a weight vector is not a number.";
-    else
-        std::cout << std::endl
-                  << "Training stopped after " << cycle << " cycles: the weight vectors still change.";
+    std::cout << std::endl;
+    training.writeEnd("Training terminated.", anyNotANumber(w) ? "a weight vector is not a number."
+                                                               : "the weight vectors still change.");
     std::cout << std::endl << "The final weight vector is: " << std::endl;
     writeWeightVectors(w);
     std::cout << "Total no. of cycles: " << cycle << std::endl;
 
-    std::copy(std::begin(X), std::end(X), run.patterns.begin());
-    run.endWeights = w;
+    run.patterns = X;
+    run.weights = w;
     showPictures(run);
 }

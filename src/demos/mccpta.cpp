@@ -3,14 +3,13 @@
 // update per pattern and neuron, until a cycle's error is small enough.
 #include "demos.h"
 
-#include "activation.h"
 #include "dialog.h"
 #include "matrix/cwtsmatrix.h"
 #include "matrix/cwtsprint.h"
 #include "pictures/pictures.h"
+#include "rules.h"
 #include "training.h"
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 #include <iostream>
@@ -33,7 +32,8 @@ void MCCPTA() {
               << std::endl;
 
     // Element 2 of every pattern is its bias input, the threshold value to begin with.
-    CWTSVector<3> Y[patternCount] = {{10, 2, threshold}, {2, -5, threshold}, {-5, 5, threshold}};
+    std::array<CWTSVector<3>, patternCount> Y = {
+        {{10, 2, threshold}, {2, -5, threshold}, {-5, 5, threshold}}};
     std::array<CWTSVector<3>, classCount> W = {{{0.4, -0.2, 0.1}, {0.5, -0.1, 0.2}, {0.1, 0.3, -0.1}}};
 
     std::cout << std::endl;
@@ -71,19 +71,16 @@ void MCCPTA() {
     }
 
     MulticlassRun run{"mccpta", {"cycle error", "cycle", errorLimit}, false};
-    double E = 0;
-    int cycle = 0;
-    bool weightsMoved = true;
-    while (trainingGoesOn(E, errorLimit, weightsMoved, cycle)) {
+    Training training{"cycle", errorLimit};
+    while (training.goesOn()) {
         const auto weightsBefore = W;
-        E = 0;
-        ++cycle;
+        double E = 0;
+        const int cycle = training.start();
         std::cout << std::endl << "Learning Cycle No.: " << cycle;
         for (unsigned i = 0; i < patternCount; ++i) {
             std::cout << std::endl << "\t## Class " << i + 1 << " ##";
             for (unsigned k = 0; k < classCount; ++k) {
-                const double net = W[k] * Y[i];
-                const double o = bipolar(net, lambda);
+                const double o = continuousOutput(W[k], Y[i], lambda);
                 std::cout << std::endl << "\to" << k + 1 << ": " << o;
                 const double d = k == i ? 1.0 : -1.0;
                 std::cout << "   d = " << d;
@@ -94,20 +91,18 @@ void MCCPTA() {
                 std::cout << std::endl << W[k];
             }
         }
-        weightsMoved = W != weightsBefore;
         run.curve.note(E);
+        training.finish(E, W != weightsBefore);
     }
 
     std::cout << std::endl;
-    writeTrainingEnd("Training terminated: further weight adjustment unrequired.", E, errorLimit,
-                     weightsMoved, cycle);
+    training.writeEnd("Training terminated: further weight adjustment unrequired.");
     std::cout << std::endl;
     writeWeightVectors(W);
 
     // Each neuron is tested on its own class's pattern, to which it should answer +1.
     for (unsigned k = 0; k < classCount; ++k) {
-        const double net = W[k] * Y[k];
-        const double o = bipolar(net, lambda);
+        const double o = continuousOutput(W[k], Y[k], lambda);
         const double d = 1;
         std::cout << std::endl << "Input pattern Y" << k + 1;
         iprint(" ", Y[k]);
@@ -115,8 +110,8 @@ void MCCPTA() {
         std::cout << std::endl << "Output = " << std::rint(o) << "  d = " << d << std::endl;
     }
 
-    std::copy(std::begin(Y), std::end(Y), run.patterns.begin());
-    run.endWeights = W;
+    run.patterns = Y;
+    run.weights = W;
     run.lambda = lambda;
     showPictures(run);
 }

@@ -2,14 +2,13 @@
 // learns three augmented two-dimensional patterns until a whole cycle is error-free.
 #include "demos.h"
 
-#include "activation.h"
 #include "dialog.h"
 #include "matrix/cwtsmatrix.h"
 #include "matrix/cwtsprint.h"
 #include "pictures/pictures.h"
+#include "rules.h"
 #include "training.h"
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 #include <iostream>
@@ -30,7 +29,8 @@ void MCDPTA() {
     double threshold = -1;
     double C = 1;
     // Element 2 of every pattern is its bias input, the threshold value.
-    CWTSVector<3> Y[patternCount] = {{10, 2, threshold}, {2, -5, threshold}, {-5, 5, threshold}};
+    std::array<CWTSVector<3>, patternCount> Y = {
+        {{10, 2, threshold}, {2, -5, threshold}, {-5, 5, threshold}}};
     std::array<CWTSVector<3>, classCount> W = {{{1, -2, 0}, {0, -1, 2}, {1, 3, -1}}};
 
     std::cout << std::endl << "************ Multiclass Discrete Perceptron Training Algorithm ************";
@@ -70,19 +70,16 @@ void MCDPTA() {
     }
 
     MulticlassRun run{"mcdpta", {"cycle error", "cycle", errorLimit}, true};
-    double E = 0;
-    int cycle = 0;
-    bool weightsMoved = true;
-    while (trainingGoesOn(E, errorLimit, weightsMoved, cycle)) {
+    Training training{"cycle", errorLimit};
+    while (training.goesOn()) {
         const auto weightsBefore = W;
-        E = 0;
-        ++cycle;
+        double E = 0;
+        const int cycle = training.start();
         std::cout << std::endl << "Learning Cycle No.: " << cycle;
         for (unsigned i = 0; i < patternCount; ++i) {
             std::cout << std::endl << "\t## Class " << i + 1 << " ##";
             for (unsigned k = 0; k < classCount; ++k) {
-                const double net = W[k] * Y[i];
-                const double o = sgn(net);
+                const double o = discreteOutput(W[k], Y[i]);
                 std::cout << std::endl << "\to" << k + 1 << ": " << o;
                 const double d = i == k ? 1 : -1;
                 std::cout << "   d = " << d;
@@ -94,19 +91,17 @@ void MCDPTA() {
                 std::cout << std::endl << W[k];
             }
         }
-        // A cycle that moves no weight would repeat itself exactly.
-        weightsMoved = W != weightsBefore;
         run.curve.note(E);
+        training.finish(E, W != weightsBefore);
     }
 
     std::cout << std::endl;
-    writeTrainingEnd("Training terminated: further weight adjustment unrequired.", E, errorLimit,
-                     weightsMoved, cycle);
+    training.writeEnd("Training terminated: further weight adjustment unrequired.");
     std::cout << std::endl;
     writeWeightVectors(W);
     std::cout << std::endl;
 
-    std::copy(std::begin(Y), std::end(Y), run.patterns.begin());
-    run.endWeights = W;
+    run.patterns = Y;
+    run.weights = W;
     showPictures(run);
 }

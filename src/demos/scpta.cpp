@@ -2,20 +2,21 @@
 // the delta rule, one weight update per pattern, until a cycle's error is small enough.
 #include "demos.h"
 
-#include "activation.h"
 #include "dialog.h"
 #include "matrix/cwtsmatrix.h"
 #include "matrix/cwtsprint.h"
 #include "pictures/pictures.h"
+#include "rules.h"
 #include "training.h"
 
+#include <array>
 #include <cmath>
 #include <iostream>
 
 using namespace CwMtx;
 
 void SCPTA() {
-    constexpr int patternCount = 4;
+    constexpr unsigned patternCount = 4;
     const double errorLimit = 0.01;
 
     double threshold = 1;
@@ -27,8 +28,9 @@ void SCPTA() {
               << "************                 Lecture 6, Pg 24                  ************" << std::endl;
 
     // Element 1 of every pattern is its bias input, the threshold value.
-    CWTSVector<2> Y[patternCount] = {{1, threshold}, {-0.5, threshold}, {3, threshold}, {-2, threshold}};
-    double d[patternCount] = {1, -1, 1, -1};
+    std::array<CWTSVector<2>, patternCount> Y = {
+        {{1, threshold}, {-0.5, threshold}, {3, threshold}, {-2, threshold}}};
+    std::array<double, patternCount> d = {1, -1, 1, -1};
     CWTSVector<2> W{-2.5, 1.75};
 
     std::cout << std::endl;
@@ -39,7 +41,7 @@ void SCPTA() {
     showValue(nu, "nu");
     std::cout << std::endl;
     showValue(lambda, "lambda");
-    for (int p = 0; p < patternCount; ++p) {
+    for (unsigned p = 0; p < patternCount; ++p) {
         std::cout << std::endl << "Input Vector Y" << p + 1;
         iprint(": ", Y[p]);
         std::cout << "  d" << p + 1 << ": " << d[p];
@@ -52,11 +54,11 @@ void SCPTA() {
         std::cout << std::endl;
         askFor(threshold, "Threshold");
         // A new threshold is the bias input of every pattern from now on.
-        for (int p = 0; p < patternCount; ++p)
+        for (unsigned p = 0; p < patternCount; ++p)
             Y[p][1] = threshold;
         askFor(nu, "nu");
         askFor(lambda, "lambda");
-        for (int p = 0; p < patternCount; ++p) {
+        for (unsigned p = 0; p < patternCount; ++p) {
             askFor(Y[p][0], "Enter value for Y", p + 1, " 0");
             askFor(d[p], "Enter value for d", p + 1);
         }
@@ -66,37 +68,35 @@ void SCPTA() {
 
     SingleNeuronRun run{"scpta", {"cycle error", "cycle", errorLimit}};
     run.startWeights = W;
+    Training training{"cycle", errorLimit};
     double E = 0;
     int cycle = 0;
-    bool weightsMoved = true;
-    while (trainingGoesOn(E, errorLimit, weightsMoved, cycle)) {
+    while (training.goesOn()) {
         const CWTSVector<2> weightsBefore = W;
         E = 0;
-        ++cycle;
+        cycle = training.start();
         std::cout << std::endl << "****** Learning Cycle No.: " << cycle << " ******" << std::endl;
-        for (int p = 0; p < patternCount; ++p) {
-            const double net = W * Y[p];
-            const double o = bipolar(net, lambda);
+        for (unsigned p = 0; p < patternCount; ++p) {
+            const double o = continuousOutput(W, Y[p], lambda);
             const double c = (nu * 0.5) * (d[p] - o) * (1 - std::pow(o, 2));
             W = W + Y[p] * c;
             E += 0.5 * std::pow(d[p] - o, 2);
             std::cout << std::endl << "e = " << E;
             std::cout << std::endl << "w = " << std::endl << W;
         }
-        weightsMoved = W != weightsBefore;
         run.curve.note(E);
+        training.finish(E, W != weightsBefore);
     }
 
     std::cout << std::endl;
-    writeTrainingEnd("Training terminated.", E, errorLimit, weightsMoved, cycle);
+    training.writeEnd("Training terminated.");
     std::cout << std::endl << "e = " << E;
     std::cout << std::endl << "Total Learning Cycles = " << cycle;
     iprint("\nw = ", W, "\n");
 
     std::cout << std::endl << std::endl << "**************     TESTING     ****************";
-    for (int p = 0; p < patternCount; ++p) {
-        const double net = W * Y[p];
-        const double o = bipolar(net, lambda);
+    for (unsigned p = 0; p < patternCount; ++p) {
+        const double o = continuousOutput(W, Y[p], lambda);
         std::cout << std::endl << "Input Vector: ";
         iprint(Y[p]);
         std::cout << std::endl << "output = " << o;
@@ -104,7 +104,8 @@ void SCPTA() {
     }
     std::cout << std::endl;
 
-    run.notePatterns(Y, d);
-    run.endWeights = W;
+    run.patterns = Y;
+    run.desired = d;
+    run.weights = W;
     showPictures(run);
 }

@@ -2,13 +2,14 @@
 // augmented one-dimensional patterns apart by fixed-increment error correction.
 #include "demos.h"
 
-#include "activation.h"
 #include "dialog.h"
 #include "matrix/cwtsmatrix.h"
 #include "matrix/cwtsprint.h"
 #include "pictures/pictures.h"
+#include "rules.h"
 #include "training.h"
 
+#include <array>
 #include <cmath>
 #include <iostream>
 
@@ -16,7 +17,7 @@ using namespace CwMtx;
 
 namespace {
 
-constexpr int patternCount = 4;
+constexpr unsigned patternCount = 4;
 
 } // namespace
 
@@ -25,8 +26,9 @@ void SDPTA() {
     double threshold = 1;
     double C = 1;
     // Element 1 of every pattern is its bias input, the threshold value.
-    CWTSVector<2> Y[patternCount] = {{1, threshold}, {-0.5, threshold}, {3, threshold}, {-2, threshold}};
-    double d[patternCount] = {1, -1, 1, -1};
+    std::array<CWTSVector<2>, patternCount> Y = {
+        {{1, threshold}, {-0.5, threshold}, {3, threshold}, {-2, threshold}}};
+    std::array<double, patternCount> d = {1, -1, 1, -1};
     CWTSVector<2> W{-2.5, 1.75};
 
     std::cout << std::endl << "************ Single Discrete Perceptron Training Algorithm ************";
@@ -41,7 +43,7 @@ void SDPTA() {
     showValue(threshold, "Threshold");
     std::cout << std::endl;
     showValue(C, "Learning Constant C");
-    for (int k = 0; k < patternCount; ++k) {
+    for (unsigned k = 0; k < patternCount; ++k) {
         std::cout << std::endl << "Input Vector Y" << k + 1;
         iprint(": ", Y[k]);
         std::cout << "  d" << k + 1 << ": " << d[k];
@@ -56,11 +58,11 @@ void SDPTA() {
         std::cout << std::endl;
         askFor(threshold, "Threshold");
         // The threshold typed in is the bias input of every pattern from now on.
-        for (int k = 0; k < patternCount; ++k)
+        for (unsigned k = 0; k < patternCount; ++k)
             Y[k][1] = threshold;
         std::cout << std::endl;
         askFor(C, "Learning Constant C");
-        for (int k = 0; k < patternCount; ++k) {
+        for (unsigned k = 0; k < patternCount; ++k) {
             askFor(Y[k][0], "Enter value for Y", k + 1, " 0");
             askFor(d[k], "Enter value for d", k + 1);
         }
@@ -81,12 +83,15 @@ void SDPTA() {
 
     SingleNeuronRun run{"sdpta", {"corrections per pass over the patterns", "pass", std::nan("")}};
     run.startWeights = W;
+    Training training{"step"};
+    training.unitLimit = stepsToRun;
     int corrections = 0;
-    for (int s = 1; s <= stepsToRun; ++s) {
-        const int k = (s - 1) % patternCount;
+    while (training.goesOn()) {
+        const int s = training.start();
+        const unsigned k = static_cast<unsigned>(s - 1) % patternCount;
 
         std::cout << std::endl << "****** Step " << s << " ******" << std::endl;
-        if (s <= patternCount)
+        if (k == static_cast<unsigned>(s - 1))
             std::cout << "y" << s << ":";
         else
             std::cout << "y" << s << " = "
@@ -97,8 +102,7 @@ void SDPTA() {
         iprint(W);
         std::cout << std::endl;
 
-        const double net = W * Y[k];
-        const double o = sgn(net);
+        const double o = discreteOutput(W, Y[k]);
         const double r = (d[k] - o) * (C / 2);
         W = W + Y[k] * r;
         corrections += r != 0;
@@ -106,12 +110,16 @@ void SDPTA() {
             run.curve.note(corrections);
             corrections = 0;
         }
+        training.finish(r != 0, true);
     }
 
-    std::cout << std::endl << "Training terminated." << std::endl;
+    std::cout << std::endl;
+    training.writeEnd("Training terminated.");
+    std::cout << std::endl;
     iprint("Final weight values, w = ", W, "\n");
 
-    run.notePatterns(Y, d);
-    run.endWeights = W;
+    run.patterns = Y;
+    run.desired = d;
+    run.weights = W;
     showPictures(run);
 }

@@ -41,9 +41,6 @@ void writePicture(const std::vector<std::string>& lines);
 
 struct LearningCurve;
 
-// True when the pictures are to be drawn (not only curves written).
-bool picturesAsked();
-
 // Draws the learning curve; writes its rows to the file of curves when there is one.
 void drawCurve(const LearningCurve& curve);
 void writeCurve(const char* demo, const LearningCurve& curve);

@@ -9,7 +9,7 @@
 
 namespace {
 
-bool picturesAfterDemos = false;
+bool pictures = false;
 std::ofstream curveFile;
 int curvesWritten = 0;
 
@@ -19,8 +19,8 @@ constexpr int labelWidth = 14; // the values at the left of the axis, and the ax
 
 } // namespace
 
-void drawPicturesAfterDemos() {
-    picturesAfterDemos = true;
+void askForPictures() {
+    pictures = true;
 }
 
 bool writeCurvesTo(const std::string& path) {
@@ -29,12 +29,12 @@ bool writeCurvesTo(const std::string& path) {
     return static_cast<bool>(curveFile);
 }
 
-bool picturesWanted() {
-    return picturesAfterDemos || curveFile.is_open();
+bool curvesNoted() {
+    return pictures || curveFile.is_open();
 }
 
 bool picturesAsked() {
-    return picturesAfterDemos;
+    return pictures;
 }
 
 // Adds the run's rows to the file of curves, when there is one: one row a cycle.

@@ -1,7 +1,7 @@
 // The decision pictures of the training demos: where the trained neurons put their
 // boundaries between the classes, with the training patterns marked on them.
-#include "activation.h"
 #include "canvas.h"
+#include "demos/rules.h"
 #include "pictures.h"
 
 #include <algorithm>
@@ -49,8 +49,11 @@ double boundary(const CWTSVector<2>& w, double bias) {
 
 void drawLine(const SingleNeuronRun& run) {
     constexpr int width = 72;
-    std::vector<double> places(run.inputs.begin(), run.inputs.end());
-    const double end = boundary(run.endWeights, run.bias), start = boundary(run.startWeights, run.bias);
+    const double bias = run.patterns[0][1];
+    std::vector<double> places;
+    for (const CWTSVector<2>& y : run.patterns)
+        places.push_back(y[0]);
+    const double end = boundary(run.weights, bias), start = boundary(run.startWeights, bias);
     for (double place : {end, start})
         if (std::isfinite(place))
             places.push_back(place);
@@ -58,7 +61,7 @@ void drawLine(const SingleNeuronRun& run) {
     Canvas canvas(pictureWidth, 3);
     for (int column = 0; column < width; ++column) {
         const double x = line.value(column);
-        canvas.put(2 + column, 0, run.endWeights[0] * x + run.endWeights[1] * run.bias >= 0 ? '+' : '-');
+        canvas.put(2 + column, 0, discreteOutput(run.weights, CWTSVector<2>{x, bias}) > 0 ? '+' : '-');
         canvas.put(2 + column, 1, '.');
     }
     // The labels below the line, left to right, each where there is room for it.
@@ -75,7 +78,7 @@ void drawLine(const SingleNeuronRun& run) {
     };
     std::vector<std::pair<double, char>> marks;
     for (std::size_t k = 0; k < 4; ++k)
-        marks.push_back({run.inputs[k], static_cast<char>('1' + k)});
+        marks.push_back({run.patterns[k][0], static_cast<char>('1' + k)});
     if (std::isfinite(start))
         marks.push_back({start, ':'});
     if (std::isfinite(end))
@@ -85,19 +88,18 @@ void drawLine(const SingleNeuronRun& run) {
         mark(x, sign);
 
     std::vector<std::string> lines = {
-        "Decision line: the input x where the net input w0 x + w1 b is 0 (b = " + number(run.bias) + ")"};
+        "Decision line: the input x where the net input w0 x + w1 b is 0 (b = " + number(bias) + ")"};
     lines.insert(lines.end(), canvas.rows.begin(), canvas.rows.end());
     std::string patterns = "  Patterns 1 to 4 at";
     for (std::size_t k = 0; k < 4; ++k)
-        patterns +=
-            std::string(k ? "," : "") + " " + number(run.inputs[k]) + " (d " + number(run.desired[k]) + ")";
+        patterns += std::string(k ? "," : "") + " " + number(run.patterns[k][0]) + " (d " +
+                    number(run.desired[k]) + ")";
     lines.push_back(patterns + ".");
     if (std::isfinite(end))
-        lines.push_back(
-            "  | The trained boundary, x = " + number(end) + ": +1 (+) to its " +
-            (run.endWeights[0] > 0 ? "right, -1 (-) to its left." : "left, -1 (-) to its right."));
+        lines.push_back("  | The trained boundary, x = " + number(end) + ": +1 (+) to its " +
+                        (run.weights[0] > 0 ? "right, -1 (-) to its left." : "left, -1 (-) to its right."));
     else
-        lines.push_back("  The trained weights " + pair(run.endWeights[0], run.endWeights[1]) +
+        lines.push_back("  The trained weights " + pair(run.weights[0], run.weights[1]) +
                         " draw no boundary: the answer is the same everywhere, as + and - show.");
     lines.push_back(
         "  : The starting weights " + pair(run.startWeights[0], run.startWeights[1]) +
@@ -113,8 +115,9 @@ char classAt(const MulticlassRun& run, const CWTSVector<3>& x, bool capital) {
     double best = -INFINITY;
     int answeringPlus = 0;
     for (int k = 0; k < 3; ++k) {
-        const double net = run.endWeights[static_cast<std::size_t>(k)] * x;
-        const double output = run.discrete ? sgn(net) : bipolar(net, run.lambda);
+        const CWTSVector<3>& weights = run.weights[static_cast<std::size_t>(k)];
+        const double output =
+            run.discrete ? discreteOutput(weights, x) : continuousOutput(weights, x, run.lambda);
         answeringPlus += output > 0;
         if (output > best) {
             best = output;
@@ -154,21 +157,19 @@ void drawClasses(const MulticlassRun& run) {
     writePicture(lines);
 }
 
-double networkOutput(const NetworkRun& run, const CWTSVector<3>& x) {
-    const CWTSVector<3> hidden{unipolar(run.firstLayer[0] * x), unipolar(run.firstLayer[1] * x),
-                               run.threshold};
-    return unipolar(run.secondLayer * hidden);
-}
-
 void drawNetworkMap(const NetworkRun& run) {
     PlaneMap map({-0.5, 1.5, mapWidth}, {-0.5, 1.5, mapHeight});
     const double bias = run.patterns[0][2];
     for (int row = 0; row < mapHeight; ++row)
         for (int column = 0; column < mapWidth; ++column)
-            map.fill(column, row, networkOutput(run, {map.x(column), map.y(row), bias}) > 0.5 ? '#' : '.');
+            map.fill(column, row,
+                     networkOutput({map.x(column), map.y(row), bias}, run.firstLayer, run.secondLayer,
+                                   run.threshold) > 0.5
+                         ? '#'
+                         : '.');
     std::string outputs = " ";
     for (const CWTSVector<3>& x : run.patterns) {
-        const double o = networkOutput(run, x);
+        const double o = networkOutput(x, run.firstLayer, run.secondLayer, run.threshold);
         map.put(x[0], x[1], std::rint(o) == 1 ? '1' : std::rint(o) == 0 ? '0' : '?');
         outputs += " " + pair(x[0], x[1]) + ": " + number(o) + ",";
     }
@@ -194,7 +195,7 @@ void drawKohonenPlane(const KohonenRun& run) {
         include(v);
     for (std::size_t j = 0; j < 2; ++j) {
         include(run.startWeights[j]);
-        include(run.endWeights[j]);
+        include(run.weights[j]);
     }
     PlaneMap map(scaleAround(xs, mapWidth, 0.1), scaleAround(ys, mapHeight, 0.1));
     const double pi = std::acos(-1.0);
@@ -204,7 +205,7 @@ void drawKohonenPlane(const KohonenRun& run) {
         map.put(run.patterns[p][0], run.patterns[p][1], static_cast<char>('1' + p));
     for (std::size_t j = 0; j < 2; ++j) {
         map.put(run.startWeights[j][0], run.startWeights[j][1], static_cast<char>('a' + j));
-        map.put(run.endWeights[j][0], run.endWeights[j][1], static_cast<char>('A' + j));
+        map.put(run.weights[j][0], run.weights[j][1], static_cast<char>('A' + j));
     }
     std::vector<std::string> lines = {
         "Kohonen plane: the unit circle (.), the patterns and the weight vectors"};
@@ -212,22 +213,14 @@ void drawKohonenPlane(const KohonenRun& run) {
     lines.push_back("  1 to 5: patterns; a b: weights of neurons 1, 2 at the start, A B: at the end.");
     for (std::size_t j = 0; j < 2; ++j) {
         const CWTSVector<2>& start = run.startWeights[j];
-        const CWTSVector<2>& end = run.endWeights[j];
+        const CWTSVector<2>& end = run.weights[j];
         lines.push_back("  w" + std::to_string(j + 1) + " from " + pair(start[0], start[1]) + " to " +
-                        pair(end[0], end[1]) + ", length " + number(std::pow(end * end, 0.5)) + ".");
+                        pair(end[0], end[1]) + ", length " + number(length(end)) + ".");
     }
     writePicture(lines);
 }
 
 } // namespace
-
-void SingleNeuronRun::notePatterns(const CWTSVector<2> (&patterns)[4], const double (&desiredResponses)[4]) {
-    for (std::size_t k = 0; k < 4; ++k) {
-        inputs[k] = patterns[k][0];
-        desired[k] = desiredResponses[k];
-    }
-    bias = patterns[0][1];
-}
 
 void showPictures(const SingleNeuronRun& run) {
     writeCurve(run.demo, run.curve);

@@ -5,6 +5,7 @@
 #ifndef NNRULES_PICTURES_PICTURES_H
 #define NNRULES_PICTURES_PICTURES_H
 
+#include "demos/rules.h"
 #include "matrix/cwtsmatrix.h"
 
 #include <array>
@@ -12,14 +13,17 @@
 #include <vector>
 
 // Draws the pictures after every demo from now on.
-void drawPicturesAfterDemos();
+void askForPictures();
+
+// True when the pictures are asked for.
+bool picturesAsked();
 
 // Writes the learning curve of every training run from now on to a new file of that name,
 // as tab-separated rows under a header. False when the file cannot be written.
 bool writeCurvesTo(const std::string& path);
 
-// True when pictures or curves are asked for: only then does a demo note anything.
-bool picturesWanted();
+// True when the learning curves are noted: for the pictures, or for the file of curves.
+bool curvesNoted();
 
 // The value a training run works down, once per cycle, and the limit it works towards.
 struct LearningCurve {
@@ -29,22 +33,21 @@ struct LearningCurve {
     std::vector<double> values = {}; // noted only when pictures are wanted
 
     void note(double value) {
-        if (picturesWanted())
+        if (curvesNoted())
             values.push_back(value);
     }
 };
 
-// A single perceptron with one input and a bias input: its patterns, desired responses
-// and weights (input weight, bias weight) at the start and the end.
+// In the records below, the weights are those that stand at the end of the run.
+
+// A single perceptron with one input and a bias input: its patterns (input, bias input),
+// desired responses and weights (input weight, bias weight) at the start and the end.
 struct SingleNeuronRun {
     const char* demo;
     LearningCurve curve;
-    std::array<double, 4> inputs{}, desired{};
-    double bias = 0;
-    CwMtx::CWTSVector<2> startWeights{}, endWeights{};
-
-    // Notes the patterns (input, bias input) and their desired responses.
-    void notePatterns(const CwMtx::CWTSVector<2> (&patterns)[4], const double (&desiredResponses)[4]);
+    std::array<CwMtx::CWTSVector<2>, 4> patterns{};
+    std::array<double, 4> desired{};
+    CwMtx::CWTSVector<2> startWeights{}, weights{};
 };
 
 // Three perceptrons, one per class, over two inputs and a bias input.
@@ -53,14 +56,14 @@ struct MulticlassRun {
     LearningCurve curve;
     bool discrete;
     double lambda = 1; // the continuous neurons' steepness
-    std::array<CwMtx::CWTSVector<3>, 3> patterns{}, endWeights{};
+    std::array<CwMtx::CWTSVector<3>, 3> patterns{}, weights{};
 };
 
 // The back-propagation network learning the exclusive-or.
 struct NetworkRun {
     LearningCurve curve;
     std::array<CwMtx::CWTSVector<3>, 4> patterns{};
-    std::array<CwMtx::CWTSVector<3>, 3> firstLayer{};
+    FirstLayer firstLayer{};
     CwMtx::CWTSVector<3> secondLayer{};
     double threshold = 0;
 };
@@ -69,7 +72,7 @@ struct NetworkRun {
 struct KohonenRun {
     LearningCurve curve;
     std::array<CwMtx::CWTSVector<2>, 5> patterns{};
-    std::array<CwMtx::CWTSVector<2>, 2> startWeights{}, endWeights{};
+    std::array<CwMtx::CWTSVector<2>, 2> startWeights{}, weights{};
 };
 
 // The Hopfield memory's stored vectors, its probe and what it recalled.
@@ -89,7 +92,7 @@ struct BidirectionalRun {
     CwMtx::CWTSVector<3> probeB{};
     CwMtx::CWTSVector<6> recalledA{};
     CwMtx::CWTSVector<3> recalledB{};
-    int recalledPair = 0;
+    unsigned recalledPair = 0;
 };
 
 // Draws the run's pictures when they are asked for, and writes its learning curve when

@@ -13,7 +13,7 @@
 #include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const bool consoleReady = (setUpConsole(), drawPicturesAfterDemos(), true);
+    static const bool consoleReady = (setUpConsole(), askForPictures(), true);
     (void)consoleReady;
     std::istringstream input(std::string(reinterpret_cast<const char*>(data), size));
     std::ostringstream discarded;

@@ -1,6 +1,9 @@
 # Set-up and everyday commands; CMake does the building. On Debian each command first
-# installs the packages it needs that are missing (tools/install-packages), and every
-# command passes its settings to CMake, so that a changed setting takes effect at once.
+# installs the packages it needs that are missing (tools/install-packages; INSTALL_PACKAGES=0
+# skips that), and every command passes its settings to CMake, so that a changed setting
+# takes effect at once.
+MAKEFLAGS  += --no-print-directory
+INSTALL_PACKAGES ?= 1
 BUILD      ?= build
 SANITIZE   ?= build-sanitize
 BENCHBUILD ?= build-bench
@@ -18,37 +21,40 @@ BENCH_PACKAGES   = $(PROGRAM_PACKAGES) libbenchmark-dev
 FUZZ_PACKAGES    = cmake clang libclang-rt-dev
 SANITIZER_FLAGS  = -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
 
+# $(call install-packages,packages): installs those that are missing, unless INSTALL_PACKAGES=0.
+install-packages = $(if $(filter 0,$(INSTALL_PACKAGES)),@:,tools/install-packages $(1))
+
 # $(call configure,folder,build type,further CMake options)
 configure = cmake -S . -B $(1) --log-level=NOTICE -DCMAKE_BUILD_TYPE=$(2) -DNNRULES_WERROR=$(WERROR) $(3)
 
 .PHONY: all run test sanitize bench fuzz install clean
 
 all:
-	tools/install-packages $(PROGRAM_PACKAGES)
+	$(call install-packages,$(PROGRAM_PACKAGES))
 	$(call configure,$(BUILD),Release)
 	cmake --build $(BUILD) -j $(JOBS)
 
 run:
-	tools/install-packages $(PROGRAM_PACKAGES)
+	$(call install-packages,$(PROGRAM_PACKAGES))
 	$(call configure,$(BUILD),Release)
 	cmake --build $(BUILD) -j $(JOBS) --target nnrules
 	$(BUILD)/nnrules
 
 test:
-	tools/install-packages $(TEST_PACKAGES)
+	$(call install-packages,$(TEST_PACKAGES))
 	$(call configure,$(BUILD),Release)
 	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 sanitize:
-	tools/install-packages $(TEST_PACKAGES)
+	$(call install-packages,$(TEST_PACKAGES))
 	$(call configure,$(SANITIZE),RelWithDebInfo,-DCMAKE_CXX_FLAGS="$(SANITIZER_FLAGS)")
 	cmake --build $(SANITIZE) -j $(JOBS)
 	cd $(SANITIZE) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS)
 
 bench:
-	tools/install-packages $(BENCH_PACKAGES)
+	$(call install-packages,$(BENCH_PACKAGES))
 	$(call configure,$(BENCHBUILD),Release,-DNNRULES_TESTS=OFF -DNNRULES_BENCH=ON)
 	cmake --build $(BENCHBUILD) -j $(JOBS)
 	$(BENCHBUILD)/bench/nnrules_bench
@@ -60,7 +66,7 @@ bench:
 # FUZZ_MAX_LEN bytes: that holds every full dialog, and a longer input mostly repeats
 # demo runs, each of which may train for up to 100000 cycles.
 fuzz:
-	tools/install-packages $(FUZZ_PACKAGES)
+	$(call install-packages,$(FUZZ_PACKAGES))
 	$(call configure,$(FUZZBUILD),RelWithDebInfo,-DNNRULES_TESTS=OFF -DNNRULES_FUZZ=ON \
 	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++)
 	cmake --build $(FUZZBUILD) -j $(JOBS) --target fuzz_menu

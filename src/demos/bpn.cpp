@@ -42,14 +42,10 @@ void BPN() {
               << "************                   Lecture 7, Pg 24                    ************"
               << std::endl;
 
-    std::cout << std::endl;
-    showValue(patternCount, "No. of Input Patterns P");
-    std::cout << std::endl;
-    showValue(threshold, "Threshold");
-    std::cout << std::endl;
-    showValue(nu, "nu");
-    std::cout << std::endl;
-    showValue(lambda, "lambda");
+    showDefault(patternCount, "No. of Input Patterns P");
+    showDefault(threshold, "Threshold");
+    showDefault(nu, "nu");
+    showDefault(lambda, "lambda");
     for (unsigned p = 0; p < patternCount; ++p) {
         std::cout << std::endl << "Input Vector X" << p + 1;
         iprint(": ", X[p]);

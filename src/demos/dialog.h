@@ -31,6 +31,13 @@ void showValue(const Value& value, const Label&... label) {
     std::cout << " (" << value << "): ";
 }
 
+// On a new line, the label and " (", the value and "): ", as a default is shown.
+template <class Value, class... Label>
+void showDefault(const Value& value, const Label&... label) {
+    std::cout << std::endl;
+    showValue(value, label...);
+}
+
 // At a terminal: the next word of the line being answered, or of the next line typed, which
 // is empty when that line is. False once the input has ended.
 bool nextTypedWord(std::string& word);

@@ -57,12 +57,9 @@ void KCL() {
               << "************                   Lecture 11, Pg 18                   ************"
               << std::endl;
 
-    std::cout << std::endl;
-    showValue(patternCount, "No. of Input Patterns P");
-    std::cout << std::endl;
-    showValue(neuronCount, "No. of Neurons");
-    std::cout << std::endl;
-    showValue(alpha * 0.5, "alpha");
+    showDefault(patternCount, "No. of Input Patterns P");
+    showDefault(neuronCount, "No. of Neurons");
+    showDefault(alpha * 0.5, "alpha");
     for (unsigned p = 0; p < patternCount; ++p) {
         std::cout << std::endl << "Input Vector X" << p + 1;
         iprint(": ", X[p]);

@@ -36,16 +36,11 @@ void MCCPTA() {
         {{10, 2, threshold}, {2, -5, threshold}, {-5, 5, threshold}}};
     std::array<CWTSVector<3>, classCount> W = {{{0.4, -0.2, 0.1}, {0.5, -0.1, 0.2}, {0.1, 0.3, -0.1}}};
 
-    std::cout << std::endl;
-    showValue(patternCount, "No. of Input Patterns P");
-    std::cout << std::endl;
-    showValue(classCount, "No. of Classes R");
-    std::cout << std::endl;
-    showValue(threshold, "Threshold");
-    std::cout << std::endl;
-    showValue(nu, "nu");
-    std::cout << std::endl;
-    showValue(lambda, "lambda");
+    showDefault(patternCount, "No. of Input Patterns P");
+    showDefault(classCount, "No. of Classes R");
+    showDefault(threshold, "Threshold");
+    showDefault(nu, "nu");
+    showDefault(lambda, "lambda");
     for (unsigned i = 0; i < patternCount; ++i) {
         std::cout << std::endl << "Input Vector Y" << i + 1;
         iprint(": ", Y[i]);

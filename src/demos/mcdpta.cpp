@@ -37,14 +37,10 @@ void MCDPTA() {
     std::cout << std::endl
               << "************                 Lecture 6, Pg 14                  ************" << std::endl;
 
-    std::cout << std::endl;
-    showValue(patternCount, "No. of Input Patterns P");
-    std::cout << std::endl;
-    showValue(classCount, "No. of Classes R");
-    std::cout << std::endl;
-    showValue(threshold, "Threshold");
-    std::cout << std::endl;
-    showValue(C, "Learning Constant C");
+    showDefault(patternCount, "No. of Input Patterns P");
+    showDefault(classCount, "No. of Classes R");
+    showDefault(threshold, "Threshold");
+    showDefault(C, "Learning Constant C");
     for (unsigned i = 0; i < patternCount; ++i) {
         std::cout << std::endl << "Input Vector Y" << i + 1;
         iprint(": ", Y[i]);

@@ -33,14 +33,10 @@ void SCPTA() {
     std::array<double, patternCount> d = {1, -1, 1, -1};
     CWTSVector<2> W{-2.5, 1.75};
 
-    std::cout << std::endl;
-    showValue(patternCount, "No. of Input Patterns P");
-    std::cout << std::endl;
-    showValue(threshold, "Threshold");
-    std::cout << std::endl;
-    showValue(nu, "nu");
-    std::cout << std::endl;
-    showValue(lambda, "lambda");
+    showDefault(patternCount, "No. of Input Patterns P");
+    showDefault(threshold, "Threshold");
+    showDefault(nu, "nu");
+    showDefault(lambda, "lambda");
     for (unsigned p = 0; p < patternCount; ++p) {
         std::cout << std::endl << "Input Vector Y" << p + 1;
         iprint(": ", Y[p]);

@@ -35,14 +35,10 @@ void SDPTA() {
     std::cout << std::endl
               << "************              Lecture 5, Pg 27                 ************" << std::endl;
 
-    std::cout << std::endl;
-    showValue(patternCount, "No. of Input Patterns P");
-    std::cout << std::endl;
-    showValue(steps, "No. of Training Steps");
-    std::cout << std::endl;
-    showValue(threshold, "Threshold");
-    std::cout << std::endl;
-    showValue(C, "Learning Constant C");
+    showDefault(patternCount, "No. of Input Patterns P");
+    showDefault(steps, "No. of Training Steps");
+    showDefault(threshold, "Threshold");
+    showDefault(C, "Learning Constant C");
     for (unsigned k = 0; k < patternCount; ++k) {
         std::cout << std::endl << "Input Vector Y" << k + 1;
         iprint(": ", Y[k]);

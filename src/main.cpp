@@ -13,27 +13,31 @@ int main(int argc, char* argv[]) {
         std::cerr << "nnrules: " << options.error << ". Try 'nnrules --help'." << std::endl;
         return 2;
     }
-    if (!options.curveFile.empty() && !writeCurvesTo(options.curveFile)) {
-        std::cerr << "nnrules: cannot write the curve file '" << options.curveFile
-                  << "'. Try 'nnrules --help'." << std::endl;
-        return 2;
+    setUpConsole();
+    if (options.action == Options::Action::Help || options.action == Options::Action::Version) {
+        std::cout << (options.action == Options::Action::Help ? helpText() : versionText());
+        finishOutput();
+        return 0;
+    }
+    if (!options.curveFile.empty()) {
+        if (const std::string why = writeCurvesTo(options.curveFile); !why.empty()) {
+            std::cerr << "nnrules: cannot write the curve file '" << options.curveFile << "': " << why
+                      << std::endl;
+            return 2;
+        }
     }
     if (options.pictures)
         askForPictures();
-    setUpConsole();
     // --defaults answers the demo's question with y, and nothing at all is read.
     if (options.defaults)
         answerFrom("y\n");
-    if (options.action == Options::Action::Help) {
-        std::cout << helpText();
-    } else if (options.action == Options::Action::Version) {
-        std::cout << versionText();
-    } else if (options.action == Options::Action::Demo) {
+    if (options.action == Options::Action::Demo) {
         options.demo->run();
     } else {
         clearScreen();
         runMenu();
     }
     finishOutput();
+    finishCurves();
     return 0;
 }

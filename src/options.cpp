@@ -24,21 +24,26 @@ Options parseOptions(int argc, char* argv[]) {
     optind = 1;
     // The leading colon keeps getopt's own messages back: the program writes its own.
     for (int option; (option = getopt_long(argc, argv, ":dph", longOptions, nullptr)) != -1;) {
+        // What the user typed for the option getopt has just looked at (before its value,
+        // when that is a word of its own).
+        const std::string typed =
+            optarg && optind >= 2 && optarg == argv[optind - 1] ? argv[optind - 2] : argv[optind - 1];
         if (option == 'd')
             options.defaults = true;
         else if (option == 'p')
             options.pictures = true;
+        else if (option == 'c' && *optarg == '\0')
+            return failure("'" + typed + "' needs a file name");
         else if (option == 'c')
             options.curveFile = optarg;
         else if (option == ':')
-            return failure(std::string(argv[optind - 1]) + " needs a file name");
+            return failure("'" + typed + "' needs a file name");
         else if (option == 'h' || option == 'V')
             options.action = option == 'h' ? Options::Action::Help : Options::Action::Version;
-        else // a short option is named by its letter, a long one as it was given
-            return failure(
-                "unknown option '" +
-                (optopt ? std::string("-") + static_cast<char>(optopt) : std::string(argv[optind - 1])) +
-                "'");
+        else if (typed.rfind("--", 0) == 0) // a long option, named as it was given
+            return failure(optopt ? "'" + typed + "' takes no value" : "unknown option '" + typed + "'");
+        else
+            return failure(std::string("unknown option '-") + static_cast<char>(optopt) + "'");
         if (options.action != Options::Action::Menu)
             return options;
     }

@@ -1,7 +1,9 @@
 #include "harness.h"
 
+#include "console/console.h"
 #include "demos/training.h"
 #include "menu.h"
+#include "pictures/pictures.h"
 
 #include <fstream>
 #include <iostream>
@@ -22,11 +24,24 @@ std::string outputOf(const std::function<void()>& run, const std::string& input)
     return out.str();
 }
 
-std::string menuOutput(const std::string& input, int cycleLimit) {
-    const int savedLimit = std::exchange(maxTrainingCycles, cycleLimit);
-    std::string output = outputOf(runMenu, input);
+std::string menuOutput(const MenuRun& run) {
+    const int savedLimit = std::exchange(maxTrainingCycles, run.cycleLimit);
+    askForPictures(run.pictures);
+    std::istringstream lines(run.input);
+    if (run.typed)
+        typeAtTerminal([&lines](std::string& line) { return static_cast<bool>(std::getline(lines, line)); });
+    std::string output = outputOf(runMenu, run.typed ? "" : run.input);
+    typeAtTerminal(nullptr);
+    askForPictures(false);
     maxTrainingCycles = savedLimit;
     return output;
+}
+
+std::string menuOutput(const std::string& input, int cycleLimit) {
+    MenuRun run;
+    run.input = input;
+    run.cycleLimit = cycleLimit;
+    return menuOutput(run);
 }
 
 Fixture readFixture(const std::string& name) {
@@ -36,15 +51,20 @@ Fixture readFixture(const std::string& name) {
         throw std::runtime_error("no fixture " + path);
     Fixture fixture;
     std::string line;
-    while (std::getline(file, line) &&
-           (line.rfind("#", 0) == 0 || line.rfind("<", 0) == 0 || line.rfind("cycle limit: ", 0) == 0))
-        if (line[0] == '<')
+    const auto header = [&line](const char* word) { return line.rfind(word, 0) == 0; };
+    while (std::getline(file, line) && (header("#") || header("<") || header("cycle limit: ") ||
+                                        header("options: ") || line == "typed at a terminal"))
+        if (header("<"))
             fixture.input += line.substr(line.size() > 1 ? 2 : 1) + "\n";
-        else if (line[0] == 'c')
+        else if (header("cycle limit: "))
             fixture.cycleLimit = std::stoi(line.substr(13));
+        else if (header("options: "))
+            fixture.pictures = line.find(" -p") != std::string::npos;
+        else if (!header("#"))
+            fixture.typed = true;
     // The menu's own fixture shows the menu once; elsewhere a line of its own stands for it.
     const std::string menu = name == "menu-quit" ? "" : readFixture("menu-quit").screen;
-    const auto screenLine = [&] { return line == "[menu]" ? menu : line; };
+    const auto screenLine = [&] { return header("[menu]") ? menu + line.substr(6) : line; };
     for (fixture.screen = screenLine(); std::getline(file, line);)
         fixture.screen += "\n" + screenLine();
     return fixture;

@@ -10,17 +10,24 @@
 // are restored, and standard input's state cleared, afterwards.
 std::string outputOf(const std::function<void()>& run, const std::string& input);
 
-// The menu loop on `input`, with training runs stopped after `cycleLimit` cycles.
+// A run of the menu loop: its input, and what the command line and the place it runs in
+// set for it.
+struct MenuRun {
+    std::string input;
+    int cycleLimit = 100000; // training runs stop after this many cycles
+    bool pictures = false;   // as with -p
+    bool typed = false;      // the input is typed at a terminal, a line each, and shown so
+};
+std::string menuOutput(const MenuRun& run);
 std::string menuOutput(const std::string& input, int cycleLimit = 100000);
 
 // A fixture under screens/: one run through the menu. Its "<" lines are typed (the first
-// is the menu choice), a "cycle limit: N" line stops its training runs after N cycles, "#"
-// lines say what it shows, and the rest is the screen, in which a "[menu]" line stands for
-// the menu and its prompt, as the fixture menu-quit shows them. A fixture that cannot be
-// read throws.
-struct Fixture {
-    std::string input;
-    int cycleLimit = 100000;
+// is the menu choice), a "cycle limit: N" line stops its training runs after N cycles, an
+// "options: -p" line draws the pictures, a "typed at a terminal" line types the input at a
+// terminal, "#" lines say what it shows, and the rest is the screen. There a line that
+// begins with "[menu]" stands for the menu and its prompt, as the fixture menu-quit shows
+// them, the rest of the line following the prompt. A fixture that cannot be read throws.
+struct Fixture : MenuRun {
     std::string screen;
 };
 Fixture readFixture(const std::string& name);

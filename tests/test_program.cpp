@@ -5,6 +5,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <fstream>
@@ -43,10 +44,10 @@ Ran run(const std::string& commandLine) {
     return result;
 }
 
-// A file of the sources: the manual page, the completion.
-std::string sourceFile(const std::string& name) {
+// A file of the sources (the manual page, the completion), or any file in a folder.
+std::string sourceFile(const std::string& name, const std::string& folder = NNRULES_SOURCE_DIR "/") {
     std::ostringstream text;
-    text << std::ifstream(std::string(NNRULES_SOURCE_DIR) + "/" + name).rdbuf();
+    text << std::ifstream(folder + name).rdbuf();
     return text.str();
 }
 
@@ -67,20 +68,72 @@ TEST(Program, HelpAndVersion) {
 }
 
 TEST(Program, BadCommandLinesSayWhatIsWrongAndEndWithStatus2) {
-    for (const auto& [arguments, message] :
-         {std::pair{"--bogus", "unknown option '--bogus'"},
-          {"-x", "unknown option '-x'"},
-          {"ninth", "unknown demo 'ninth'"},
-          {"1 2", "one demo at a time: '2' is one too many"},
-          {"-d", "--defaults needs a demo"},
-          {"--curve", "--curve needs a file name"},
-          {"--curve /nonexistent/curves.tsv 1", "cannot write the curve file"}}) {
+    for (const auto& [arguments, message] : {std::pair{"--bogus", "unknown option '--bogus'"},
+                                             {"-x", "unknown option '-x'"},
+                                             {"--defaults=x", "'--defaults=x' takes no value"},
+                                             {"--version=1", "'--version=1' takes no value"},
+                                             {"ninth", "unknown demo 'ninth' (1 to 8, or sdpta ... kcl)"},
+                                             {"1 2", "one demo at a time: '2' is one too many"},
+                                             {"-d", "--defaults needs a demo"},
+                                             {"--curve", "'--curve' needs a file name"},
+                                             {"--curve= 1", "'--curve=' needs a file name"},
+                                             {"--curve '' 1", "'--curve' needs a file name"}}) {
         const Ran refused = run(std::string("nnrules ") + arguments + " </dev/null");
         EXPECT_EQ(refused.status, 2) << arguments;
         EXPECT_EQ(refused.output, "") << arguments;
         EXPECT_THAT(refused.errors, StartsWith(std::string("nnrules: ") + message)) << arguments;
         EXPECT_THAT(refused.errors, ::testing::EndsWith("Try 'nnrules --help'.\n")) << arguments;
     }
+}
+
+// The curve file is opened only for a run, never onto the program's own input or output,
+// and every failure to write it is said and ends the program with status 1, as for output.
+TEST(Program, TheCurveFileIsWrittenWholeOrTheFailureSaid) {
+    const std::string file = ::testing::TempDir() + "nnrules-curve-" + std::to_string(getpid());
+    const auto contents = [&file] { return sourceFile(file, ""); };
+    const auto cannot = [](const std::string& path, const std::string& why) {
+        return "nnrules: cannot write the curve file '" + path + "': " + why + "\n";
+    };
+    // Each training run's rows, numbered by run; a memory has none.
+    run("printf '3\\ny\\n6\\ny\\n1\\ny\\nq\\n' | nnrules --curve " + file + " >/dev/null");
+    const std::string rows = contents();
+    EXPECT_THAT(rows, StartsWith("demo\trun\tcycle\tvalue\nscpta\t1\t1\t6.72105\nscpta\t1\t2\t"));
+    EXPECT_THAT(rows,
+                HasSubstr("\nscpta\t1\t579\t0.00999742\nsdpta\t2\t1\t3\nsdpta\t2\t2\t1\nsdpta\t2\t3\t1\n"));
+    EXPECT_EQ(std::count(rows.begin(), rows.end(), '\n'), 1 + 579 + 3);
+    EXPECT_EQ(run("nnrules --curve /nonexistent/c.tsv 1 </dev/null").errors,
+              cannot("/nonexistent/c.tsv", "No such file or directory"));
+    // Help and version open no file: not one to keep, not a full device, not a pipe without
+    // a reader.
+    run("echo kept > " + file);
+    EXPECT_EQ(run("nnrules --curve " + file + " --version").status, 0);
+    EXPECT_EQ(contents(), "kept\n");
+    EXPECT_EQ(run("nnrules --curve /dev/full --help").status, 0);
+    run("rm " + file + " && mkfifo " + file);
+    EXPECT_EQ(run("timeout 10 " + std::string(NNRULES_BINARY) + " --curve " + file + " --help").status, 0);
+    run("rm " + file + "; echo y > " + file);
+    // Its own answers or output it refuses, before writing anything.
+    const Ran ontoInput = run("nnrules --curve " + file + " 3 < " + file);
+    EXPECT_EQ(ontoInput.status, 2);
+    EXPECT_EQ(ontoInput.errors, cannot(file, "it is the program's standard input"));
+    const Ran ontoOutput = run("nnrules --curve " + file + " -d 3 >> " + file);
+    EXPECT_EQ(ontoOutput.status, 2);
+    EXPECT_EQ(ontoOutput.errors, cannot(file, "it is the program's standard output"));
+    EXPECT_EQ(contents(), "y\n");
+    // A full device or a size limit fails the run, whatever becomes of the output.
+    const Ran full = run("nnrules --curve /dev/full -d bpn > /dev/null");
+    EXPECT_EQ(full.status, 1);
+    EXPECT_EQ(full.errors, cannot("/dev/full", "No space left on device"));
+    const Ran limited = run("ulimit -f 8; nnrules --curve " + file + " -d bpn > /dev/null");
+    EXPECT_EQ(limited.status, 1);
+    EXPECT_EQ(limited.errors, cannot(file, "File too large"));
+    // A closed standard output or error is not taken over by the file: the trace, or the
+    // message that it cannot be written, fails and ends the run, and the file keeps its header.
+    for (const char* closed : {" >&-", " >/dev/full 2>&-"}) {
+        EXPECT_EQ(run("nnrules --curve " + file + " -d 3" + closed).status, 1) << closed;
+        EXPECT_EQ(contents(), "demo\trun\tcycle\tvalue\n") << closed;
+    }
+    run("rm " + file);
 }
 
 TEST(Program, OneDemoShowsTheMenuRunsScreenWithoutTheMenu) {

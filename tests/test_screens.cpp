@@ -72,8 +72,7 @@ class Screen : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(Screen, IsShownExactly) {
     const Fixture fixture = readFixture(GetParam());
-    const std::string mismatch =
-        difference(linesOf(fixture.screen), linesOf(menuOutput(fixture.input, fixture.cycleLimit)));
+    const std::string mismatch = difference(linesOf(fixture.screen), linesOf(menuOutput(fixture)));
     EXPECT_TRUE(mismatch.empty()) << mismatch;
 }
 

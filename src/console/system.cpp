@@ -21,6 +21,9 @@ extern "C" void onInterrupt(int) {
 } // namespace
 
 void platform::setUp() {
+    // A file grown past its size limit fails to be written, as a full disk does, rather
+    // than ending the program without a word.
+    std::signal(SIGXFSZ, SIG_IGN);
     // A standard descriptor left closed is opened on /dev/null, read-only: reading it finds
     // the end at once, and writing to it still fails as writing to a closed one does.
     for (int descriptor = 0; descriptor <= 2; ++descriptor)

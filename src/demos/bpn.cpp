@@ -28,7 +28,7 @@ void BPN() {
     double threshold = -1;
     double nu = 0.1;
     double lambda = 1; // shown and asked for, but the unipolar neurons have no steepness
-    const double d[patternCount] = {0, 1, 1, 0};
+    const std::array<double, patternCount> d = {0, 1, 1, 0};
 
     // Element 2 of every pattern is its bias input, the threshold value to begin with.
     std::array<CWTSVector<3>, patternCount> X = {
@@ -139,6 +139,7 @@ void BPN() {
               << "----------------------------------------------------------------------" << std::endl;
 
     run.patterns = X;
+    run.desired = d;
     run.firstLayer = V;
     run.secondLayer = W;
     run.threshold = threshold;

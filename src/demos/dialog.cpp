@@ -49,10 +49,18 @@ void refuseTypedWord(const std::string& word, bool wholeNumbersOnly) {
     // an earlier line, after the prompt it met.
     if (!wordStartsLine)
         std::cout << std::endl;
+    // Control characters (an arrow key's code, read where there is no line editor) are
+    // shown as ^ and a letter rather than sent to the terminal.
+    std::string shown;
+    for (const char c : word)
+        if (static_cast<unsigned char>(c) < 32 || c == 127)
+            shown += std::string("^") + static_cast<char>(c ^ 64);
+        else
+            shown += c;
     if (wholeNumbersOnly)
-        std::cout << '"' << word << "\" is not a whole number; type a whole number such as 10." << std::endl;
+        std::cout << '"' << shown << "\" is not a whole number; type a whole number such as 10." << std::endl;
     else
-        std::cout << '"' << word << "\" is not a number; type a number such as 0.5." << std::endl;
+        std::cout << '"' << shown << "\" is not a number; type a number such as 0.5." << std::endl;
     typedWords = std::istringstream();
 }
 

@@ -61,15 +61,22 @@ bool readWhole(const std::string& word, Value& value) {
 }
 
 // Writes the prompt of showValue(shown, label...) and reads a new value into the variable.
-// From a file of answers a word that is not a number leaves the stream failed, and later
-// reads keep their values. At a terminal an empty line keeps the value, and a word that is
-// not a number is refused and the prompt written again. False when nothing was read: the
-// input ended, or a word from a file was not a number.
+// From a file of answers a word that is not a number (a number too large for the value
+// included) makes the value 0 and leaves the stream failed, and later reads keep their
+// values. At a terminal an empty line keeps the value, and a word that is not a number is
+// refused and the prompt written again. False when nothing was read: the input ended, or
+// a word from a file was not a number.
 template <class Value, class Shown, class... Label>
 bool askForShowing(Value& value, const Shown& shown, const Label&... label) {
     showValue(shown, label...);
-    if (!inputIsTerminal())
-        return static_cast<bool>(std::cin >> value);
+    if (!inputIsTerminal()) {
+        const bool answered = (std::cin >> std::ws) && !std::cin.eof();
+        if (std::cin >> value)
+            return true;
+        if (answered)
+            value = Value();
+        return false;
+    }
     for (std::string word; nextTypedWord(word);) {
         if (word.empty() || readWhole(word, value))
             return true;

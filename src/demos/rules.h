@@ -7,6 +7,7 @@
 #include "matrix/cwtsmatrix.h"
 
 #include <array>
+#include <cfloat>
 #include <cmath>
 
 // A discrete (signum) neuron's output for the input: +1 or -1.
@@ -48,9 +49,13 @@ inline double distance(const CwMtx::CWTSVector<2>& x, const CwMtx::CWTSVector<2>
     return std::pow(std::pow(x[0] - w[0], 2) + std::pow(x[1] - w[1], 2), 0.5);
 }
 
-// A vector's length.
+// A vector's length. Where the sum of the squares overflows or underflows, the length is
+// taken without it.
 inline double length(const CwMtx::CWTSVector<2>& w) {
-    return std::pow(w * w, 0.5);
+    const double squares = w * w;
+    if (std::isinf(squares) || (squares < DBL_MIN && (w[0] != 0 || w[1] != 0)))
+        return std::hypot(w[0], w[1]);
+    return std::pow(squares, 0.5);
 }
 
 #endif

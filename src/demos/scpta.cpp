@@ -62,7 +62,7 @@ void SCPTA() {
         askFor(W[1], "Enter value for w1");
     }
 
-    SingleNeuronRun run{"scpta", {"cycle error", "cycle", errorLimit}};
+    SingleNeuronRun run{"scpta", {"cycle error", "cycle", errorLimit}, false};
     run.startWeights = W;
     Training training{"cycle", errorLimit};
     double E = 0;
@@ -100,6 +100,7 @@ void SCPTA() {
     }
     std::cout << std::endl;
 
+    run.lambda = lambda;
     run.patterns = Y;
     run.desired = d;
     run.weights = W;

@@ -77,7 +77,7 @@ void SDPTA() {
                   << " of the " << steps << " asked for.";
     }
 
-    SingleNeuronRun run{"sdpta", {"corrections per pass over the patterns", "pass", std::nan("")}};
+    SingleNeuronRun run{"sdpta", {"corrections per pass over the patterns", "pass", std::nan("")}, true};
     run.startWeights = W;
     Training training{"step"};
     training.unitLimit = stepsToRun;

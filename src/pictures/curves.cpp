@@ -1,94 +1,167 @@
-// The learning curve: the value a training run works down, cycle by cycle, on a
-// logarithmic axis, and the file of every run's curve for plotting tools.
+// The learning curve: the value a training run works down, cycle by cycle, and the file of
+// every run's curve for plotting tools.
 #include "canvas.h"
-#include "pictures.h"
+#include "console/console.h"
+#include "drawings.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
-#include <fstream>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
 bool pictures = false;
-std::ofstream curveFile;
+
+// The file of curves: its name, its descriptor (-1 when there is none), and the runs in it.
+std::string curvePath;
+int curveFile = -1;
 int curvesWritten = 0;
 
 constexpr int plotWidth = 54;
 constexpr int plotHeight = 12;
 constexpr int labelWidth = 14; // the values at the left of the axis, and the axis itself
 
+// True when the path names the file that the descriptor is open on, and writing to the
+// path would overwrite it: the same file, other than a device such as a terminal.
+bool sameFile(const struct stat& file, int descriptor) {
+    struct stat opened {};
+    return fstat(descriptor, &opened) == 0 && opened.st_dev == file.st_dev && opened.st_ino == file.st_ino &&
+           !S_ISCHR(file.st_mode);
+}
+
+[[noreturn]] void failCurveFile(const std::string& why) {
+    finishOutput();
+    const std::string message = "nnrules: cannot write the curve file '" + curvePath + "': " + why + "\n";
+    (void)!write(STDERR_FILENO, message.data(), message.size());
+    std::_Exit(1);
+}
+
+void writeToCurveFile(const std::string& text) {
+    for (std::size_t done = 0; done < text.size();) {
+        const ssize_t written = write(curveFile, text.data() + done, text.size() - done);
+        if (written < 0 && errno != EINTR)
+            failCurveFile(std::strerror(errno));
+        done += written > 0 ? static_cast<std::size_t>(written) : 0;
+    }
+}
+
 } // namespace
 
-void askForPictures() {
-    pictures = true;
-}
-
-bool writeCurvesTo(const std::string& path) {
-    curveFile.open(path, std::ios::out | std::ios::trunc);
-    curveFile << "demo\trun\tcycle\tvalue\n" << std::flush;
-    return static_cast<bool>(curveFile);
-}
-
-bool curvesNoted() {
-    return pictures || curveFile.is_open();
+void askForPictures(bool asked) {
+    pictures = asked;
 }
 
 bool picturesAsked() {
     return pictures;
 }
 
-// Adds the run's rows to the file of curves, when there is one: one row a cycle.
-void writeCurve(const char* demo, const LearningCurve& curve) {
-    if (!curveFile.is_open())
-        return;
-    ++curvesWritten;
-    for (std::size_t i = 0; i < curve.values.size(); ++i)
-        curveFile << demo << '\t' << curvesWritten << '\t' << i + 1 << '\t' << number(curve.values[i])
-                  << '\n';
-    curveFile << std::flush;
+std::string writeCurvesTo(const std::string& path) {
+    struct stat file {};
+    if (stat(path.c_str(), &file) == 0) {
+        if (sameFile(file, STDIN_FILENO))
+            return "it is the program's standard input";
+        if (sameFile(file, STDOUT_FILENO))
+            return "it is the program's standard output";
+    }
+    curveFile = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (curveFile < 0)
+        return std::strerror(errno);
+    curvePath = path;
+    writeToCurveFile("demo\trun\tcycle\tvalue\n");
+    return "";
 }
 
-// Draws the values, one column for each cycle or for a run of cycles, on a logarithmic
-// axis between the smallest and the largest positive value (and the limit). A value of 0
-// has no place there and is drawn on a row of its own, marked 0, below the axis; a value
-// that is not a finite number is not drawn, and the notes say so.
+void finishCurves() {
+    if (curveFile >= 0 && close(curveFile) != 0)
+        failCurveFile(std::strerror(errno));
+    curveFile = -1;
+}
+
+bool curvesNoted() {
+    return pictures || curveFile >= 0;
+}
+
+void writeCurve(const char* demo, const LearningCurve& curve) {
+    if (curveFile < 0)
+        return;
+    ++curvesWritten;
+    std::string rows;
+    for (std::size_t i = 0; i < curve.values.size(); ++i)
+        rows += std::string(demo) + '\t' + std::to_string(curvesWritten) + '\t' + std::to_string(i + 1) +
+                '\t' + number(curve.values[i]) + '\n';
+    writeToCurveFile(rows);
+}
+
+// Draws the values, one column for each cycle or for a run of cycles. Where the values
+// span more than two decades the axis is logarithmic, between the smallest and the largest
+// value above 0 (and the limit); a value of 0 (to within rounding) has no place there and
+// is drawn on a row of its own, marked 0, below the axis. Elsewhere the axis is linear,
+// from 0. A value that is not a finite number is not drawn, and the notes say so.
 void drawCurve(const LearningCurve& curve) {
     const std::vector<double>& values = curve.values;
     const std::size_t count = values.size();
     if (count == 0)
         return;
+    double largest = 0;
+    std::size_t firstNotFinite = 0;
+    for (std::size_t i = 0; i < count; ++i)
+        if (std::isfinite(values[i]))
+            largest = std::max(largest, std::fabs(values[i]));
+        else if (firstNotFinite == 0)
+            firstNotFinite = i + 1;
+    const auto isZero = [&](double value) { return std::fabs(value) <= largest * 1e-12; };
     std::vector<double> positive;
     bool zeros = false;
-    std::size_t firstNotFinite = 0;
-    for (std::size_t i = 0; i < count; ++i) {
-        if (!std::isfinite(values[i]))
-            firstNotFinite = firstNotFinite ? firstNotFinite : i + 1;
-        else if (values[i] > 0)
-            positive.push_back(std::log10(values[i]));
-        else
+    for (const double value : values)
+        if (std::isfinite(value) && isZero(value))
             zeros = true;
-    }
-    const bool limitShown = curve.limit > 0;
+        else if (std::isfinite(value) && value > 0)
+            positive.push_back(value);
+    const bool logScale = !positive.empty() && *std::max_element(positive.begin(), positive.end()) >
+                                                   100 * *std::min_element(positive.begin(), positive.end());
+    const bool limitShown = std::isfinite(curve.limit) && (!logScale || curve.limit > 0);
+
+    // The rows: on a log scale, those of the values above 0 and, below them, the row of 0;
+    // on a linear scale, from 0 (or the lowest value) up.
+    const int zeroRow = plotHeight - 1;
+    const int scaleRows = logScale && zeros ? plotHeight - 1 : plotHeight;
+    std::vector<double> placed;
+    for (const double value : values)
+        if (std::isfinite(value) && (!logScale || value > 0) && !(logScale && isZero(value)))
+            placed.push_back(logScale ? std::log10(value) : value);
     if (limitShown)
-        positive.push_back(std::log10(curve.limit));
-    const int logRows = zeros ? plotHeight - 1 : plotHeight;
-    Scale rows = positive.empty() ? Scale{-1, 1, logRows} : scaleAround(positive, logRows, 0);
-    if (rows.hi == rows.lo)
-        rows = {rows.lo - 1, rows.hi + 1, logRows};
+        placed.push_back(logScale ? std::log10(curve.limit) : curve.limit);
+    if (!logScale)
+        placed.push_back(0);
+    Scale rows = scaleAround(placed, scaleRows, 0);
+    const auto rowOf = [&](double value) {
+        if (logScale && isZero(value))
+            return zeroRow;
+        return scaleRows - 1 - rows.cell(logScale ? std::log10(value) : value);
+    };
+    const auto valueAt = [&](int row) {
+        const double at = rows.value(scaleRows - 1 - row);
+        return logScale ? std::pow(10, at) : at;
+    };
 
     Canvas plot(pictureWidth, plotHeight + 2);
-    const auto rowOf = [&](double value) { return logRows - 1 - rows.cell(std::log10(value)); };
     // The values at the top and the bottom of the axis, and the limit, which wins a row.
-    const auto label = [&](int row, const std::string& text) {
-        plot.write(0, row, text + std::string(labelWidth - 1 - text.size(), ' '));
+    const auto label = [&](int row, std::string text) {
+        text.resize(std::max(text.size(), static_cast<std::size_t>(labelWidth - 1)), ' ');
+        plot.write(0, row, text);
     };
-    label(0, number(std::pow(10, rows.hi)));
-    label(logRows - 1, number(std::pow(10, rows.lo)));
-    if (zeros)
-        label(plotHeight - 1, "0");
+    label(0, said(valueAt(0), largest));
+    label(scaleRows - 1, said(valueAt(scaleRows - 1), largest));
+    if (logScale && zeros)
+        label(zeroRow, "0");
     if (limitShown) {
         const int limitRow = rowOf(curve.limit);
-        label(limitRow, number(curve.limit));
+        label(limitRow, said(curve.limit));
         plot.write(labelWidth, limitRow, std::string(plotWidth, '='));
         plot.write(labelWidth + plotWidth + 1, limitRow, "limit");
     }
@@ -100,8 +173,8 @@ void drawCurve(const LearningCurve& curve) {
         return count == 1 ? 0 : static_cast<int>(i * (plotWidth - 1) / (count - 1));
     };
     for (std::size_t i = 0; i < count; ++i)
-        if (std::isfinite(values[i]))
-            plot.put(labelWidth + columnOf(i), values[i] > 0 ? rowOf(values[i]) : plotHeight - 1, '*');
+        if (std::isfinite(values[i]) && (!logScale || values[i] > 0 || isZero(values[i])))
+            plot.put(labelWidth + columnOf(i), rowOf(values[i]), '*');
     const std::string last = std::to_string(count);
     plot.write(labelWidth, plotHeight + 1, "1");
     if (count > 1)
@@ -109,27 +182,28 @@ void drawCurve(const LearningCurve& curve) {
 
     const std::string name = curve.cycleName;
     const std::string plural = name + (name.back() == 's' ? "es" : "s");
-    std::vector<std::string> lines = {"Learning curve: " + std::string(curve.valueName) + " (log scale), " +
+    std::vector<std::string> lines = {"Learning curve: " + std::string(curve.valueName) +
+                                      (logScale ? " (log scale), " : ", ") +
                                       (count == 1 ? "1 " + name : last + " " + plural)};
     lines.insert(lines.end(), plot.rows.begin(), plot.rows.end());
-    lines.push_back("  At " + name + " 1: " + number(values[0]) +
-                    (count == 1
-                         ? ", the only one."
-                         : ". At " + name + " " + last + ", the last: " + number(values.back()) + "."));
+    lines.push_back(
+        "  At " + name + " 1: " + said(values[0], largest) +
+        (count == 1 ? ", the only one."
+                    : ". At " + name + " " + last + ", the last: " + said(values.back(), largest) + "."));
     if (!std::isnan(curve.limit)) {
-        const std::string limit = number(curve.limit);
+        const std::string limit = said(curve.limit);
         if (!std::isfinite(values.back()))
-            lines.push_back("  The last value is not a number: training stopped short of the limit, " +
-                            limit + ".");
+            lines.push_back("  The last value is " +
+                            std::string(std::isnan(values.back()) ? "not a number" : "infinite") +
+                            ": training stopped short of the limit, " + limit + ".");
         else if (values.back() > curve.limit)
-            lines.push_back("  Still above the limit, " + limit + ": training was stopped by a guard.");
-        else if (limitShown)
-            lines.push_back("  The limit, " + limit + " (the line of =), is reached.");
+            lines.push_back("  Still above the limit, " + limit + ": training was stopped short of it.");
         else
-            lines.push_back("  The limit, " + limit + ", is reached; it has no place on a log scale.");
+            lines.push_back("  The limit, " + limit + (limitShown ? " (the line of =)" : "") +
+                            ", is reached.");
     }
-    if (zeros)
-        lines.push_back("  A value of 0 has no place on a log scale: it is drawn on the row marked 0.");
+    if (logScale && zeros)
+        lines.push_back("  0 has no place on a log scale: values of 0 are drawn on the row marked 0.");
     if (firstNotFinite)
         lines.push_back("  Values that are not finite numbers, from " + name + " " +
                         std::to_string(firstNotFinite) + " on, are not drawn.");

@@ -1,7 +1,7 @@
 // The pictures of the associative memories: their stored vectors, the probe and what was
 // recalled, each element drawn as ## for +1 and .. for -1, side by side.
 #include "canvas.h"
-#include "pictures.h"
+#include "drawings.h"
 
 #include <algorithm>
 #include <string>
@@ -25,28 +25,32 @@ std::string padded(std::string text, std::size_t width) {
 
 } // namespace
 
-void showPictures(const HopfieldRun& run) {
-    if (!picturesAsked())
-        return;
+void drawHopfield(const HopfieldRun& run) {
     std::string names = "  ", rows = "  ";
     for (std::size_t v = 0; v < 3; ++v) {
         names += padded("V" + std::to_string(v + 1), 12);
         rows += drawn(run.stored[v]) + "  ";
     }
     const auto probe = static_cast<std::size_t>(run.probeNumber - 1);
-    const bool retrieved = run.recalled == run.stored[probe];
     names += padded("probe, V" + std::to_string(run.probeNumber), 12) + "recalled";
     rows += drawn(run.stored[probe]) + "  " + drawn(run.recalled);
+    // The stored vector recalled, the probe first: stored vectors may repeat one another.
+    constexpr std::size_t none = 3;
+    std::size_t recalled = run.recalled == run.stored[probe] ? probe : none;
+    for (std::size_t v = 0; v < 3 && recalled == none; ++v)
+        if (run.recalled == run.stored[v])
+            recalled = v;
+    const std::string probeName = "V" + std::to_string(run.probeNumber);
+    std::string verdict = "  Recalled: no stored vector; the probe is not a stable state.";
+    if (recalled != none)
+        verdict = recalled == probe ? "  Recalled: " + probeName + ", the probe itself: retrieved."
+                                    : "  Recalled: V" + std::to_string(recalled + 1) + ", not the probe " +
+                                          probeName + ": the probe is not a stable state.";
     writePicture({"Hopfield memory: the stored vectors, the probe and the vector recalled", names, rows,
-                  "  ## is +1, .. is -1, ?? any other value.",
-                  retrieved
-                      ? "  Recalled: V" + std::to_string(run.probeNumber) + ", the probe itself: retrieved."
-                      : "  Recalled: no stored vector; the probe is not a stable state."});
+                  "  ## is +1, .. is -1, ?? any other value.", verdict});
 }
 
-void showPictures(const BidirectionalRun& run) {
-    if (!picturesAsked())
-        return;
+void drawBidirectional(const BidirectionalRun& run) {
     std::string names = "       ", aRow = "   A   ", bRow = "   B   ";
     for (std::size_t k = 0; k < 4; ++k) {
         names += padded("pair " + std::to_string(k + 1), 14);

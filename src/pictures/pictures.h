@@ -12,15 +12,20 @@
 #include <string>
 #include <vector>
 
-// Draws the pictures after every demo from now on.
-void askForPictures();
+// Draws the pictures after every demo from now on (or, asked false, no more).
+void askForPictures(bool asked = true);
 
 // True when the pictures are asked for.
 bool picturesAsked();
 
 // Writes the learning curve of every training run from now on to a new file of that name,
-// as tab-separated rows under a header. False when the file cannot be written.
-bool writeCurvesTo(const std::string& path);
+// as tab-separated rows under a header. Refuses a file that is the program's standard input
+// or output, which it would overwrite. Empty when done, otherwise why the file cannot be
+// written. When a later write fails, the program says so and ends with status 1.
+std::string writeCurvesTo(const std::string& path);
+
+// Closes the file of curves, if there is one; a failure ends the program as a write does.
+void finishCurves();
 
 // True when the learning curves are noted: for the pictures, or for the file of curves.
 bool curvesNoted();
@@ -45,6 +50,8 @@ struct LearningCurve {
 struct SingleNeuronRun {
     const char* demo;
     LearningCurve curve;
+    bool discrete;     // a signum neuron, or a continuous bipolar one
+    double lambda = 1; // the continuous neuron's steepness
     std::array<CwMtx::CWTSVector<2>, 4> patterns{};
     std::array<double, 4> desired{};
     CwMtx::CWTSVector<2> startWeights{}, weights{};
@@ -63,6 +70,7 @@ struct MulticlassRun {
 struct NetworkRun {
     LearningCurve curve;
     std::array<CwMtx::CWTSVector<3>, 4> patterns{};
+    std::array<double, 4> desired{};
     FirstLayer firstLayer{};
     CwMtx::CWTSVector<3> secondLayer{};
     double threshold = 0;

@@ -111,9 +111,7 @@ void KCL() {
                           << "The winning neuron is " << minDneuron << " with a value of: " << minD;
                 CWTSVector<2>& winner = w[minDneuron - 1];
                 winner = winner + (X[p] - winner) * alpha;
-                // A vector of length 0 has no direction to keep: it stays as it is.
-                if (const double winnerLength = length(winner); winnerLength != 0)
-                    winner = winner / winnerLength;
+                winner = unitVector(winner);
             }
             std::cout << std::endl << "The weight vector is: " << std::endl;
             writeWeightVectors(w);

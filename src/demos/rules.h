@@ -58,4 +58,16 @@ inline double length(const CwMtx::CWTSVector<2>& w) {
     return std::pow(squares, 0.5);
 }
 
+// The vector divided by its length, so that its length is 1. A vector of length 0 has no
+// direction to keep: it is returned as it is. A length so small that its reciprocal
+// overflows is taken of the vector scaled up first, exactly, by a power of two.
+inline CwMtx::CWTSVector<2> unitVector(const CwMtx::CWTSVector<2>& w) {
+    const double wLength = length(w);
+    if (wLength == 0)
+        return w;
+    if (std::isinf(1 / wLength))
+        return unitVector(w * 0x1p600);
+    return w / wLength;
+}
+
 #endif

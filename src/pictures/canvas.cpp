@@ -82,8 +82,8 @@ std::string said(double value, double size) {
     return number(std::fabs(value) < std::fabs(size) * 1e-12 ? 0 : value);
 }
 
-std::string pair(double x, double y, double size) {
-    return "(" + said(x, size) + ", " + said(y, size) + ")";
+std::string pair(double x, double y) {
+    return "(" + said(x) + ", " + said(y) + ")";
 }
 
 void writePicture(const std::vector<std::string>& lines) {

@@ -48,13 +48,14 @@ Scale scaleAround(const std::vector<double>& values, int cells, double margin);
 // A number as the traces write it: six significant digits, the shorter form.
 std::string number(double value);
 
-// A number as a picture's label or note says it: 0 where it is zero to within rounding of
-// the size the picture shows (a part in 10^12 of it), and an infinity or a value that is no
-// number in words.
+// A number as a picture's label or note says it: an infinity or a value that is no number
+// in words. A value worked out for the picture (a place on an axis, a point of a curve) is
+// written 0 where it is zero to within rounding of the size the picture shows, a part in
+// 10^12 of it.
 std::string said(double value, double size = 0);
 
 // "(x, y)", each said as a note says it.
-std::string pair(double x, double y, double size = 0);
+std::string pair(double x, double y);
 
 // Writes a picture: a blank line, then its lines with trailing blanks taken off; a note too
 // long for a line goes on, indented, on the next.

@@ -110,7 +110,6 @@ void drawLine(const SingleNeuronRun& run) {
         places.push_back(y[0]);
     places.push_back(end);
     places.push_back(start);
-    const double size = sizeOf(places);
     const Scale line = scaleAround(places, width, 0.08);
 
     // The answers, the axis with its marks, and below it as many rows of labels as they need.
@@ -132,7 +131,7 @@ void drawLine(const SingleNeuronRun& run) {
     std::stable_sort(marks.begin(), marks.end());
     std::vector<int> free; // the first free column of each row of labels
     for (const auto& [x, sign] : marks) {
-        const std::string label = said(x, size);
+        const std::string label = said(x);
         const int length = static_cast<int>(label.size());
         const int from = std::clamp(2 + line.cell(x) - length / 2, 0, pictureWidth - length);
         std::size_t row = 0;
@@ -153,14 +152,14 @@ void drawLine(const SingleNeuronRun& run) {
     for (std::size_t k = 0; k < 4; ++k) {
         const double given =
             run.discrete ? outputAt(run, run.patterns[k][0]) : std::rint(outputAt(run, run.patterns[k][0]));
-        patterns += std::string(k ? "," : "") + " " + said(run.patterns[k][0], size) + " (d " +
+        patterns += std::string(k ? "," : "") + " " + said(run.patterns[k][0]) + " (d " +
                     said(run.desired[k]) + (given == run.desired[k] ? "" : ", given " + said(given)) + ")";
     }
     lines.push_back(patterns + ".");
     const std::string answers = run.discrete ? "+1 (+)" : "an output above 0 (+)";
     const std::string others = run.discrete ? "-1 (-)" : "below 0 (-)";
     if (std::isfinite(end))
-        lines.push_back("  | The trained boundary, x = " + said(end, size) + ": " + answers + " to its " +
+        lines.push_back("  | The trained boundary, x = " + said(end) + ": " + answers + " to its " +
                         (canvas.rows[0][2 + width - 1] == '+' ? "right, " + others + " to its left."
                                                               : "left, " + others + " to its right."));
     else
@@ -168,7 +167,7 @@ void drawLine(const SingleNeuronRun& run) {
                         " draw no boundary: the answer is the same everywhere, as the top row shows.");
     lines.push_back(
         "  : The starting weights " + pair(run.startWeights[0], run.startWeights[1]) +
-        (std::isfinite(start) ? " had their boundary at x = " + said(start, size) + "." : " had none."));
+        (std::isfinite(start) ? " had their boundary at x = " + said(start) + "." : " had none."));
     if (const std::string covers = canvas.coverNote(); !covers.empty())
         lines.push_back(covers);
     writePicture(lines);
@@ -190,9 +189,8 @@ void drawClasses(const MulticlassRun& run) {
         const CWTSVector<3>& y = run.patterns[i];
         const char given = classAt(run, y, 'a');
         map.mark(y[0], y[1], static_cast<char>('A' + i));
-        patterns += std::string(i ? "," : "") + " Y" + std::to_string(i + 1) + " " +
-                    pair(y[0], y[1], map.size) +
-                    (given == static_cast<char>('a' + i) ? "" : std::string(" (given ") + given + ")");
+        patterns += std::string(i ? "," : "") + " Y" + std::to_string(i + 1) + " " + pair(y[0], y[1]) +
+                    (given == static_cast<char>('a' + i) ? "" : std::string(" given ") + given);
     }
     writePicture(map.picture(
         "Decision map: the class the trained neurons give each input (x0 across, x1 up)",
@@ -221,8 +219,11 @@ void drawNetworkMap(const NetworkRun& run) {
         const CWTSVector<3>& x = run.patterns[p];
         const double o = networkOutput(x, run.firstLayer, run.secondLayer, run.threshold);
         map.mark(x[0], x[1], run.desired[p] == 1 ? '1' : '0');
-        outputs += " " + pair(x[0], x[1], map.size) + ": " + said(o) +
-                   (std::rint(o) == run.desired[p] ? "" : " (rounds to " + said(std::rint(o)) + ")") + ",";
+        outputs +=
+            " " + pair(x[0], x[1]) + ": " + said(o) +
+            (std::rint(o) == run.desired[p] || std::isnan(o) ? ""
+                                                             : " (rounds to " + said(std::rint(o)) + ")") +
+            ",";
     }
     outputs.back() = '.';
     writePicture(map.picture(
@@ -269,9 +270,8 @@ void drawKohonenPlane(const KohonenRun& run) {
     for (std::size_t j = 0; j < 2; ++j) {
         const CWTSVector<2>& start = run.startWeights[j];
         const CWTSVector<2>& end = run.weights[j];
-        notes.push_back("  w" + std::to_string(j + 1) + " from " + pair(start[0], start[1], map.size) +
-                        " to " + pair(end[0], end[1], map.size) + ", length " + said(length(end), map.size) +
-                        ".");
+        notes.push_back("  w" + std::to_string(j + 1) + " from " + pair(start[0], start[1]) + " to " +
+                        pair(end[0], end[1]) + ", length " + said(length(end)) + ".");
     }
     writePicture(
         map.picture("Kohonen plane: the unit circle (.), the patterns and the weight vectors", notes));

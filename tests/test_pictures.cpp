@@ -1,0 +1,93 @@
+// Whatever values a student types, every picture keeps its shape: at most 79 columns and
+// 20 lines, its axes straight, and its labels and notes in finite numbers or words. What
+// each picture shows is held by the fixtures under screens/ that draw pictures.
+#include "demos/demos.h"
+#include "harness.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <sstream>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+const char* const titles[] = {"Learning curve:", "Decision line:",   "Decision map:",        "Output map:",
+                              "Kohonen plane:",  "Hopfield memory:", "Bidirectional memory:"};
+
+// The pictures of a run's output: each from its title to the blank line after it.
+std::vector<Lines> pictures(const std::string& output) {
+    std::vector<Lines> found;
+    std::istringstream text(output);
+    for (std::string line; std::getline(text, line);) {
+        if (!found.empty() && !found.back().empty() && !line.empty())
+            found.back().push_back(line);
+        else if (!found.empty() && !found.back().empty())
+            found.emplace_back();
+        for (const char* title : titles)
+            if (line.rfind(title, 0) == 0)
+                found.push_back({line});
+    }
+    found.erase(std::remove_if(found.begin(), found.end(), [](const Lines& p) { return p.empty(); }),
+                found.end());
+    return found;
+}
+
+// Every number of a demo's dialog replaced by the value, the letters kept.
+std::string typedEverywhere(const std::string& dialog, const std::string& value) {
+    std::istringstream lines(dialog);
+    std::string typed, line;
+    for (int n = 0; std::getline(lines, line); ++n) {
+        std::istringstream words(line);
+        for (std::string word; words >> word;)
+            typed += (n < 2 || std::isalpha(static_cast<unsigned char>(word[0])) ? word : value) + " ";
+        typed += "\n";
+    }
+    return typed;
+}
+
+const char* const extremes[] = {"4.9e-324", "-1e308", "1e308", "-2.2e-308"};
+
+class ExtremeValues : public ::testing::TestWithParam<std::tuple<int, int>> {};
+
+TEST_P(ExtremeValues, EveryPictureKeepsItsShape) {
+    MenuRun run;
+    run.input =
+        typedEverywhere(readFixture(std::string(demos[std::get<0>(GetParam())].name) + "-dialog").input,
+                        extremes[std::get<1>(GetParam())]);
+    run.cycleLimit = 10;
+    run.pictures = true;
+    const std::vector<Lines> drawn = pictures(menuOutput(run));
+    ASSERT_FALSE(drawn.empty());
+    const std::regex notANumber("\\b(inf|nan)\\b");
+    for (const Lines& picture : drawn) {
+        EXPECT_LE(picture.size(), 20u) << picture[0];
+        for (const std::string& line : picture) {
+            EXPECT_LE(line.size(), 79u) << line;
+            EXPECT_FALSE(std::regex_search(line, notANumber)) << line;
+        }
+        // A plot's or a map's rows share one axis column, which meets the bottom axis.
+        if (picture[0].find("line:") != std::string::npos || picture[0].find("memory:") != std::string::npos)
+            continue;
+        const auto axis = picture[1].find('|');
+        std::size_t row = 1;
+        for (; row < picture.size() && picture[row].find("+---") == std::string::npos; ++row)
+            EXPECT_EQ(picture[row].find('|'), axis) << picture[row];
+        ASSERT_LT(row, picture.size()) << picture[0];
+        EXPECT_EQ(picture[row].find('+'), axis) << picture[0];
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryDemo, ExtremeValues,
+                         ::testing::Combine(::testing::Range(0, demoCount), ::testing::Range(0, 4)),
+                         [](const auto& test) {
+                             return std::string(demos[std::get<0>(test.param)].name) + "_" +
+                                    std::to_string(std::get<1>(test.param));
+                         });
+
+} // namespace

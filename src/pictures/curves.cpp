@@ -150,7 +150,7 @@ void drawCurve(const LearningCurve& curve) {
     };
 
     Canvas plot(pictureWidth, plotHeight + 2);
-    // The values at the top and the bottom of the axis, and the limit, which wins a row.
+    // The values at the top and the bottom of the axis; the limit's is said at its line.
     const auto label = [&](int row, std::string text) {
         text.resize(std::max(text.size(), static_cast<std::size_t>(labelWidth - 1)), ' ');
         plot.write(0, row, text);
@@ -161,9 +161,8 @@ void drawCurve(const LearningCurve& curve) {
         label(zeroRow, "0");
     if (limitShown) {
         const int limitRow = rowOf(curve.limit);
-        label(limitRow, said(curve.limit));
         plot.write(labelWidth, limitRow, std::string(plotWidth, '='));
-        plot.write(labelWidth + plotWidth + 1, limitRow, "limit");
+        plot.write(labelWidth + plotWidth + 1, limitRow, "limit " + said(curve.limit));
     }
     for (int row = 0; row < plotHeight; ++row)
         plot.put(labelWidth - 1, row, '|');

@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
 # The program in a real terminal, driven through tmux as a student types: the screen is
-# cleared and the scrollback kept; "no" opens the dialog; a typo is refused and asked
-# again; the arrow keys, Home, End and Delete edit a value and Up recalls an earlier one;
-# Enter keeps each shown value, so that a dialog answered by Enter runs the defaults; the
-# results wait for Enter before the menu; "yes" keeps the defaults whole; a line that is not
-# a choice is one invalid choice; q ends the program with status 0.
+# cleared and the scrollback kept, with no message even where TERM is not set; "no" opens
+# the dialog; a typo and a pasted Unicode minus are refused and asked again; the arrow keys,
+# Home, End and Delete edit a value and Up recalls an earlier one; Tab completes no file
+# name; Enter keeps each shown value, so that a dialog answered by Enter runs the defaults;
+# the results wait for Enter before the menu; "yes" keeps the defaults whole; a line that is
+# not a choice is one invalid choice; q ends the program with status 0. Then, with a
+# libedit that lacks readline, lines are read as the terminal gives them: an arrow key's
+# code is shown, not sent, in the refusal, and a line ended by Ctrl-D ends on the screen.
 set -euo pipefail
 binary=$1
+fake_libedit=$2
 command -v tmux >/dev/null || { echo "Skipped: tmux is not installed"; exit 77; }
 socket="nnrules-terminal-$$"
 work=$(mktemp -d)
@@ -24,9 +28,11 @@ prompt() {
     fail "Timed out waiting for the prompt: $1"
 }
 
-# --defaults reads nothing, not even at a terminal; then the menu.
-printf '"%s" -d ham\nfor i in $(seq 60); do echo "earlier text $i"; done\n"%s"\necho $? > %s/status\nsleep 60\n' \
-    "$binary" "$binary" "$work" > "$work/start"
+# --defaults reads nothing, not even at a terminal; then the menu, in a folder with one file
+# for Tab to complete, were it to complete anything.
+mkdir "$work/files" && touch "$work/files/only-file"
+printf 'cd %s/files\n"%s" -d ham\nfor i in $(seq 60); do echo "earlier text $i"; done\nenv -u TERM LC_ALL=C.UTF-8 "%s" 2>%s/errors\necho $? > %s/status\nsleep 60\n' \
+    "$work" "$binary" "$binary" "$work" "$work" > "$work/start"
 tmux -L "$socket" new-session -d -s demo -x 100 -y 40 "bash $work/start"
 wait_for "Enter Your Choice:"
 [ "$(screen | head -n 2)" = "$(printf '\n%s' "$(printf '*%.0s' $(seq 70))")" ] || fail "The menu is not at the top:"
@@ -41,10 +47,16 @@ keys 0,5 Enter
 wait_for '"0,5" is not a number; type a number such as 0.5.'
 keys 1 Enter                                      # the threshold shown, typed after the typo
 prompt "nu (0.1):"
+keys -l "−0.5"
+keys Enter
+wait_for '"−0.5" is not a number; type a number such as 0.5.'
+prompt "nu (0.1):"
 keys x01 Left . Home Delete End Enter            # x01 edited into 0.1
 prompt "lambda (1):"
-keys Up Up Enter                                  # the 1 typed for the threshold
-for _ in $(seq 10); do keys Enter; done           # every other value as shown
+keys Up Up Up Enter                               # the 1 typed for the threshold
+prompt "Enter value for Y1 0 (1):"
+keys Tab Enter                                    # no file name: the value shown is kept
+for _ in $(seq 9); do keys Enter; done            # every other value as shown
 wait_for "Press Enter to return to the menu."
 screen | grep -qF "Total Learning Cycles = 579" || fail "Values kept by Enter did not give the default run:"
 ! screen | grep -qF "MAIN MENU" || fail "The menu was drawn before Enter:"
@@ -65,4 +77,22 @@ wait_for "Invalid Choice"
 keys q Enter
 for _ in $(seq 200); do [ -s "$work/status" ] && break; sleep 0.1; done
 [ "$(cat "$work/status" 2>/dev/null)" = 0 ] || fail "The program did not end with status 0 after q"
+[ ! -s "$work/errors" ] || fail "Standard error got: $(cat "$work/errors")"
+tmux -L "$socket" kill-server
+
+printf 'LD_LIBRARY_PATH=%s "%s" ham\necho $? > %s/plain-status\nsleep 60\n' "$fake_libedit" "$binary" "$work" \
+    > "$work/start-plain"
+tmux -L "$socket" new-session -d -s demo -x 100 -y 40 "bash $work/start-plain"
+prompt "Do you want to use the default values? (y/n):"
+keys no Enter
+prompt "Enter value for V1 0 (1):"
+keys 1 Left Enter
+wait_for '"1^[[D" is not a number; type a number such as 0.5.'
+prompt "Enter value for V1 0 (1):"
+keys 1 C-d C-d
+prompt "Enter value for V1 1 (-1):"                 # on a line of its own
+keys C-d
+for _ in $(seq 200); do [ -s "$work/plain-status" ] && break; sleep 0.1; done
+[ "$(cat "$work/plain-status" 2>/dev/null)" = 0 ] || fail "The program without line editing did not end with status 0"
+screen | grep -qF "Retreived vector no. 1 correctly." || fail "The run without line editing did not recall V1:"
 echo "Terminal run passed"

@@ -1,0 +1,2 @@
+/* A library named as libedit that has none of its functions. */
+int fakeLibeditHasNoReadline = 1;

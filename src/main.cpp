@@ -1,6 +1,8 @@
 // The program: the command line wired to the menu, or to the one demo it names.
 #include "console/console.h"
 #include "demos/demos.h"
+#include "demos/dialog.h"
+#include "demos/training.h"
 #include "menu.h"
 #include "options.h"
 #include "pictures/pictures.h"
@@ -16,7 +18,7 @@ int main(int argc, char* argv[]) {
     setUpConsole();
     if (options.action == Options::Action::Help || options.action == Options::Action::Version) {
         std::cout << (options.action == Options::Action::Help ? helpText() : versionText());
-        finishOutput();
+        writePendingOutput();
         return 0;
     }
     if (!options.curveFile.empty()) {
@@ -26,18 +28,18 @@ int main(int argc, char* argv[]) {
             return 2;
         }
     }
-    if (options.pictures)
-        askForPictures();
-    // --defaults answers the demo's question with y, and nothing at all is read.
+    askForPictures(options.pictures);
+    stepThroughLearning(options.step);
+    keepTracesBrief(options.brief);
     if (options.defaults)
-        answerFrom("y\n");
+        answerYesForTheUser();
     if (options.action == Options::Action::Demo) {
-        options.demo->run();
+        runDemo(*options.demo);
     } else {
         clearScreen();
         runMenu();
     }
-    finishOutput();
+    writePendingOutput();
     finishCurves();
     return 0;
 }

@@ -3,6 +3,8 @@
 #include "console/console.h"
 #include "demos/demos.h"
 #include "demos/dialog.h"
+#include "demos/training.h"
+#include "pictures/pictures.h"
 
 #include <iostream>
 #include <limits>
@@ -33,8 +35,8 @@ void showMenu() {
 
 // Reads the next menu choice. A demo may have left the stream failed by a non-number
 // where it read a number: that line is dropped and the choice read after it. At a
-// terminal the choice is a whole line; an empty one asks again. False when input has
-// ended, which ends the program as Q would.
+// terminal the choice is a whole line, a demo's number or name; an empty one asks again.
+// False when input has ended, which ends the program as Q would.
 bool readChoice(std::string& choice) {
     if (inputIsTerminal()) {
         while (readTypedAnswer(choice)) {
@@ -57,6 +59,19 @@ bool readChoice(std::string& choice) {
     return true;
 }
 
+// The demo's results stay on the screen until the student is done with them; the pictures
+// of the run, when they were not drawn, are offered.
+void pauseBeforeMenu() {
+    std::string answer;
+    if (picturesAsked()) {
+        readTypedLine(answer, "Press Enter to return to the menu.");
+        return;
+    }
+    readTypedLine(answer, "Press Enter to return to the menu, or p and Enter for this run's pictures.");
+    if (answer == "p" || answer == "P")
+        drawLastRunPictures();
+}
+
 } // namespace
 
 void runMenu() {
@@ -66,18 +81,20 @@ void runMenu() {
         std::string choice;
         if (!readChoice(choice))
             break;
-        const Demo* const demo = choice.size() == 1 ? findDemo(choice.c_str()) : nullptr;
+        const Demo* const demo = choice.size() == 1 || inputIsTerminal() ? findDemo(choice.c_str()) : nullptr;
         if (choice == "Q" || choice == "q") {
             quit = true;
         } else if (!demo) {
             std::cout << "      !!!!   Invalid Choice   !!!! " << std::endl;
         } else {
-            demo->run();
-            if (inputIsTerminal()) {
-                // The demo's results stay on the screen until the student is done with them.
-                std::string line;
-                readTypedLine(line, "Press Enter to return to the menu.");
-            }
+            runDemo(*demo);
+            if (inputIsTerminal())
+                pauseBeforeMenu();
         }
     }
+}
+
+void runDemo(const Demo& demo) {
+    startPacing();
+    demo.run();
 }

@@ -18,12 +18,13 @@ Options failure(const std::string& what) {
 Options parseOptions(int argc, char* argv[]) {
     const option longOptions[] = {
         {"defaults", no_argument, nullptr, 'd'},    {"pictures", no_argument, nullptr, 'p'},
+        {"step", no_argument, nullptr, 's'},        {"brief", no_argument, nullptr, 'b'},
         {"curve", required_argument, nullptr, 'c'}, {"help", no_argument, nullptr, 'h'},
         {"version", no_argument, nullptr, 'V'},     {nullptr, 0, nullptr, 0}};
     Options options;
     optind = 1;
     // The leading colon keeps getopt's own messages back: the program writes its own.
-    for (int option; (option = getopt_long(argc, argv, ":dph", longOptions, nullptr)) != -1;) {
+    for (int option; (option = getopt_long(argc, argv, ":dpsh", longOptions, nullptr)) != -1;) {
         // What the user typed for the option getopt has just looked at (before its value,
         // when that is a word of its own).
         const std::string typed =
@@ -32,6 +33,10 @@ Options parseOptions(int argc, char* argv[]) {
             options.defaults = true;
         else if (option == 'p')
             options.pictures = true;
+        else if (option == 's')
+            options.step = true;
+        else if (option == 'b')
+            options.brief = true;
         else if (option == 'c' && *optarg == '\0')
             return failure("'" + typed + "' needs a file name");
         else if (option == 'c')
@@ -77,9 +82,13 @@ std::string helpText() {
            "values, and traces every step of its learning rule.\n"
            "\n"
            "Options:\n"
-           "  -d, --defaults    run the DEMO on its own values, reading nothing\n"
+           "  -d, --defaults    run the DEMO on its own values, its question answered for you\n"
            "  -p, --pictures    after each demo, draw what it learned: its learning curve\n"
            "                    and where it decides, or what a memory recalled\n"
+           "  -s, --step        pause after every step or cycle: Enter for the next, a\n"
+           "                    number N for N more, c to the end, q to stop training\n"
+           "      --brief       of each training, only the first two and the last two\n"
+           "                    steps or cycles in full\n"
            "      --curve FILE  write the learning curve of every training run to FILE,\n"
            "                    as tab-separated columns: demo, run, cycle, value\n"
            "  -h, --help        show this help and end\n"
@@ -93,8 +102,14 @@ std::string helpText() {
            "  nnrules bpn < mine.txt    back-propagation on the answers in mine.txt\n"
            "  nnrules -d bpn > bpn.txt  the default back-propagation trace, kept for a handout\n"
            "  nnrules -p -d kcl         the Kohonen run, then its pictures\n"
+           "  nnrules -s -p scpta       the single continuous perceptron, cycle by cycle,\n"
+           "                            its boundary drawn at every pause\n"
+           "  nnrules --brief -d bpn    back-propagation's first and last cycles\n"
            "  nnrules --curve bpn.tsv -d bpn > /dev/null\n"
            "                            back-propagation's learning curve, for a plotting tool\n"
+           "\n"
+           "At a terminal, Ctrl-C while a demo trains stops that training and shows its\n"
+           "results.\n"
            "\n"
            "Exit status: 0 when done, 1 when the output could not be written, 2 for a bad\n"
            "command line. See nnrules(1) for more.\n";

@@ -12,6 +12,8 @@ struct Options {
     const Demo* demo = nullptr; // the one demo to run
     bool defaults = false;      // answer the demo's question with y, reading nothing
     bool pictures = false;      // draw each demo's pictures after its output
+    bool step = false;          // pause the trace after every step or cycle
+    bool brief = false;         // shorten each training trace to its first and last units
     std::string curveFile;      // where to write the learning curves, if anywhere
     std::string error;          // what was wrong with the command line
 };

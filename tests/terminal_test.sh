@@ -57,7 +57,7 @@ keys Up Up Up Enter                               # the 1 typed for the threshol
 prompt "Enter value for Y1 0 (1):"
 keys Tab Enter                                    # no file name: the value shown is kept
 for _ in $(seq 9); do keys Enter; done            # every other value as shown
-wait_for "Press Enter to return to the menu."
+wait_for "Press Enter to return to the menu, or p"
 screen | grep -qF "Total Learning Cycles = 579" || fail "Values kept by Enter did not give the default run:"
 ! screen | grep -qF "MAIN MENU" || fail "The menu was drawn before Enter:"
 keys Enter
@@ -68,7 +68,7 @@ wait_for "Lecture 8, Pg 34"                       # the earlier run's question i
 prompt "Do you want to use the default values? (y/n):"
 keys yes Enter
 wait_for "Retreived vector no. 1 correctly."
-prompt "Press Enter to return to the menu."
+prompt "Press Enter to return to the menu, or p"
 keys Enter
 wait_for "Enter Your Choice:"
 keys 12 Enter

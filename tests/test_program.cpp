@@ -94,13 +94,17 @@ TEST(Program, TheCurveFileIsWrittenWholeOrTheFailureSaid) {
     const auto cannot = [](const std::string& path, const std::string& why) {
         return "nnrules: cannot write the curve file '" + path + "': " + why + "\n";
     };
-    // Each training run's rows, numbered by run; a memory has none.
+    // Each training run's rows, numbered by run and saying what they measure, a blank line
+    // between two runs; a memory has none.
     run("printf '3\\ny\\n6\\ny\\n1\\ny\\nq\\n' | nnrules --curve " + file + " >/dev/null");
     const std::string rows = contents();
-    EXPECT_THAT(rows, StartsWith("demo\trun\tcycle\tvalue\nscpta\t1\t1\t6.72105\nscpta\t1\t2\t"));
-    EXPECT_THAT(rows,
-                HasSubstr("\nscpta\t1\t579\t0.00999742\nsdpta\t2\t1\t3\nsdpta\t2\t2\t1\nsdpta\t2\t3\t1\n"));
-    EXPECT_EQ(std::count(rows.begin(), rows.end(), '\n'), 1 + 579 + 3);
+    EXPECT_THAT(rows, StartsWith("demo\trun\tmeasure\tcycle\tvalue\nscpta\t1\tcycle error\t1\t6.72105\n"
+                                 "scpta\t1\tcycle error\t2\t"));
+    const std::string corrections = "sdpta\t2\tcorrections per pass over the patterns\t";
+    EXPECT_NE(rows.find("\nscpta\t1\tcycle error\t579\t0.00999742\n\n" + corrections + "1\t3\n" +
+                        corrections + "2\t1\n" + corrections + "3\t1\n"),
+              std::string::npos);
+    EXPECT_EQ(std::count(rows.begin(), rows.end(), '\n'), 1 + 579 + 1 + 3);
     EXPECT_EQ(run("nnrules --curve /nonexistent/c.tsv 1 </dev/null").errors,
               cannot("/nonexistent/c.tsv", "No such file or directory"));
     // Help and version open no file: not one to keep, not a full device, not a pipe without
@@ -131,7 +135,7 @@ TEST(Program, TheCurveFileIsWrittenWholeOrTheFailureSaid) {
     // message that it cannot be written, fails and ends the run, and the file keeps its header.
     for (const char* closed : {" >&-", " >/dev/full 2>&-"}) {
         EXPECT_EQ(run("nnrules --curve " + file + " -d 3" + closed).status, 1) << closed;
-        EXPECT_EQ(contents(), "demo\trun\tcycle\tvalue\n") << closed;
+        EXPECT_EQ(contents(), "demo\trun\tmeasure\tcycle\tvalue\n") << closed;
     }
     run("rm " + file);
 }

@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
-#include <sstream>
 #include <string>
 
 namespace {
@@ -112,8 +111,7 @@ class InputBuffer : public std::streambuf {
 struct Console {
     OutputBuffer output;
     InputBuffer input{output};
-    bool inputTyped = platform::inputIsTyped();
-    std::istringstream givenAnswers;
+    const bool inputTyped = platform::inputIsTyped();
 };
 Console* console = nullptr;
 
@@ -131,12 +129,6 @@ void setUpConsole() {
     std::cout.rdbuf(&console->output);
     std::cin.rdbuf(&console->input);
     std::cout.imbue(std::locale(std::locale::classic(), new FastNumberWriter));
-}
-
-void answerFrom(const std::string& answers) {
-    console->givenAnswers.str(answers);
-    console->inputTyped = false;
-    std::cin.rdbuf(console->givenAnswers.rdbuf());
 }
 
 bool outputIsTerminal() {
@@ -174,13 +166,21 @@ bool readTypedLine(std::string& line, const std::string& terminalPrompt) {
     return !typingEnded;
 }
 
+void catchStopKey(bool caught) {
+    platform::watchInterrupt(caught);
+}
+
+bool stopKeyPressed() {
+    return platform::interruptAsked();
+}
+
 void clearScreen() {
     // Home and erase the display, as clear -x does: the earlier lines stay in the scrollback.
     if (outputIsTerminal())
         std::cout << "\x1b[H\x1b[2J" << std::flush;
 }
 
-void finishOutput() {
+void writePendingOutput() {
     if (console)
         console->output.writeOut();
 }

@@ -14,9 +14,6 @@
 // with status 1.
 void setUpConsole();
 
-// Reads the answers from the text instead of standard input, which is never read then.
-void answerFrom(const std::string& answers);
-
 // True when standard output is a terminal.
 bool outputIsTerminal();
 
@@ -36,11 +33,18 @@ bool readTypedLine(std::string& line, const std::string& terminalPrompt = "");
 using Typist = std::function<bool(std::string& line)>;
 void typeAtTerminal(Typist typist);
 
+// While caught, the stop key (Ctrl-C) asks the training under way to stop, which
+// stopKeyPressed() then says, instead of ending the program; pressed a second time before
+// the training has stopped, it ends the program after all. Released, it ends the program.
+void catchStopKey(bool caught);
+bool stopKeyPressed();
+
 // Clears the screen when standard output is a terminal, keeping the terminal's earlier
 // lines in its scrollback; a file or a pipe gets nothing.
 void clearScreen();
 
-// Writes out whatever standard output still holds; called once, before the program ends.
-void finishOutput();
+// Writes out whatever standard output still holds, the line begun included: before the
+// program ends, and before a message goes to standard error.
+void writePendingOutput();
 
 #endif

@@ -7,6 +7,7 @@
 #include "dialog.h"
 #include "matrix/cwtsprint.h"
 #include "pictures/pictures.h"
+#include "training.h"
 
 #include <array>
 #include <iostream>
@@ -119,6 +120,13 @@ void BAM() {
         iprint("\nGiving Probe: ", probe);
         a = probe;
     }
+    BidirectionalRun run;
+    run.a = A;
+    run.b = B;
+    run.probeIsB = probeIsB;
+    run.probeA = probe;
+    run.probeB = bProbe;
+
     // Cycle c is compared with stored pair 2c - 1, so only two cycles have a pair to
     // compare with; a recall still going after them ends with the a and b it has.
     int cycle = 0;
@@ -134,10 +142,19 @@ void BAM() {
             b = thresholded(WT * a);
             a = thresholded(W * b);
         }
+        run.recalledA = a;
+        run.recalledB = b;
+        const bool goOn = pauseAfter("cycle", cycle, run);
         if (b != B[k] && a != A[k]) {
             k += 2;
         } else {
             recalledPair = k + 1;
+            break;
+        }
+        if (!goOn && k < pairCount) {
+            std::cout << std::endl
+                      << "Recall stopped after " << cycle << (cycle == 1 ? " cycle" : " cycles")
+                      << ", as asked.";
             break;
         }
     }
@@ -152,14 +169,6 @@ void BAM() {
     else
         std::cout << std::endl << "No stored pair was recalled." << std::endl;
 
-    BidirectionalRun run;
-    run.a = A;
-    run.b = B;
-    run.probeIsB = probeIsB;
-    run.probeA = probe;
-    run.probeB = bProbe;
-    run.recalledA = a;
-    run.recalledB = b;
     run.recalledPair = recalledPair;
     showPictures(run);
 }

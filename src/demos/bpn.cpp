@@ -74,7 +74,10 @@ void BPN() {
     }
 
     NetworkRun run{{"cycle error", "cycle", errorLimit}};
-    Training training{"cycle", errorLimit};
+    run.patterns = X;
+    run.desired = d;
+    run.threshold = threshold;
+    Training training{"cycle", "cycle error", errorLimit};
     double e = 0;
     int cycle = 0;
     while (training.goesOn()) {
@@ -112,7 +115,9 @@ void BPN() {
             }
         }
         run.curve.note(e);
-        training.finish(e, W != WBefore || V != VBefore);
+        run.firstLayer = V;
+        run.secondLayer = W;
+        training.finish(e, W != WBefore || V != VBefore, run);
     }
 
     std::cout << std::endl << std::endl;
@@ -138,10 +143,5 @@ void BPN() {
     std::cout << std::endl
               << "----------------------------------------------------------------------" << std::endl;
 
-    run.patterns = X;
-    run.desired = d;
-    run.firstLayer = V;
-    run.secondLayer = W;
-    run.threshold = threshold;
     showPictures(run);
 }

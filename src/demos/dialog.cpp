@@ -1,28 +1,41 @@
 #include "dialog.h"
 
+#include <cctype>
+
 namespace {
 
 // The words of the line typed last that no prompt has taken yet.
 std::istringstream typedWords;
 // True while the word taken last was the first of a line just typed.
 bool wordStartsLine = false;
+// True when the question is answered y for the user.
+bool yesForTheUser = false;
+// True when an answer has been read from a file and the rest of its line has not.
+bool answerLineOpen = false;
 
 std::string trimmed(const std::string& line) {
-    const auto first = line.find_first_not_of(" \t");
-    return first == std::string::npos ? "" : line.substr(first, line.find_last_not_of(" \t") - first + 1);
+    const auto first = line.find_first_not_of(" \t\r");
+    return first == std::string::npos ? "" : line.substr(first, line.find_last_not_of(" \t\r") - first + 1);
 }
 
 } // namespace
 
 bool keepDefaults() {
     std::cout << std::endl << "Do you want to use the default values? (y/n): ";
+    if (yesForTheUser)
+        return true;
     if (inputIsTerminal()) {
         std::string line;
         return !readTypedAnswer(line) || !(line == "n" || line == "N" || line == "no" || line == "No");
     }
     char answer = 'y';
     std::cin >> answer;
+    noteAnswerRead();
     return answer != 'n' && answer != 'N';
+}
+
+void answerYesForTheUser() {
+    yesForTheUser = true;
 }
 
 void announceEntry() {
@@ -72,10 +85,56 @@ bool readTypedAnswer(std::string& line) {
     return true;
 }
 
+std::string nextWordUnread() {
+    // Only what the buffer holds is looked at, so that every character taken can be put back.
+    std::streambuf* const input = std::cin.rdbuf();
+    const std::streamsize atHand = input->in_avail();
+    std::string word;
+    for (int c; static_cast<std::streamsize>(word.size()) < atHand &&
+                (c = input->sgetc()) != std::char_traits<char>::eof() && !std::isspace(c);
+         input->sbumpc())
+        word += static_cast<char>(c);
+    for (std::size_t i = 0; i < word.size(); ++i)
+        input->sungetc();
+    return word;
+}
+
+void sayNotANumber(const std::string& prompt, const std::string& typed, const std::string& readAs,
+                   bool wholeNumbersOnly) {
+    // Standard output is written out first, so that on a terminal the line follows its prompt.
+    writePendingOutput();
+    std::cerr << "nnrules: the answer \"" << typed << "\" to \"" << prompt << "\" is not "
+              << (wholeNumbersOnly ? "a whole number" : "a number") << "; it is read as " << readAs << "."
+              << std::endl;
+}
+
+void noteAnswerRead() {
+    answerLineOpen = true;
+}
+
 void askForLetter(char& letter) {
     std::string word;
-    if (!inputIsTerminal())
+    if (!inputIsTerminal()) {
         std::cin >> letter;
-    else if (nextTypedWord(word) && !word.empty())
+        noteAnswerRead();
+    } else if (nextTypedWord(word) && !word.empty()) {
         letter = word[0];
+    }
+}
+
+bool readPauseAnswer(std::string& answer) {
+    if (inputIsTerminal())
+        return readTypedAnswer(answer);
+    std::string line;
+    if (answerLineOpen) {
+        answerLineOpen = false;
+        if (std::getline(std::cin, line) && !trimmed(line).empty()) {
+            answer = trimmed(line);
+            return true;
+        }
+    }
+    if (!std::getline(std::cin, line))
+        return false;
+    answer = trimmed(line);
+    return true;
 }

@@ -1,11 +1,12 @@
 // The default-values dialog that every demo shares: the yes/no question and the
-// "label (value): " lines, shown with the defaults and asked in the dialog.
+// "label (value): " lines, shown with the defaults and asked in the dialog; and the
+// answer to a pause of step mode.
 //
 // Answers come from standard input as it stands, a file of answers read word by word, or,
 // at a terminal, a line at a time with line editing. There an empty line keeps the value
 // shown, a word that is not wholly a number is said so and its prompt asked again, and the
 // yes/no question takes its whole line. Several words on one line answer several prompts
-// either way.
+// either way. From a file, a word that is not a number is said so on standard error.
 #ifndef NNRULES_DEMOS_DIALOG_H
 #define NNRULES_DEMOS_DIALOG_H
 
@@ -20,6 +21,10 @@
 // terminal also no or No, on a line of their own) asks for new values; any other answer,
 // an empty line and the end of input keep the defaults.
 bool keepDefaults();
+
+// From now on the question is answered y for the user (--defaults): it is asked, and
+// nothing is read for it.
+void answerYesForTheUser();
 
 // Opens the entry of new values with its two explanatory lines.
 void announceEntry();
@@ -60,22 +65,43 @@ bool readWhole(const std::string& word, Value& value) {
     return true;
 }
 
+// From a file of answers: the next word, as far as standard input holds it at hand, left
+// unread; empty at the end of the input.
+std::string nextWordUnread();
+
+// From a file of answers: says on standard error that the answer typed for the prompt was
+// not (wholly) a number, and what it was read as.
+void sayNotANumber(const std::string& prompt, const std::string& typed, const std::string& readAs,
+                   bool wholeNumbersOnly);
+
+// Notes that an answer was read from a file, ending somewhere on its line.
+void noteAnswerRead();
+
 // Writes the prompt of showValue(shown, label...) and reads a new value into the variable.
 // From a file of answers a word that is not a number (a number too large for the value
 // included) makes the value 0 and leaves the stream failed, and later reads keep their
-// values. At a terminal an empty line keeps the value, and a word that is not a number is
-// refused and the prompt written again. False when nothing was read: the input ended, or
-// a word from a file was not a number.
+// values; a word that only begins with a number is read as that number, the rest left for
+// the next read. Either is said on standard error. At a terminal an empty line keeps the
+// value, and a word that is not a number is refused and the prompt written again. False
+// when nothing was read: the input ended, or a word from a file was not a number.
 template <class Value, class Shown, class... Label>
 bool askForShowing(Value& value, const Shown& shown, const Label&... label) {
     showValue(shown, label...);
     if (!inputIsTerminal()) {
         const bool answered = (std::cin >> std::ws) && !std::cin.eof();
-        if (std::cin >> value)
-            return true;
-        if (answered)
+        const std::string typed = answered ? nextWordUnread() : "";
+        const bool read = static_cast<bool>(std::cin >> value);
+        noteAnswerRead();
+        if (answered && !read)
             value = Value();
-        return false;
+        const bool wholeWord = !read || std::cin.eof() || std::isspace(std::cin.peek());
+        if (answered && (!read || !wholeWord)) {
+            std::ostringstream prompt, readAs;
+            (prompt << ... << label) << " (" << shown << "): ";
+            readAs << value;
+            sayNotANumber(prompt.str(), typed, readAs.str(), std::is_integral_v<Value>);
+        }
+        return read;
     }
     for (std::string word; nextTypedWord(word);) {
         if (word.empty() || readWhole(word, value))
@@ -94,5 +120,10 @@ bool askFor(Value& value, const Label&... label) {
 
 // Reads one letter, the first of the next word; at a terminal an empty line keeps it.
 void askForLetter(char& letter);
+
+// Reads the answer to a pause: a line typed at a terminal, or from a file the rest of the
+// line of the answer read last, when it holds a word, or else the next line; leading and
+// trailing blanks taken off. False at the end of the input.
+bool readPauseAnswer(std::string& answer);
 
 #endif

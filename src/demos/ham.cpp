@@ -6,6 +6,7 @@
 #include "dialog.h"
 #include "matrix/cwtsprint.h"
 #include "pictures/pictures.h"
+#include "training.h"
 
 #include <array>
 #include <cstdlib>
@@ -78,6 +79,10 @@ void HAM() {
     for (unsigned i = 0; i < neuronCount; ++i)
         W[i][i] -= diagonalCorrection;
 
+    HopfieldRun run;
+    run.stored = V;
+    run.probeNumber = probeNumber;
+
     // Every neuron is evaluated from the unchanged probe state X, so a second cycle would
     // recall the same Y as the first: the first cycle decides whether X is retrieved.
     const CWTSVector<neuronCount> X = V[static_cast<unsigned>(probeNumber - 1)];
@@ -95,6 +100,9 @@ void HAM() {
     }
     std::cout << std::endl << "Cycle no.: " << cycle;
     iprint("   ", Y);
+    run.recalled = Y;
+    // No cycle follows to stop: the student only sees the recall before its verdict.
+    pauseAfter("cycle", cycle, run);
 
     if (Y == X)
         std::cout << std::endl << "Retreived vector no. " << probeNumber << " correctly.";
@@ -104,9 +112,5 @@ void HAM() {
                   << " cannot be retreived: it is not a stable state of the network.";
     std::cout << std::endl << "Training Terminated." << std::endl;
 
-    HopfieldRun run;
-    run.stored = V;
-    run.probeNumber = probeNumber;
-    run.recalled = Y;
     showPictures(run);
 }

@@ -82,7 +82,8 @@ void KCL() {
 
     KohonenRun run{{"distance the weights moved per cycle", "cycle", std::nan("")}};
     run.startWeights = w;
-    Training training{"cycle"};
+    run.patterns = X;
+    Training training{"cycle", "weight movement"};
     training.unitLimit = maxKohonenCycles;
     int cycle = 0;
     while (training.goesOn()) {
@@ -118,7 +119,8 @@ void KCL() {
         }
         const double movement = distance(w[0], previousCycle[0]) + distance(w[1], previousCycle[1]);
         run.curve.note(movement);
-        training.finish(movement, w != previousCycle);
+        run.weights = w;
+        training.finish(movement, w != previousCycle, run);
         previousCycle = w;
     }
 
@@ -129,7 +131,5 @@ void KCL() {
     writeWeightVectors(w);
     std::cout << "Total no. of cycles: " << cycle << std::endl;
 
-    run.patterns = X;
-    run.weights = w;
     showPictures(run);
 }

@@ -66,7 +66,9 @@ void MCCPTA() {
     }
 
     MulticlassRun run{"mccpta", {"cycle error", "cycle", errorLimit}, false};
-    Training training{"cycle", errorLimit};
+    run.patterns = Y;
+    run.lambda = lambda;
+    Training training{"cycle", "cycle error", errorLimit};
     while (training.goesOn()) {
         const auto weightsBefore = W;
         double E = 0;
@@ -87,7 +89,8 @@ void MCCPTA() {
             }
         }
         run.curve.note(E);
-        training.finish(E, W != weightsBefore);
+        run.weights = W;
+        training.finish(E, W != weightsBefore, run);
     }
 
     std::cout << std::endl;
@@ -105,8 +108,5 @@ void MCCPTA() {
         std::cout << std::endl << "Output = " << std::rint(o) << "  d = " << d << std::endl;
     }
 
-    run.patterns = Y;
-    run.weights = W;
-    run.lambda = lambda;
     showPictures(run);
 }

@@ -66,7 +66,8 @@ void MCDPTA() {
     }
 
     MulticlassRun run{"mcdpta", {"cycle error", "cycle", errorLimit}, true};
-    Training training{"cycle", errorLimit};
+    run.patterns = Y;
+    Training training{"cycle", "cycle error", errorLimit};
     while (training.goesOn()) {
         const auto weightsBefore = W;
         double E = 0;
@@ -88,7 +89,8 @@ void MCDPTA() {
             }
         }
         run.curve.note(E);
-        training.finish(E, W != weightsBefore);
+        run.weights = W;
+        training.finish(E, W != weightsBefore, run);
     }
 
     std::cout << std::endl;
@@ -97,7 +99,5 @@ void MCDPTA() {
     writeWeightVectors(W);
     std::cout << std::endl;
 
-    run.patterns = Y;
-    run.weights = W;
     showPictures(run);
 }

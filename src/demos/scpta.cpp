@@ -64,7 +64,10 @@ void SCPTA() {
 
     SingleNeuronRun run{"scpta", {"cycle error", "cycle", errorLimit}, false};
     run.startWeights = W;
-    Training training{"cycle", errorLimit};
+    run.lambda = lambda;
+    run.patterns = Y;
+    run.desired = d;
+    Training training{"cycle", "cycle error", errorLimit};
     double E = 0;
     int cycle = 0;
     while (training.goesOn()) {
@@ -81,7 +84,8 @@ void SCPTA() {
             std::cout << std::endl << "w = " << std::endl << W;
         }
         run.curve.note(E);
-        training.finish(E, W != weightsBefore);
+        run.weights = W;
+        training.finish(E, W != weightsBefore, run);
     }
 
     std::cout << std::endl;
@@ -100,9 +104,5 @@ void SCPTA() {
     }
     std::cout << std::endl;
 
-    run.lambda = lambda;
-    run.patterns = Y;
-    run.desired = d;
-    run.weights = W;
     showPictures(run);
 }

@@ -79,7 +79,9 @@ void SDPTA() {
 
     SingleNeuronRun run{"sdpta", {"corrections per pass over the patterns", "pass", std::nan("")}, true};
     run.startWeights = W;
-    Training training{"step"};
+    run.patterns = Y;
+    run.desired = d;
+    Training training{"step", "corrections"};
     training.unitLimit = stepsToRun;
     int corrections = 0;
     while (training.goesOn()) {
@@ -106,7 +108,8 @@ void SDPTA() {
             run.curve.note(corrections);
             corrections = 0;
         }
-        training.finish(r != 0, true);
+        run.weights = W;
+        training.finish(r != 0, true, run);
     }
 
     std::cout << std::endl;
@@ -114,8 +117,5 @@ void SDPTA() {
     std::cout << std::endl;
     iprint("Final weight values, w = ", W, "\n");
 
-    run.patterns = Y;
-    run.desired = d;
-    run.weights = W;
     showPictures(run);
 }

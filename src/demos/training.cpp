@@ -1,19 +1,160 @@
 #include "training.h"
 
+#include "console/console.h"
+#include "dialog.h"
+
 #include <cmath>
+#include <cstdlib>
 #include <iostream>
 
 int maxTrainingCycles = 100000;
 
-bool Training::goesOn() const {
-    if (units >= unitLimit)
+namespace {
+
+bool stepping = false;
+bool brief = false;
+
+// In step mode, within a demo's run: pauses are no more (c), or so many are still to be
+// passed by (a number typed at a pause).
+bool runToEnd = false;
+int pausesToPass = 0;
+
+// Whether the stop key is being watched: while a training runs at a terminal.
+bool watching = false;
+
+void watchStopKey(bool watched) {
+    if (watched != watching && inputIsTerminal())
+        catchStopKey(watched);
+    watching = watched;
+}
+
+// A positive whole number, as typed at a pause, or 0.
+int unitsToRun(const std::string& answer) {
+    if (answer.empty() || answer.size() > 9 || answer.find_first_not_of("0123456789") != std::string::npos)
+        return 0;
+    return std::atoi(answer.c_str());
+}
+
+} // namespace
+
+void stepThroughLearning(bool step) {
+    stepping = step;
+}
+
+void keepTracesBrief(bool shortened) {
+    brief = shortened;
+}
+
+void startPacing() {
+    runToEnd = false;
+    pausesToPass = 0;
+}
+
+bool pauseAfterDrawing(const char* unit, int number, const std::function<void()>& drawPicture) {
+    if (stopKeyPressed())
         return false;
-    if (std::isnan(errorLimit))
-        return weightsMoved;
-    return units == 0 || (cycleError > errorLimit && weightsMoved);
+    if (!stepping || runToEnd)
+        return true;
+    if (pausesToPass > 0) {
+        --pausesToPass;
+        return true;
+    }
+    if (picturesAsked())
+        drawPicture();
+    // Ctrl-C at the pause's prompt ends the program, as at any prompt.
+    const bool watched = watching;
+    watchStopKey(false);
+    for (;;) {
+        std::cout << std::endl
+                  << "Paused after " << unit << " " << number
+                  << ". Enter: next, N: N more, c: to the end, q: stop: ";
+        std::string answer;
+        if (!readPauseAnswer(answer) || answer == "c" || answer == "C") {
+            runToEnd = true;
+            break;
+        }
+        if (answer == "q" || answer == "Q") {
+            watchStopKey(watched);
+            return false;
+        }
+        if (answer.empty() || unitsToRun(answer) > 0) {
+            pausesToPass = answer.empty() ? 0 : unitsToRun(answer) - 1;
+            break;
+        }
+        std::cout << std::endl
+                  << '"' << answer << "\" is not an answer here: press Enter, or type a number, c or q.";
+    }
+    watchStopKey(watched);
+    return true;
+}
+
+bool Training::goesOn() {
+    bool more = !stopAsked && units < unitLimit;
+    if (more && units > 0)
+        more = weightsMoved && (std::isnan(errorLimit) || cycleError > errorLimit);
+    else if (more && std::isnan(errorLimit))
+        more = weightsMoved;
+    if (!more) {
+        writeHeld();
+        watchStopKey(false);
+    }
+    return more;
+}
+
+int Training::start() {
+    ++units;
+    watchStopKey(true);
+    if (brief && !stepping && units > 2) {
+        holding.str("");
+        output = std::cout.rdbuf(&holding);
+    }
+    return units;
+}
+
+void Training::finishWith(double value, bool movedWeights, const std::function<void()>& drawPicture) {
+    cycleError = value;
+    weightsMoved = movedWeights;
+    if (output) {
+        std::cout.rdbuf(output);
+        output = nullptr;
+        // The oldest of the last two is left out now.
+        if (lastCount == 2) {
+            if (leftOut++ == 0)
+                firstLeftOut = last[0];
+            lastLeftOut = last[0];
+            last[0] = std::move(last[1]);
+            lastCount = 1;
+        }
+        last[lastCount++] = {units, value, holding.str()};
+    }
+    stopAsked = !pauseAfterDrawing(unit, units, drawPicture);
+}
+
+void Training::writeHeld() {
+    // "... 5625 cycles left out (3 to 5627); cycle error: 0.446 at cycle 3, 0.0100 at cycle 5627 ..."
+    if (leftOut > 0) {
+        std::cout << std::endl
+                  << "... " << leftOut << " " << unit << (leftOut == 1 ? "" : "s") << " left out ("
+                  << firstLeftOut.number;
+        if (leftOut > 1)
+            std::cout << " to " << lastLeftOut.number;
+        std::cout << "); " << valueName << ": " << firstLeftOut.value << " at " << unit << " "
+                  << firstLeftOut.number;
+        if (leftOut > 1)
+            std::cout << ", " << lastLeftOut.value << " at " << unit << " " << lastLeftOut.number;
+        std::cout << " ...";
+    }
+    for (int i = 0; i < lastCount; ++i)
+        std::cout << last[i].text;
+    leftOut = lastCount = 0;
 }
 
 void Training::writeEnd(const char* finishedLine, const char* stillMovingReason) const {
+    if (stopAsked) {
+        std::cout << "Training stopped after " << units << " " << unit << (units == 1 ? "" : "s")
+                  << ", as asked.";
+        return;
+    }
     const bool limitReached = std::isnan(errorLimit) ? !weightsMoved || !stillMovingReason
                                                      : !std::isnan(cycleError) && !(cycleError > errorLimit);
     if (limitReached) {

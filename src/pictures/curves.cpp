@@ -35,7 +35,7 @@ bool sameFile(const struct stat& file, int descriptor) {
 }
 
 [[noreturn]] void failCurveFile(const std::string& why) {
-    finishOutput();
+    writePendingOutput();
     const std::string message = "nnrules: cannot write the curve file '" + curvePath + "': " + why + "\n";
     (void)!write(STDERR_FILENO, message.data(), message.size());
     std::_Exit(1);
@@ -72,7 +72,7 @@ std::string writeCurvesTo(const std::string& path) {
     if (curveFile < 0)
         return std::strerror(errno);
     curvePath = path;
-    writeToCurveFile("demo\trun\tcycle\tvalue\n");
+    writeToCurveFile("demo\trun\tmeasure\tcycle\tvalue\n");
     return "";
 }
 
@@ -82,18 +82,19 @@ void finishCurves() {
     curveFile = -1;
 }
 
-bool curvesNoted() {
-    return pictures || curveFile >= 0;
+bool curveFileOpen() {
+    return curveFile >= 0;
 }
 
+// Each run's rows say what they measure, and a blank line comes between two runs, as
+// plotting tools take several sets of data from one file.
 void writeCurve(const char* demo, const LearningCurve& curve) {
     if (curveFile < 0)
         return;
-    ++curvesWritten;
-    std::string rows;
+    std::string rows = ++curvesWritten > 1 ? "\n" : "";
     for (std::size_t i = 0; i < curve.values.size(); ++i)
-        rows += std::string(demo) + '\t' + std::to_string(curvesWritten) + '\t' + std::to_string(i + 1) +
-                '\t' + number(curve.values[i]) + '\n';
+        rows += std::string(demo) + '\t' + std::to_string(curvesWritten) + '\t' + curve.valueName + '\t' +
+                std::to_string(i + 1) + '\t' + number(curve.values[i]) + '\n';
     writeToCurveFile(rows);
 }
 

@@ -27,7 +27,11 @@ std::string writeCurvesTo(const std::string& path);
 // Closes the file of curves, if there is one; a failure ends the program as a write does.
 void finishCurves();
 
-// True when the learning curves are noted: for the pictures, or for the file of curves.
+// True when the file of curves is open.
+bool curveFileOpen();
+
+// True when the learning curves are noted: for the pictures, drawn now or at the student's
+// request, or for the file of curves.
 bool curvesNoted();
 
 // The value a training run works down, once per cycle, and the limit it works towards.
@@ -43,7 +47,8 @@ struct LearningCurve {
     }
 };
 
-// In the records below, the weights are those that stand at the end of the run.
+// In the records below, the weights are those that stand at the end of the run, or at the
+// pause where a record is handed over.
 
 // A single perceptron with one input and a bias input: its patterns (input, bias input),
 // desired responses and weights (input weight, bias weight) at the start and the end.
@@ -103,13 +108,26 @@ struct BidirectionalRun {
     unsigned recalledPair = 0;
 };
 
-// Draws the run's pictures when they are asked for, and writes its learning curve when
-// curves are: after the demo's own output, which they leave unchanged.
+// Draws the run's pictures when they are asked for (at a terminal otherwise, keeps them to
+// be drawn on request), and writes its learning curve when curves are: after the demo's own
+// output, which they leave unchanged.
 void showPictures(const SingleNeuronRun& run);
 void showPictures(const MulticlassRun& run);
 void showPictures(const NetworkRun& run);
 void showPictures(const KohonenRun& run);
 void showPictures(const HopfieldRun& run);
 void showPictures(const BidirectionalRun& run);
+
+// Draws the pictures of the run just ended, kept at a terminal; false when none are kept.
+bool drawLastRunPictures();
+
+// Draws where the neurons decide for the weights as the record holds them (or the memory's
+// state): at a pause of step mode.
+void drawProgress(const SingleNeuronRun& run);
+void drawProgress(const MulticlassRun& run);
+void drawProgress(const NetworkRun& run);
+void drawProgress(const KohonenRun& run);
+void drawProgress(const HopfieldRun& run);
+void drawProgress(const BidirectionalRun& run);
 
 #endif

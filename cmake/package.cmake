@@ -4,28 +4,30 @@
 # the changelog gzipped, the licence as a machine-readable copyright file, the binary
 # stripped. Its files are installed as the component "deb", which a plain install leaves
 # out (EXCLUDE_FROM_ALL), and CPack installs that component alone; so `make install` still
-# installs the ordinary rules above, under its own prefix, and the package never picks up
-# a file meant for a developer's install. A file added to the program's install rules
-# needs a line here too to reach the package.
+# follows the install rules in CMakeLists.txt, under its own prefix, and the package never
+# picks up a file meant for a developer's install. A file added to those rules needs a line
+# here too to reach the package.
 
 include(GNUInstallDirs)
 
-set(NNRULES_MAINTAINER "nnrules developers <maintainers@users.noreply.c-seed-0a597507.example>")
 set(nnrules_package_dir ${CMAKE_BINARY_DIR}/package)
 
 # doc/changelog is the program's history in the format Debian reads; its latest entry has to
 # be for the version being built, or the package would say one thing and the program another.
 file(STRINGS doc/changelog nnrules_changelog_head LIMIT_COUNT 1)
-if(NOT nnrules_changelog_head MATCHES "^nnrules \\(${PROJECT_VERSION}\\) ")
-  message(FATAL_ERROR "doc/changelog begins \"${nnrules_changelog_head}\": "
-                      "add an entry for nnrules ${PROJECT_VERSION} at its top")
+string(REGEX MATCH "^nnrules \\(([^)]*)\\)" nnrules_changelog_head "${nnrules_changelog_head}")
+if(NOT CMAKE_MATCH_1 STREQUAL PROJECT_VERSION)
+  message(FATAL_ERROR "The latest entry of doc/changelog is for version \"${CMAKE_MATCH_1}\": "
+                      "add one for ${PROJECT_VERSION} at its top")
 endif()
 
 # The copyright file in Debian's machine-readable format, made from LICENSE so that the
 # licence is written down once: its copyright line, then its text indented by one space,
 # with " ." for an empty line.
 file(READ LICENSE nnrules_license)
-string(REGEX MATCH "Copyright \\(c\\) ([^\n]*)" nnrules_copyright_line "${nnrules_license}")
+if(NOT nnrules_license MATCHES "Copyright \\(c\\) ([^\n]*)")
+  message(FATAL_ERROR "LICENSE has no \"Copyright (c)\" line for the package's copyright file")
+endif()
 set(nnrules_copyright "${CMAKE_MATCH_1}")
 string(REGEX REPLACE "^.*\nPermission " "Permission " nnrules_license "${nnrules_license}")
 string(STRIP "${nnrules_license}" nnrules_license)
@@ -80,7 +82,8 @@ set(CPACK_STRIP_FILES ON)
 # modes from the install rules).
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
-set(CPACK_PACKAGE_CONTACT "${NNRULES_MAINTAINER}")
+# The same as signs the entries of doc/changelog.
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "nnrules developers <maintainers@users.noreply.c-seed-0a597507.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "step-by-step tutor in the classic learning rules of neural networks")
 # Debian's long description: lines under 80 characters, an empty line between paragraphs.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION

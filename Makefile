@@ -8,6 +8,7 @@ BUILD      ?= build
 SANITIZE   ?= build-sanitize
 BENCHBUILD ?= build-bench
 FUZZBUILD  ?= build-fuzz
+PACKAGEBUILD ?= build-package
 FUZZ_SECONDS ?= 60
 FUZZ_MAX_LEN ?= 160
 PREFIX     ?= /usr/local
@@ -19,6 +20,8 @@ PROGRAM_PACKAGES = cmake g++ libedit2
 TEST_PACKAGES    = $(PROGRAM_PACKAGES) libgtest-dev libgmock-dev tmux
 BENCH_PACKAGES   = $(PROGRAM_PACKAGES) libbenchmark-dev
 FUZZ_PACKAGES    = cmake clang libclang-rt-dev
+PACKAGE_PACKAGES = cmake g++ dpkg-dev file lintian
+BUILDFLAGS       = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
 SANITIZER_FLAGS  = -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
 
 # $(call install-packages,packages): installs those that are missing, unless INSTALL_PACKAGES=0.
@@ -27,7 +30,7 @@ install-packages = $(if $(filter 0,$(INSTALL_PACKAGES)),@:,tools/install-package
 # $(call configure,folder,build type,further CMake options)
 configure = cmake -S . -B $(1) --log-level=NOTICE -DCMAKE_BUILD_TYPE=$(2) -DNNRULES_WERROR=$(WERROR) $(3)
 
-.PHONY: all run test sanitize bench fuzz install clean
+.PHONY: all run test sanitize bench fuzz package install clean
 
 all:
 	$(call install-packages,$(PROGRAM_PACKAGES))
@@ -77,8 +80,21 @@ fuzz:
 	  -rss_limit_mb=4096 -artifact_prefix=$(FUZZBUILD)/ -print_final_stats=1 \
 	  $(FUZZBUILD)/corpus $(FUZZBUILD)/seeds
 
+# The Debian package $(PACKAGEBUILD)/nnrules_<version>_<arch>.deb, from a Release build of
+# the program alone with the hardening flags Debian builds its packages with (dpkg-buildflags;
+# the build type's -O3 comes after their -O2 and wins), then checked by lintian, which fails
+# the command on an error but not on a warning. cmake/package.cmake says what goes in it.
+package:
+	tools/install-packages $(PACKAGE_PACKAGES)
+	$(call configure,$(PACKAGEBUILD),Release,-DNNRULES_TESTS=OFF \
+	  -DCMAKE_CXX_FLAGS="$$($(BUILDFLAGS) CPPFLAGS) $$($(BUILDFLAGS) CXXFLAGS)" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$$($(BUILDFLAGS) LDFLAGS)")
+	rm -f $(PACKAGEBUILD)/nnrules_*.deb
+	cmake --build $(PACKAGEBUILD) -j $(JOBS) --target package
+	lintian --fail-on error --display-info $(PACKAGEBUILD)/nnrules_*.deb
+
 install: all
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE) $(BENCHBUILD) $(FUZZBUILD)
+	rm -rf $(BUILD) $(SANITIZE) $(BENCHBUILD) $(FUZZBUILD) $(PACKAGEBUILD)

@@ -85,7 +85,7 @@ fuzz:
 # the build type's -O3 comes after their -O2 and wins), then checked by lintian, which fails
 # the command on an error but not on a warning. cmake/package.cmake says what goes in it.
 package:
-	tools/install-packages $(PACKAGE_PACKAGES)
+	$(call install-packages,$(PACKAGE_PACKAGES))
 	$(call configure,$(PACKAGEBUILD),Release,-DNNRULES_TESTS=OFF \
 	  -DCMAKE_CXX_FLAGS="$$($(BUILDFLAGS) CPPFLAGS) $$($(BUILDFLAGS) CXXFLAGS)" \
 	  -DCMAKE_EXE_LINKER_FLAGS="$$($(BUILDFLAGS) LDFLAGS)")

@@ -27,12 +27,16 @@ std::string outputOf(const std::function<void()>& run, const std::string& input)
 std::string menuOutput(const MenuRun& run) {
     const int savedLimit = std::exchange(maxTrainingCycles, run.cycleLimit);
     askForPictures(run.pictures);
+    stepThroughLearning(run.step);
+    keepTracesBrief(run.brief);
     std::istringstream lines(run.input);
     if (run.typed)
         typeAtTerminal([&lines](std::string& line) { return static_cast<bool>(std::getline(lines, line)); });
     std::string output = outputOf(runMenu, run.typed ? "" : run.input);
     typeAtTerminal(nullptr);
     askForPictures(false);
+    stepThroughLearning(false);
+    keepTracesBrief(false);
     maxTrainingCycles = savedLimit;
     return output;
 }
@@ -58,9 +62,14 @@ Fixture readFixture(const std::string& name) {
             fixture.input += line.substr(line.size() > 1 ? 2 : 1) + "\n";
         else if (header("cycle limit: "))
             fixture.cycleLimit = std::stoi(line.substr(13));
-        else if (header("options: "))
-            fixture.pictures = line.find(" -p") != std::string::npos;
-        else if (!header("#"))
+        else if (header("options: ")) {
+            std::istringstream options(line.substr(9));
+            for (std::string option; options >> option;) {
+                fixture.pictures = fixture.pictures || option == "-p";
+                fixture.step = fixture.step || option == "-s";
+                fixture.brief = fixture.brief || option == "--brief";
+            }
+        } else if (!header("#"))
             fixture.typed = true;
     // The menu's own fixture shows the menu once; elsewhere a line of its own stands for it.
     const std::string menu = name == "menu-quit" ? "" : readFixture("menu-quit").screen;

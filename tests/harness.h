@@ -16,6 +16,8 @@ struct MenuRun {
     std::string input;
     int cycleLimit = 100000; // training runs stop after this many cycles
     bool pictures = false;   // as with -p
+    bool step = false;       // as with -s
+    bool brief = false;      // as with --brief
     bool typed = false;      // the input is typed at a terminal, a line each, and shown so
 };
 std::string menuOutput(const MenuRun& run);
@@ -23,7 +25,7 @@ std::string menuOutput(const std::string& input, int cycleLimit = 100000);
 
 // A fixture under screens/: one run through the menu. Its "<" lines are typed (the first
 // is the menu choice), a "cycle limit: N" line stops its training runs after N cycles, an
-// "options: -p" line draws the pictures, a "typed at a terminal" line types the input at a
+// "options:" line sets what -p, -s and --brief set, a "typed at a terminal" line types the input at a
 // terminal, "#" lines say what it shows, and the rest is the screen. There a line that
 // begins with "[menu]" stands for the menu and its prompt, as the fixture menu-quit shows
 // them, the rest of the line following the prompt. A fixture that cannot be read throws.

@@ -157,6 +157,21 @@ TEST(Program, OneDemoShowsTheMenuRunsScreenWithoutTheMenu) {
     }
 }
 
+// A teacher's answer file with a typo: standard error names the prompt, what was typed and
+// what it was read as, once (the trace is the same as ever: the fixtures hold it).
+TEST(Program, AnAnswerThatIsNoNumberIsSaidOnStandardError) {
+    const Ran comma = run("printf '3\\nn\\n0,5\\n1\\n' | nnrules");
+    EXPECT_EQ(comma.status, 0);
+    EXPECT_EQ(comma.errors,
+              "nnrules: the answer \"0,5\" to \"Threshold (1): \" is not a number; it is read as 0, "
+              "and \",5\" answers the next prompt.\n");
+    EXPECT_EQ(run("printf '3\\nn\\n0,5\\n1\\n' | nnrules 2>/dev/null").output, comma.output);
+    EXPECT_EQ(run("printf '1\\nn 4 1 x\\n' | nnrules").errors,
+              "nnrules: the answer \"x\" to \"Learning Constant C (1): \" is not a number; it is read as 0, "
+              "and the "
+              "demo reads no more answers.\n");
+}
+
 TEST(Program, AnOutputThatCannotBeWrittenIsAFailure) {
     const Ran full = run("nnrules -d bpn >/dev/full");
     EXPECT_EQ(full.status, 1);

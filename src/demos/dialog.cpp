@@ -12,6 +12,8 @@ bool wordStartsLine = false;
 bool yesForTheUser = false;
 // True when an answer has been read from a file and the rest of its line has not.
 bool answerLineOpen = false;
+// What a word read from a file last left unread, when it only began with a number.
+std::string leftOver;
 
 std::string trimmed(const std::string& line) {
     const auto first = line.find_first_not_of(" \t\r");
@@ -88,7 +90,7 @@ bool readTypedAnswer(std::string& line) {
 std::string nextWordUnread() {
     // Only what the buffer holds is looked at, so that every character taken can be put back.
     std::streambuf* const input = std::cin.rdbuf();
-    const std::streamsize atHand = input->in_avail();
+    const std::streamsize atHand = std::cin ? input->in_avail() : 0;
     std::string word;
     for (int c; static_cast<std::streamsize>(word.size()) < atHand &&
                 (c = input->sgetc()) != std::char_traits<char>::eof() && !std::isspace(c);
@@ -99,12 +101,19 @@ std::string nextWordUnread() {
     return word;
 }
 
-void sayNotANumber(const std::string& prompt, const std::string& typed, const std::string& readAs,
-                   bool wholeNumbersOnly) {
+void noteAnswer(const std::string& prompt, const std::string& typed, bool read, const std::string& readAs,
+                const std::string& rest, bool wholeNumbersOnly) {
+    noteAnswerRead();
+    const bool restOfNamedWord = typed == leftOver;
+    leftOver = rest;
+    if (typed.empty() || (read && rest.empty()) || (!read && restOfNamedWord))
+        return;
     // Standard output is written out first, so that on a terminal the line follows its prompt.
     writePendingOutput();
     std::cerr << "nnrules: the answer \"" << typed << "\" to \"" << prompt << "\" is not "
-              << (wholeNumbersOnly ? "a whole number" : "a number") << "; it is read as " << readAs << "."
+              << (wholeNumbersOnly ? "a whole number" : "a number") << "; it is read as " << readAs
+              << (read ? ", and \"" + rest + "\" answers the next prompt."
+                       : ", and the demo reads no more answers.")
               << std::endl;
 }
 

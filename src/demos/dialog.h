@@ -66,15 +66,16 @@ bool readWhole(const std::string& word, Value& value) {
 }
 
 // From a file of answers: the next word, as far as standard input holds it at hand, left
-// unread; empty at the end of the input.
+// unread; empty at the end of the input or when the stream has failed.
 std::string nextWordUnread();
 
-// From a file of answers: says on standard error that the answer typed for the prompt was
-// not (wholly) a number, and what it was read as.
-void sayNotANumber(const std::string& prompt, const std::string& typed, const std::string& readAs,
-                   bool wholeNumbersOnly);
+// From a file of answers: notes an answer read for the prompt. When the word typed was not
+// a number, or only began with one (the rest left for the next prompt), standard error is
+// told what it was read as; once, where a word's rest then fails the next prompt.
+void noteAnswer(const std::string& prompt, const std::string& typed, bool read, const std::string& readAs,
+                const std::string& rest, bool wholeNumbersOnly);
 
-// Notes that an answer was read from a file, ending somewhere on its line.
+// Notes that an answer other than a number was read from a file, ending somewhere on its line.
 void noteAnswerRead();
 
 // Writes the prompt of showValue(shown, label...) and reads a new value into the variable.
@@ -88,19 +89,15 @@ template <class Value, class Shown, class... Label>
 bool askForShowing(Value& value, const Shown& shown, const Label&... label) {
     showValue(shown, label...);
     if (!inputIsTerminal()) {
-        const bool answered = (std::cin >> std::ws) && !std::cin.eof();
-        const std::string typed = answered ? nextWordUnread() : "";
+        std::ostringstream prompt, readAs;
+        (prompt << ... << label) << " (" << shown << "): ";
+        const std::string typed = std::cin >> std::ws ? nextWordUnread() : "";
         const bool read = static_cast<bool>(std::cin >> value);
-        noteAnswerRead();
-        if (answered && !read)
+        if (!typed.empty() && !read)
             value = Value();
-        const bool wholeWord = !read || std::cin.eof() || std::isspace(std::cin.peek());
-        if (answered && (!read || !wholeWord)) {
-            std::ostringstream prompt, readAs;
-            (prompt << ... << label) << " (" << shown << "): ";
-            readAs << value;
-            sayNotANumber(prompt.str(), typed, readAs.str(), std::is_integral_v<Value>);
-        }
+        readAs << value;
+        noteAnswer(prompt.str(), typed, read, readAs.str(), read ? nextWordUnread() : "",
+                   std::is_integral_v<Value>);
         return read;
     }
     for (std::string word; nextTypedWord(word);) {

@@ -142,15 +142,16 @@ void BAM() {
             b = thresholded(WT * a);
             a = thresholded(W * b);
         }
+        const bool matched = !(b != B[k] && a != A[k]);
         run.recalledA = a;
         run.recalledB = b;
+        run.recalledPair = matched ? k + 1 : 0;
         const bool goOn = pauseAfter("cycle", cycle, run);
-        if (b != B[k] && a != A[k]) {
-            k += 2;
-        } else {
+        if (matched) {
             recalledPair = k + 1;
             break;
         }
+        k += 2;
         if (!goOn && k < pairCount) {
             std::cout << std::endl
                       << "Recall stopped after " << cycle << (cycle == 1 ? " cycle" : " cycles")
@@ -170,5 +171,6 @@ void BAM() {
         std::cout << std::endl << "No stored pair was recalled." << std::endl;
 
     run.recalledPair = recalledPair;
+    run.recallEnded = true;
     showPictures(run);
 }

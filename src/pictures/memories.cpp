@@ -57,8 +57,9 @@ void drawBidirectional(const BidirectionalRun& run) {
         aRow += drawn(run.a[k]) + "  ";
         bRow += padded(drawn(run.b[k]), 14);
     }
-    const std::string recalled = run.recalledPair ? "pair " + std::to_string(run.recalledPair) + " recalled"
-                                                  : "no stored pair recalled";
+    const std::string recalled = run.recalledPair  ? "pair " + std::to_string(run.recalledPair) + " recalled"
+                                 : run.recallEnded ? "no stored pair recalled"
+                                                   : "recall under way";
     writePicture({"Bidirectional memory: the stored pairs, the probe and the pair recalled", names, aRow,
                   bRow, "       " + padded(run.probeIsB ? "probe (B)" : "probe (A)", 14) + recalled,
                   "   A   " + padded(run.probeIsB ? "" : drawn(run.probeA), 14) + drawn(run.recalledA),

@@ -106,6 +106,7 @@ struct BidirectionalRun {
     CwMtx::CWTSVector<6> recalledA{};
     CwMtx::CWTSVector<3> recalledB{};
     unsigned recalledPair = 0;
+    bool recallEnded = false; // at a pause of step mode, the recall is still under way
 };
 
 // Draws the run's pictures when they are asked for (at a terminal otherwise, keeps them to

@@ -131,17 +131,16 @@ void Training::finishWith(double value, bool movedWeights, const std::function<v
 }
 
 void Training::writeHeld() {
-    // "... 5625 cycles left out (3 to 5627); cycle error: 0.446 at cycle 3, 0.0100 at cycle 5627 ..."
+    // "... 5625 cycles left out (3 to 5627): cycle error 0.494752 to 0.0100049 ..."
     if (leftOut > 0) {
         std::cout << std::endl
                   << "... " << leftOut << " " << unit << (leftOut == 1 ? "" : "s") << " left out ("
                   << firstLeftOut.number;
         if (leftOut > 1)
             std::cout << " to " << lastLeftOut.number;
-        std::cout << "); " << valueName << ": " << firstLeftOut.value << " at " << unit << " "
-                  << firstLeftOut.number;
+        std::cout << "): " << valueName << " " << firstLeftOut.value;
         if (leftOut > 1)
-            std::cout << ", " << lastLeftOut.value << " at " << unit << " " << lastLeftOut.number;
+            std::cout << " to " << lastLeftOut.value;
         std::cout << " ...";
     }
     for (int i = 0; i < lastCount; ++i)

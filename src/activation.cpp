@@ -3,11 +3,9 @@
 #include <cmath>
 
 double sgn(double net) {
-    if (net >= 0)
-        return 1;
-    if (net < 0)
-        return -1;
-    return net;
+    if (std::isnan(net))
+        return net;
+    return net >= 0 ? 1 : -1;
 }
 
 double bipolar(double net, double lambda) {

@@ -79,6 +79,30 @@ TEST(Console, IntegersAndOtherFormatsAreUnchanged) {
     expectSameText(1.0 / 3, [](std::ostream& s) { s << std::setprecision(12); });
     expectSameText(1.0 / 3, [](std::ostream& s) { s << std::fixed; });
     expectSameText(255L, [](std::ostream& s) { s << std::hex << std::showbase; });
+    expectSameText(255L, [](std::ostream& s) { s << std::hex; });
+    expectSameText(255.0, [](std::ostream& s) { s << std::oct; });
+    expectSameText(1e6);
+    expectSameText(1e15, [](std::ostream& s) { s << std::setprecision(15); });
     expectSameText(2.5, [](std::ostream& s) { s << std::showpos; });
     expectSameText(1e-300, [](std::ostream& s) { s << std::setprecision(0); });
+}
+
+// The traces are written quickly because the writer's own ways take nearly every number:
+// whole numbers below 10^precision always, other numbers of the traces' sizes with up to 9
+// digits all but the rare ones within a rounding error of a tie.
+TEST(Console, TheWritersOwnWaysTakeNearlyEveryNumber) {
+    std::ostringstream out;
+    out.imbue(std::locale(std::locale::classic(), new FastNumberWriter));
+    std::mt19937_64 random(7);
+    for (int precision = 1; precision <= 15; ++precision) {
+        out << std::setprecision(precision);
+        const long long before = FastNumberWriter::handedOnToStandard();
+        for (int i = 0; i < 1000; ++i) {
+            const double limit = std::pow(10.0, precision);
+            out << -std::floor(std::ldexp(double(random() >> 11), -53) * limit);
+            if (precision <= 9)
+                out << std::ldexp(double(random() >> 11), int(random() % 80) - 93); // 1e-12 to 1e12
+        }
+        EXPECT_LE(FastNumberWriter::handedOnToStandard() - before, precision <= 9 ? 10 : 0) << precision;
+    }
 }

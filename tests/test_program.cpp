@@ -171,6 +171,13 @@ TEST(Program, AnAnswerThatIsNoNumberIsSaidOnStandardError) {
               "demo reads no more answers.\n");
 }
 
+// Standard input that cannot be read (a folder) is input that has ended: the menu, and the end.
+TEST(Program, AnInputThatCannotBeReadHasEnded) {
+    const Ran folder = run("nnrules < /");
+    EXPECT_EQ(folder.status, 0);
+    EXPECT_EQ(folder.output, run("nnrules </dev/null").output);
+}
+
 TEST(Program, AnOutputThatCannotBeWrittenIsAFailure) {
     const Ran full = run("nnrules -d bpn >/dev/full");
     EXPECT_EQ(full.status, 1);

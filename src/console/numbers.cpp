@@ -4,19 +4,20 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 
 namespace {
 
 // True when the stream asks for its numbers in the default format, with no field width.
 bool plainFormat(const std::ios_base& stream) {
-    const auto flags = stream.flags();
     const auto extras = std::ios_base::floatfield | std::ios_base::showpos | std::ios_base::showpoint |
-                        std::ios_base::showbase | std::ios_base::uppercase;
-    const auto base = flags & std::ios_base::basefield;
-    return (flags & extras) == 0 && (base == std::ios_base::dec || base == 0) && stream.width() == 0;
+                        std::ios_base::showbase | std::ios_base::uppercase | std::ios_base::oct |
+                        std::ios_base::hex;
+    return !(stream.flags() & extras) && !stream.width();
 }
+
+// How many numbers were handed on to the standard writer.
+long long handedOn = 0;
 
 // Powers of ten that a double holds exactly.
 constexpr double tenToThe[] = {1,    1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
@@ -34,7 +35,7 @@ char* writeGeneral(char* text, double value, int precision) {
     std::int64_t bits = 0;
     std::memcpy(&bits, &magnitude, sizeof bits);
     const double estimate = (static_cast<double>(bits) / 0x1p52 - 1023) * 0.30102999566398120;
-    int exponent = static_cast<int>(estimate) - (estimate < 0);
+    int exponent = static_cast<int>(std::floor(estimate));
     double scaled = 0;
     for (int tries = 0; tries < 3; ++tries) {
         const int shift = precision - 1 - exponent;
@@ -104,22 +105,28 @@ char* writeGeneral(char* text, double value, int precision) {
 FastNumberWriter::iter_type FastNumberWriter::do_put(iter_type out, std::ios_base& stream, char_type fill,
                                                      double value) const {
     const std::streamsize precision = stream.precision();
-    if (!plainFormat(stream) || precision <= 0 || precision > 17)
-        return std::num_put<char>::do_put(out, stream, fill, value);
-    // Whole numbers below 10^precision, common in the traces, are written as integers.
+    const bool plain = plainFormat(stream) && precision > 0;
     char text[32];
     char* written = nullptr;
-    if (precision <= 15 && std::fabs(value) < tenToThe[precision] &&
+    // Whole numbers below 10^precision, common in the traces, are written as integers.
+    if (plain && precision <= 15 && std::fabs(value) < tenToThe[precision] &&
         static_cast<double>(static_cast<long long>(value)) == value)
         written = value == 0 && std::signbit(value)
                       ? std::copy_n("-0", 2, text)
                       : std::to_chars(text, text + sizeof text, static_cast<long long>(value)).ptr;
-    else if (precision <= 9 && std::isnormal(value))
+    else if (plain && precision <= 9 && std::isnormal(value))
         written = writeGeneral(text, value, int(precision));
-    // The rest (subnormals, infinities, NaN, ties, many digits) as printf writes them.
-    if (!written)
-        written = text + std::snprintf(text, sizeof text, "%.*g", int(precision), value);
+    // The rest (subnormals, infinities, NaN, ties, many digits, other formats) is the
+    // standard writer's.
+    if (!written) {
+        ++handedOn;
+        return std::num_put<char>::do_put(out, stream, fill, value);
+    }
     return std::copy(text, written, out);
+}
+
+long long FastNumberWriter::handedOnToStandard() {
+    return handedOn;
 }
 
 // Integers in plain decimal, in the default format.

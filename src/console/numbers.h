@@ -9,6 +9,11 @@
 // long trace; the text is printf's to the byte. Any other formatting a stream may ask for
 // is left to the standard writer.
 class FastNumberWriter : public std::num_put<char> {
+  public:
+    // How many doubles, in all, were handed on to the standard writer: those this writer
+    // has no quick way for.
+    static long long handedOnToStandard();
+
   protected:
     iter_type do_put(iter_type out, std::ios_base& stream, char_type fill, double value) const override;
     iter_type do_put(iter_type out, std::ios_base& stream, char_type fill, long value) const override;

@@ -78,13 +78,11 @@ void BPN() {
     run.desired = d;
     run.threshold = threshold;
     Training training{"cycle", "cycle error", errorLimit};
-    double e = 0;
-    int cycle = 0;
     while (training.goesOn()) {
         const FirstLayer VBefore = V;
         const CWTSVector<3> WBefore = W;
-        e = 0;
-        cycle = training.start();
+        double e = 0;
+        const int cycle = training.start();
         std::cout << std::endl << std::endl << "*** LEARNING CYCLE NO. " << cycle << " ***" << std::endl;
         for (unsigned p = 0; p < patternCount; ++p) {
             std::cout << std::endl << "Working with pattern X[" << p + 1 << "]: ";
@@ -123,7 +121,7 @@ void BPN() {
     std::cout << std::endl << std::endl;
     training.writeEnd("Training terminated: further weight adjustment unrequired.");
     std::cout << std::endl;
-    std::cout << "Total cycles: " << cycle << "  e: " << e << std::endl;
+    std::cout << "Total cycles: " << training.units << "  e: " << training.cycleError << std::endl;
     for (unsigned k = 0; k < hiddenCount; ++k) {
         std::cout << "v[" << k + 1 << "]: ";
         iprint(V[k], "\n");

@@ -85,9 +85,8 @@ void KCL() {
     run.patterns = X;
     Training training{"cycle", "weight movement"};
     training.unitLimit = maxKohonenCycles;
-    int cycle = 0;
     while (training.goesOn()) {
-        cycle = training.start();
+        training.start();
         alpha = alpha * 0.5;
         for (unsigned p = 0; p < patternCount; ++p) {
             std::cout << std::endl << "Input Vector X" << p + 1 << ": ";
@@ -129,7 +128,7 @@ void KCL() {
                                                                : "the weight vectors still change.");
     std::cout << std::endl << "The final weight vector is: " << std::endl;
     writeWeightVectors(w);
-    std::cout << "Total no. of cycles: " << cycle << std::endl;
+    std::cout << "Total no. of cycles: " << training.units << std::endl;
 
     showPictures(run);
 }

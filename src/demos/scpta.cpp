@@ -68,12 +68,10 @@ void SCPTA() {
     run.patterns = Y;
     run.desired = d;
     Training training{"cycle", "cycle error", errorLimit};
-    double E = 0;
-    int cycle = 0;
     while (training.goesOn()) {
         const CWTSVector<2> weightsBefore = W;
-        E = 0;
-        cycle = training.start();
+        double E = 0;
+        const int cycle = training.start();
         std::cout << std::endl << "****** Learning Cycle No.: " << cycle << " ******" << std::endl;
         for (unsigned p = 0; p < patternCount; ++p) {
             const double o = continuousOutput(W, Y[p], lambda);
@@ -90,8 +88,8 @@ void SCPTA() {
 
     std::cout << std::endl;
     training.writeEnd("Training terminated.");
-    std::cout << std::endl << "e = " << E;
-    std::cout << std::endl << "Total Learning Cycles = " << cycle;
+    std::cout << std::endl << "e = " << training.cycleError;
+    std::cout << std::endl << "Total Learning Cycles = " << training.units;
     iprint("\nw = ", W, "\n");
 
     std::cout << std::endl << std::endl << "**************     TESTING     ****************";

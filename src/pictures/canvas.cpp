@@ -17,8 +17,6 @@ void Canvas::write(int column, int row, const std::string& text) {
 }
 
 void Canvas::mark(int column, int row, char c) {
-    if (column < 0 || column >= width() || row < 0 || row >= height())
-        return;
     put(column, row, c);
     const std::pair<int, int> cell{column, row};
     const auto found =
@@ -59,8 +57,6 @@ Scale scaleAround(const std::vector<double>& values, int cells, double margin) {
             lo = std::min(lo, value);
             hi = std::max(hi, value);
         }
-    if (lo > hi)
-        lo = hi = 0;
     // A span too small to divide by (all one value, or a few subnormals apart) is widened
     // as a single value is.
     const double half = hi / 2 - lo / 2;

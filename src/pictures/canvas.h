@@ -25,6 +25,7 @@ struct Canvas {
     void put(int column, int row, char c);
     // Writes the text from the column on, as far as the row reaches.
     void write(int column, int row, const std::string& text);
+    // A mark's cell is on the canvas: the pictures' ranges hold everything they mark.
     void mark(int column, int row, char c);
     // "  A covers a and 3." for each cell that holds more than one mark; empty when none does.
     std::string coverNote() const;
@@ -41,8 +42,8 @@ struct Scale {
     double value(int cell) const; // the value at the cell's middle
 };
 
-// The range of the finite values, widened by a share of it on each side (by 1 where they
-// are all one value), and kept within the finite doubles.
+// The range of the finite values (at least one), widened by a share of it on each side (by 1
+// where they are all one value), and kept within the finite doubles.
 Scale scaleAround(const std::vector<double>& values, int cells, double margin);
 
 // A number as the traces write it: six significant digits, the shorter form.

@@ -17,9 +17,9 @@ namespace {
 
 bool pictures = false;
 
-// The file of curves: its name, its descriptor (-1 when there is none), and the runs in it.
+// The file of curves: its name (empty when there is none), its descriptor, and the runs in it.
 std::string curvePath;
-int curveFile = -1;
+int curveFile;
 int curvesWritten = 0;
 
 constexpr int plotWidth = 54;
@@ -69,7 +69,7 @@ std::string writeCurvesTo(const std::string& path) {
             return "it is the program's standard output";
     }
     curveFile = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (curveFile < 0)
+    if (curveFile == -1)
         return std::strerror(errno);
     curvePath = path;
     writeToCurveFile("demo\trun\tmeasure\tcycle\tvalue\n");
@@ -77,19 +77,18 @@ std::string writeCurvesTo(const std::string& path) {
 }
 
 void finishCurves() {
-    if (curveFile >= 0 && close(curveFile) != 0)
+    if (curveFileOpen() && close(curveFile) != 0)
         failCurveFile(std::strerror(errno));
-    curveFile = -1;
 }
 
 bool curveFileOpen() {
-    return curveFile >= 0;
+    return !curvePath.empty();
 }
 
 // Each run's rows say what they measure, and a blank line comes between two runs, as
 // plotting tools take several sets of data from one file.
 void writeCurve(const char* demo, const LearningCurve& curve) {
-    if (curveFile < 0)
+    if (!curveFileOpen())
         return;
     std::string rows = ++curvesWritten > 1 ? "\n" : "";
     for (std::size_t i = 0; i < curve.values.size(); ++i)

@@ -29,7 +29,7 @@ double sizeOf(const std::vector<double>& values) {
 struct PlaneMap {
     Scale across, up;
     double size = sizeOf({across.lo, across.hi, up.lo, up.hi});
-    Canvas cells{mapLeft + mapWidth, mapHeight + 2};
+    Canvas cells{pictureWidth, mapHeight + 2};
 
     PlaneMap(Scale acrossScale, Scale upScale) : across(acrossScale), up(upScale) {
         cells.write(0, 0, said(up.hi, size));

@@ -4,8 +4,10 @@
 # the dialog; a typo and a pasted Unicode minus are refused and asked again; the arrow keys,
 # Home, End and Delete edit a value and Up recalls an earlier one; Tab completes no file
 # name; Enter keeps each shown value, so that a dialog answered by Enter runs the defaults;
-# the results wait for Enter before the menu; "yes" keeps the defaults whole; a line that is
-# not a choice is one invalid choice; q ends the program with status 0. Then, with a
+# the results wait for Enter before the menu, and p there draws the run's pictures; "yes"
+# keeps the defaults whole; the menu takes a demo's name; Ctrl-C stops a training, whose
+# results follow, not the program; a line that is not a choice is one invalid choice; q
+# ends the program with status 0. Then, with a
 # libedit that lacks readline, lines are read as the terminal gives them: an arrow key's
 # code is shown, not sent, in the refusal, and a line ended by Ctrl-D ends on the screen.
 set -euo pipefail
@@ -69,6 +71,18 @@ prompt "Do you want to use the default values? (y/n):"
 keys yes Enter
 wait_for "Retreived vector no. 1 correctly."
 prompt "Press Enter to return to the menu, or p"
+keys p Enter                                      # the pictures of the run just ended
+wait_for "Recalled: V1, the probe itself: retrieved."
+prompt "      Enter Your Choice:"
+
+keys bpn Enter                                    # a demo by its name
+prompt "Do you want to use the default values? (y/n):"
+keys Enter
+wait_for "*** LEARNING CYCLE NO."
+keys C-c                                          # stops the training, not the program
+wait_for "cycles, as asked."
+prompt "Press Enter to return to the menu, or p"
+screen | grep -qF "Final O" || fail "The results did not follow a training stopped by Ctrl-C:"
 keys Enter
 wait_for "Enter Your Choice:"
 keys 12 Enter

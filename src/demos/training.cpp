@@ -4,7 +4,6 @@
 #include "dialog.h"
 
 #include <cmath>
-#include <cstdlib>
 #include <iostream>
 
 int maxTrainingCycles = 100000;
@@ -26,13 +25,6 @@ void watchStopKey(bool watched) {
     if (watched != watching && inputIsTerminal())
         catchStopKey(watched);
     watching = watched;
-}
-
-// A positive whole number, as typed at a pause, or 0.
-int unitsToRun(const std::string& answer) {
-    if (answer.empty() || answer.size() > 9 || answer.find_first_not_of("0123456789") != std::string::npos)
-        return 0;
-    return std::atoi(answer.c_str());
 }
 
 } // namespace
@@ -77,8 +69,9 @@ bool pauseAfterDrawing(const char* unit, int number, const std::function<void()>
             watchStopKey(watched);
             return false;
         }
-        if (answer.empty() || unitsToRun(answer) > 0) {
-            pausesToPass = answer.empty() ? 0 : unitsToRun(answer) - 1;
+        int more = 1;
+        if (answer.empty() || (readWhole(answer, more) && more > 0)) {
+            pausesToPass = more - 1;
             break;
         }
         std::cout << std::endl

@@ -74,7 +74,7 @@ std::string said(double value, double size) {
     if (std::isnan(value))
         return "not a number";
     if (std::isinf(value))
-        return value > 0 ? "infinity" : "minus infinity";
+        return std::signbit(value) ? "minus infinity" : "infinity";
     return number(std::fabs(value) < std::fabs(size) * 1e-12 ? 0 : value);
 }
 

@@ -49,7 +49,7 @@ char* readPlainLine(const char* prompt) {
     std::fflush(screen());
     std::string line;
     char c = 0;
-    ssize_t got = 0;
+    ssize_t got;
     while ((got = read(STDIN_FILENO, &c, 1)) > 0 && c != '\n')
         line += c;
     if (got <= 0)

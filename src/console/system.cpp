@@ -26,7 +26,7 @@ void platform::setUp() {
     std::signal(SIGXFSZ, SIG_IGN);
     // A standard descriptor left closed is opened on /dev/null, read-only: reading it finds
     // the end at once, and writing to it still fails as writing to a closed one does.
-    for (int descriptor = 0; descriptor <= 2; ++descriptor)
+    for (const int descriptor : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO})
         if (fcntl(descriptor, F_GETFD) < 0 && errno == EBADF) {
             const int opened = open("/dev/null", O_RDONLY);
             if (opened >= 0 && opened != descriptor) {

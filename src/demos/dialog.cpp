@@ -68,7 +68,7 @@ void refuseTypedWord(const std::string& word, bool wholeNumbersOnly) {
     // shown as ^ and a letter rather than sent to the terminal.
     std::string shown;
     for (const char c : word)
-        if (static_cast<unsigned char>(c) < 32 || c == 127)
+        if (std::iscntrl(static_cast<unsigned char>(c)))
             shown += std::string("^") + static_cast<char>(c ^ 64);
         else
             shown += c;

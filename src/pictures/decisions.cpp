@@ -124,8 +124,7 @@ void drawLine(const SingleNeuronRun& run) {
     if (std::isfinite(end))
         marks.push_back({end, '|'});
     for (std::size_t k = 0; k < 4; ++k)
-        if (std::isfinite(run.patterns[k][0]))
-            marks.push_back({run.patterns[k][0], static_cast<char>('1' + k)});
+        marks.push_back({run.patterns[k][0], static_cast<char>('1' + k)});
     for (const auto& [x, sign] : marks)
         canvas.mark(2 + line.cell(x), 1, sign);
     std::stable_sort(marks.begin(), marks.end());

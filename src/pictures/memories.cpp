@@ -35,17 +35,14 @@ void drawHopfield(const HopfieldRun& run) {
     names += padded("probe, V" + std::to_string(run.probeNumber), 12) + "recalled";
     rows += drawn(run.stored[probe]) + "  " + drawn(run.recalled);
     // The stored vector recalled, the probe first: stored vectors may repeat one another.
-    constexpr std::size_t none = 3;
-    std::size_t recalled = run.recalled == run.stored[probe] ? probe : none;
-    for (std::size_t v = 0; v < 3 && recalled == none; ++v)
-        if (run.recalled == run.stored[v])
-            recalled = v;
+    const auto recalled = std::find(run.stored.begin(), run.stored.end(), run.recalled);
     const std::string probeName = "V" + std::to_string(run.probeNumber);
     std::string verdict = "  Recalled: no stored vector; the probe is not a stable state.";
-    if (recalled != none)
-        verdict = recalled == probe ? "  Recalled: " + probeName + ", the probe itself: retrieved."
-                                    : "  Recalled: V" + std::to_string(recalled + 1) + ", not the probe " +
-                                          probeName + ": the probe is not a stable state.";
+    if (run.recalled == run.stored[probe])
+        verdict = "  Recalled: " + probeName + ", the probe itself: retrieved.";
+    else if (recalled != run.stored.end())
+        verdict = "  Recalled: V" + std::to_string(recalled - run.stored.begin() + 1) + ", not the probe " +
+                  probeName + ": the probe is not a stable state.";
     writePicture({"Hopfield memory: the stored vectors, the probe and the vector recalled", names, rows,
                   "  ## is +1, .. is -1, ?? any other value.", verdict});
 }

@@ -151,10 +151,7 @@ void drawCurve(const LearningCurve& curve) {
 
     Canvas plot(pictureWidth, plotHeight + 2);
     // The values at the top and the bottom of the axis; the limit's is said at its line.
-    const auto label = [&](int row, std::string text) {
-        text.resize(std::max(text.size(), static_cast<std::size_t>(labelWidth - 1)), ' ');
-        plot.write(0, row, text);
-    };
+    const auto label = [&](int row, const std::string& text) { plot.write(0, row, text); };
     label(0, said(valueAt(0), largest));
     label(scaleRows - 1, said(valueAt(scaleRows - 1), largest));
     if (logScale && zeros)

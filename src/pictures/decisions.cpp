@@ -59,6 +59,17 @@ struct PlaneMap {
     }
 };
 
+// The bias input of the map's plane, pattern 1's, and the patterns whose own differs
+// ("; Y2 has 1"), which lie off that plane.
+template <std::size_t Count>
+std::string biasNote(const std::array<CWTSVector<3>, Count>& patterns, const char* name) {
+    std::string note = said(patterns[0][2]);
+    for (std::size_t p = 1; p < Count; ++p)
+        if (patterns[p][2] != patterns[0][2])
+            note += std::string("; ") + name + std::to_string(p + 1) + " has " + said(patterns[p][2]);
+    return note;
+}
+
 // The input where the net input w0 x + w1 b is 0, or NaN when there is none.
 double boundary(const CWTSVector<2>& w, double bias) {
     return w[0] != 0 ? -w[1] * bias / w[0] : std::nan("");
@@ -195,7 +206,7 @@ void drawClasses(const MulticlassRun& run) {
         "Decision map: the class the trained neurons give each input (x0 across, x1 up)",
         {std::string("  a b c: classes 1, 2, 3, by the neuron ") +
              (run.discrete ? "that answers +1; ?: none or several do." : "with the highest output."),
-         patterns + ", each marked as its own class.", "  Bias input " + said(bias) + "."}));
+         patterns + ", each marked as its own class.", "  Bias input " + biasNote(run.patterns, "Y") + "."}));
 }
 
 void drawNetworkMap(const NetworkRun& run) {
@@ -227,7 +238,7 @@ void drawNetworkMap(const NetworkRun& run) {
     outputs.back() = '.';
     writePicture(map.picture(
         "Output map: the trained network around its patterns (x1 across, x2 up)",
-        {"  #: output above one half, .: not above; bias input " + said(bias) + ".",
+        {"  #: output above one half, .: not above; bias input " + biasNote(run.patterns, "X") + ".",
          "  0 1: the patterns, each marked with the output it should give; their outputs:", outputs}));
 }
 

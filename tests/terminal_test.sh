@@ -93,6 +93,7 @@ for _ in $(seq 200); do [ -s "$work/status" ] && break; sleep 0.1; done
 [ "$(cat "$work/status" 2>/dev/null)" = 0 ] || fail "The program did not end with status 0 after q"
 [ ! -s "$work/errors" ] || fail "Standard error got: $(cat "$work/errors")"
 tmux -L "$socket" kill-server
+socket="$socket-plain"                             # a server of its own: the first may still be ending
 
 printf 'LD_LIBRARY_PATH=%s "%s" ham\necho $? > %s/plain-status\nsleep 60\n' "$fake_libedit" "$binary" "$work" \
     > "$work/start-plain"

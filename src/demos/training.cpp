@@ -81,12 +81,13 @@ bool pauseAfterDrawing(const char* unit, int number, const std::function<void()>
     return true;
 }
 
+bool Training::due() const {
+    return units < unitLimit && weightsMoved &&
+           (units == 0 || std::isnan(errorLimit) || cycleError > errorLimit);
+}
+
 bool Training::goesOn() {
-    bool more = !stopAsked && units < unitLimit;
-    if (more && units > 0)
-        more = weightsMoved && (std::isnan(errorLimit) || cycleError > errorLimit);
-    else if (more && std::isnan(errorLimit))
-        more = weightsMoved;
+    const bool more = !stopAsked && due();
     if (!more) {
         writeHeld();
         watchStopKey(false);
@@ -120,7 +121,9 @@ void Training::finishWith(double value, bool movedWeights, const std::function<v
         }
         last[lastCount++] = {units, value, holding.str()};
     }
-    stopAsked = !pauseAfterDrawing(unit, units, drawPicture);
+    // Asked after the last unit, a stop stops nothing.
+    if (!pauseAfterDrawing(unit, units, drawPicture))
+        stopAsked = due();
 }
 
 void Training::writeHeld() {
@@ -142,24 +145,22 @@ void Training::writeHeld() {
 }
 
 void Training::writeEnd(const char* finishedLine, const char* stillMovingReason) const {
-    if (stopAsked) {
-        std::cout << "Training stopped after " << units << " " << unit << (units == 1 ? "" : "s")
-                  << ", as asked.";
-        return;
-    }
     const bool limitReached = std::isnan(errorLimit) ? !weightsMoved || !stillMovingReason
                                                      : !std::isnan(cycleError) && !(cycleError > errorLimit);
-    if (limitReached) {
+    if (limitReached && !stopAsked) {
         std::cout << finishedLine;
         return;
     }
-    std::cout << "Training stopped after " << units << " " << unit << (units == 1 ? "" : "s") << ": ";
-    if (std::isnan(errorLimit))
-        std::cout << stillMovingReason;
+    std::cout << "Training stopped after " << units << " " << unit << (units == 1 ? "" : "s");
+    if (stopAsked)
+        std::cout << ", as asked.";
+    else if (std::isnan(errorLimit))
+        std::cout << ": " << stillMovingReason;
     else if (std::isnan(cycleError))
-        std::cout << "the cycle error is not a number.";
+        std::cout << ": the cycle error is not a number.";
     else if (!weightsMoved)
-        std::cout << "the weights no longer change and the cycle error is still above " << errorLimit << ".";
+        std::cout << ": the weights no longer change and the cycle error is still above " << errorLimit
+                  << ".";
     else
-        std::cout << "the cycle error is still above " << errorLimit << ".";
+        std::cout << ": the cycle error is still above " << errorLimit << ".";
 }

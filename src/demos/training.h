@@ -94,6 +94,7 @@ class Training {
     Held firstLeftOut, lastLeftOut; // the first and last units left out
     int leftOut = 0;
 
+    bool due() const; // another unit is due, whatever the student asks
     void finishWith(double value, bool movedWeights, const std::function<void()>& drawPicture);
     void writeHeld();
 };

@@ -7,7 +7,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <regex>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -38,6 +37,20 @@ std::vector<Lines> pictures(const std::string& output) {
     return found;
 }
 
+// True when the line has "inf" or "nan" as a word: a number written as no number.
+bool namesNoNumberAsNumber(const std::string& line) {
+    std::string word;
+    for (const char c : line + " ")
+        if (std::isalpha(static_cast<unsigned char>(c))) {
+            word += c;
+        } else {
+            if (word == "inf" || word == "nan")
+                return true;
+            word.clear();
+        }
+    return false;
+}
+
 // Every number of a demo's dialog replaced by the value, the letters kept.
 std::string typedEverywhere(const std::string& dialog, const std::string& value) {
     std::istringstream lines(dialog);
@@ -64,12 +77,11 @@ TEST_P(ExtremeValues, EveryPictureKeepsItsShape) {
     run.pictures = true;
     const std::vector<Lines> drawn = pictures(menuOutput(run));
     ASSERT_FALSE(drawn.empty());
-    const std::regex notANumber("\\b(inf|nan)\\b");
     for (const Lines& picture : drawn) {
         EXPECT_LE(picture.size(), 20u) << picture[0];
         for (const std::string& line : picture) {
             EXPECT_LE(line.size(), 79u) << line;
-            EXPECT_FALSE(std::regex_search(line, notANumber)) << line;
+            EXPECT_FALSE(namesNoNumberAsNumber(line)) << line;
         }
         // A plot's or a map's rows share one axis column, which meets the bottom axis.
         if (picture[0].find("line:") != std::string::npos || picture[0].find("memory:") != std::string::npos)

@@ -1,0 +1,12 @@
+# The program as WebAssembly for the web page in web/, built with emscripten's toolchain
+# (emcmake cmake): nnrules.js, a module that the page imports, and nnrules.wasm.
+target_link_options(nnrules PRIVATE
+  # Reading a typed line waits for the page's keyboard, and a long run lets the page draw
+  # and take keys now and then: both unwind the program and resume it later.
+  -sASYNCIFY
+  -sMODULARIZE -sEXPORT_ES6 -sEXPORT_NAME=startProgram -sENVIRONMENT=web
+  # The page says when the program has ended, with q or Ctrl-C.
+  -sEXIT_RUNTIME
+  # Nothing is evaluated from text: the page's Content-Security-Policy allows no eval.
+  -sDYNAMIC_EXECUTION=0
+  -sALLOW_MEMORY_GROWTH)

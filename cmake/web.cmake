@@ -10,3 +10,8 @@ target_link_options(nnrules PRIVATE
   # Nothing is evaluated from text: the page's Content-Security-Policy allows no eval.
   -sDYNAMIC_EXECUTION=0
   -sALLOW_MEMORY_GROWTH)
+
+# The figures must be the native program's to the last bit. Without errno, the compiler
+# would compute pow(x, 0.5) as a square root, which near 1 rounds otherwise than the C
+# library's pow that the native program calls (the Kohonen demo would train on for ever).
+target_compile_options(nnrules_core PUBLIC -fmath-errno)

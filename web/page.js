@@ -32,8 +32,11 @@ const editor = new LineEditor(text => terminal.write(text), () => terminal.cols)
 
 // The keys typed while the program computes wait for its next line, as a terminal's do.
 const typedKeys = [];
-let lineRead = null; // { prompt, done(length) } while the program waits for a line
+let linePrompt = null; // the prompt of the line being read, while the program waits for one
+// The line typed last, and its length in bytes: -1 when the input has ended, -2 while the
+// line is being typed.
 let typedLine = '';
+let typedLength = -2;
 let interruptWatched = false;
 let interruptPressed = false;
 let endPressed = false;
@@ -41,20 +44,15 @@ let linesRead = 0;
 let programEnded = false;
 
 function takeTypedKeys() {
-  while (lineRead && typedKeys.length > 0) {
+  while (linePrompt && typedKeys.length > 0) {
     const line = editor.key(typedKeys.shift());
     if (line === undefined)
       continue;
-    session.push(lineRead.prompt + (line ?? '') + '\n');
-    const { done } = lineRead;
-    lineRead = null;
+    session.push(linePrompt + (line ?? '') + '\n');
+    linePrompt = null;
     linesRead += 1;
-    if (line === null) {
-      done(-1);
-    } else {
-      typedLine = line;
-      done(new TextEncoder().encode(line).length);
-    }
+    typedLine = line ?? '';
+    typedLength = line === null ? -1 : new TextEncoder().encode(line).length;
   }
 }
 
@@ -66,12 +64,8 @@ function pressInterrupt() {
     return;
   }
   endPressed = true;
+  linePrompt = null;
   showText('^C\n');
-  if (lineRead) {
-    const { done } = lineRead;
-    lineRead = null;
-    done(-1);
-  }
 }
 
 terminal.onData(data => {
@@ -94,15 +88,19 @@ const page = {
   showError(text) {
     showText(text);
   },
-  readLine(prompt) {
-    return new Promise(done => {
-      // The prompt starts where the program's output, once the terminal has taken it all, ends.
-      terminal.write('', () => {
-        lineRead = { prompt, done };
-        editor.begin(prompt, terminal.buffer.active.cursorX);
-        takeTypedKeys();
-      });
+  beginLine(prompt) {
+    typedLength = -2;
+    // The prompt starts where the program's output, once the terminal has taken it all, ends.
+    terminal.write('', () => {
+      if (endPressed)
+        return;
+      linePrompt = prompt;
+      editor.begin(prompt, terminal.buffer.active.cursorX);
+      takeTypedKeys();
     });
+  },
+  typedLineLength() {
+    return typedLength;
   },
   takeLine() {
     return typedLine;
@@ -121,7 +119,9 @@ const page = {
 
 function endProgram(message) {
   programEnded = true;
-  terminal.write('', () => {
+  terminal.options.disableStdin = true;
+  // No cursor once nothing more is read.
+  terminal.write('\x1b[?25l', () => {
     document.getElementById('ended-message').textContent = message;
     document.getElementById('ended').hidden = false;
   });
@@ -170,7 +170,7 @@ window.nnrulesPage = {
     return lines;
   },
   sessionText: () => session.join(''),
-  waitsForLine: () => lineRead !== null,
+  waitsForLine: () => linePrompt !== null,
   linesRead: () => linesRead,
   ended: () => programEnded,
 };

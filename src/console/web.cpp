@@ -19,10 +19,15 @@ EM_JS(void, showErrorOnPage, (const char* text), {
     Module.page.showError(UTF8ToString(text));
 });
 
-// Waits for a line to be typed after the prompt: its length in bytes, to be taken with
-// takeTypedLine, or -1 when the input has ended (Ctrl-D).
-EM_ASYNC_JS(int, typeLineOnPage, (const char* prompt), {
-    return await Module.page.readLine(UTF8ToString(prompt));
+// Shows the prompt and lets the page's keys edit a line after it.
+EM_JS(void, beginLineOnPage, (const char* prompt), {
+    Module.page.beginLine(UTF8ToString(prompt));
+});
+
+// The typed line's length in bytes once Enter has ended it, to be taken with takeTypedLine;
+// -1 when the input has ended (Ctrl-D), -2 while the line is being typed.
+EM_JS(int, typedLineLength, (), {
+    return Module.page.typedLineLength();
 });
 
 EM_JS(void, takeTypedLine, (char* into, std::size_t size), {
@@ -46,6 +51,8 @@ EM_JS(bool, endPressedOnPage, (), {
 // The status of a program that Ctrl-C ended, as a shell reports it.
 constexpr int interruptedStatus = 130;
 
+constexpr int lineBeingTyped = -2;
+
 // Output is handed to the page in pieces of many lines, not line by line: each hand-over
 // costs the page a decoding and a call into its terminal, which draws a frame at a time
 // anyway.
@@ -61,6 +68,7 @@ void showPendingOutput() {
 // moment every so often: the terminal draws what it has been given, Ctrl-C is seen, and
 // the tab never stops answering.
 constexpr double yieldInterval = 50; // milliseconds
+constexpr unsigned typingPoll = 10;  // milliseconds
 double lastYield = 0;
 
 void yieldToPage() {
@@ -106,7 +114,13 @@ std::size_t platform::readInput(char*, std::size_t) {
 
 bool platform::readTypedLine(const std::string& prompt, std::string& line) {
     showPendingOutput();
-    const int length = typeLineOnPage(prompt.c_str());
+    beginLineOnPage(prompt.c_str());
+    // The program sleeps while the line is typed, waking now and then to see whether it is
+    // done: the runtime sees the program end (and the page hears of it) only when it wakes
+    // from a sleep of its own, not when a promise of the page's resumes it.
+    int length = lineBeingTyped;
+    while ((length = typedLineLength()) == lineBeingTyped && !endPressedOnPage())
+        emscripten_sleep(typingPoll);
     lastYield = emscripten_get_now();
     if (endPressedOnPage())
         std::_Exit(interruptedStatus);

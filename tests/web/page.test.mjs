@@ -246,6 +246,43 @@ describe('a dialog at the page', () => {
     await closePage(page);
   });
 
+  test('wraps a line longer than the terminal is wide and edits it across its rows', async () => {
+    const page = await openPage();
+    const press = async (key, times = 1) => {
+      for (let i = 0; i < times; ++i)
+        await page.keyboard.press(key);
+    };
+    await waitForPrompt(page, 0);
+    // After the menu's prompt of 25 columns: 120 characters over two rows, cut back to one
+    // row, grown to two again, then edited at both ends and across the rows' border.
+    await page.keyboard.type('abcdefghij'.repeat(12));
+    await press('Backspace', 50);
+    await page.keyboard.type('0123456789'.repeat(4));
+    await press('Home');
+    await press('Delete');
+    await press('ArrowRight', 5);
+    await page.keyboard.type('Z');
+    await press('End');
+    await press('ArrowLeft', 100);
+    await page.keyboard.type('Y');
+    await press('Enter');
+    let long = 'abcdefghij'.repeat(12).slice(0, 70) + '0123456789'.repeat(4);
+    long = long.slice(1, 6) + 'Z' + long.slice(6);
+    long = long.slice(0, 10) + 'Y' + long.slice(10);
+    // 75 characters fill the prompt's row to its last column.
+    await waitForPrompt(page, 1);
+    await page.keyboard.type('k'.repeat(75));
+    await press('ArrowLeft');
+    await press('End');
+    await page.keyboard.type('m');
+    await press('Enter');
+    const lines = [long, 'k'.repeat(75) + 'm', 'q'];
+    await answer(page, lines.slice(2));
+    await page.waitForFunction(() => window.nnrulesPage.ended());
+    await assertShows(page, nativeScreen(lines));
+    await closePage(page);
+  });
+
   test('names a typo and asks again', async () => {
     const lines = ['3', 'n', '0,5', '1', 'nu', '0.1'];
     const page = await openPage();
@@ -360,17 +397,29 @@ function siteSize() {
 
 // Seconds from Enter on the back-propagation question's "y" to the last line of the run
 // drawn: in the page, until it waits for Enter after the results and has drawn a frame.
+// With them, the longest time in the run that the page drew no frame (and took no key).
 async function pageRunTime() {
   const page = await openPage();
   await answer(page, ['5']);
   await page.keyboard.type('y');
+  await page.evaluate(() => {
+    window.longestFrame = 0;
+    let last = performance.now();
+    const frame = now => {
+      window.longestFrame = Math.max(window.longestFrame, now - last);
+      last = now;
+      requestAnimationFrame(frame);
+    };
+    requestAnimationFrame(frame);
+  });
   const start = performance.now();
   await page.keyboard.press('Enter');
   await waitForPrompt(page, 2);
   await page.evaluate(() => new Promise(requestAnimationFrame));
   const seconds = (performance.now() - start) / 1000;
+  const longestFrame = await page.evaluate(() => window.longestFrame / 1000);
   await closePage(page);
-  return seconds;
+  return { seconds, longestFrame };
 }
 
 // The same in the native program in tmux, a terminal of the page's size, until the
@@ -401,17 +450,19 @@ const median = values => values.sort((a, b) => a - b)[Math.floor(values.length /
 
 test('report: the page\'s size, and its speed against the native program at a terminal', async () => {
   const size = siteSize();
-  const pageTimes = [];
+  const pageRuns = [];
   const terminalTimes = [];
   for (let run = 0; run < 3; ++run) {
-    pageTimes.push(await pageRunTime());
+    pageRuns.push(await pageRunTime());
     terminalTimes.push(await terminalRunTime());
   }
-  const pageTime = median(pageTimes);
+  const pageTime = median(pageRuns.map(run => run.seconds));
   const terminalTime = median(terminalTimes);
+  const longestFrame = Math.max(...pageRuns.map(run => run.longestFrame));
   console.log(`The page: ${size} bytes, ${(size / 1e6).toFixed(2)} MB with the terminal component ` +
     '(goal: at most 1.5 MB)');
-  console.log(`The back-propagation run, from its last answer to its last line drawn (median of 3): ` +
+  console.log('The back-propagation run, from its last answer to its last line drawn (median of 3): ' +
     `${pageTime.toFixed(2)} s in the page, ${terminalTime.toFixed(2)} s in a terminal (tmux), ` +
-    `${(pageTime / terminalTime).toFixed(1)} times as long (goal: at most 3)`);
+    `${(pageTime / terminalTime).toFixed(1)} times as long (goal: at most 3); the page went at most ` +
+    `${longestFrame.toFixed(2)} s without drawing a frame`);
 });

@@ -51,6 +51,7 @@ EM_JS(bool, endPressedOnPage, (), {
 // The status of a program that Ctrl-C ended, as a shell reports it.
 constexpr int interruptedStatus = 130;
 
+// What typedLineLength says while the line is being typed.
 constexpr int lineBeingTyped = -2;
 
 // Output is handed to the page in pieces of many lines, not line by line: each hand-over
@@ -71,8 +72,17 @@ constexpr double yieldInterval = 50; // milliseconds
 constexpr unsigned typingPoll = 10;  // milliseconds
 double lastYield = 0;
 
+// Set once the program has begun to end: the runtime, ending, cannot wait any more, and
+// whatever is written then (the streams flushed as they are destroyed) is shown at once.
+bool ending = false;
+
+void endOutput() {
+    ending = true;
+    showPendingOutput();
+}
+
 void yieldToPage() {
-    if (emscripten_get_now() - lastYield < yieldInterval)
+    if (ending || emscripten_get_now() - lastYield < yieldInterval)
         return;
     showPendingOutput();
     emscripten_sleep(0);
@@ -84,8 +94,7 @@ void yieldToPage() {
 } // namespace
 
 void platform::setUp() {
-    // What the program wrote last is shown when it ends.
-    std::atexit(showPendingOutput);
+    std::atexit(endOutput);
     lastYield = emscripten_get_now();
 }
 
@@ -99,7 +108,10 @@ bool platform::outputIsShown() {
 
 bool platform::writeOutput(const char* bytes, std::size_t count) {
     pendingOutput.append(bytes, count);
-    yieldToPage();
+    if (ending)
+        showPendingOutput();
+    else
+        yieldToPage();
     return true;
 }
 
@@ -118,7 +130,7 @@ bool platform::readTypedLine(const std::string& prompt, std::string& line) {
     // The program sleeps while the line is typed, waking now and then to see whether it is
     // done: the runtime sees the program end (and the page hears of it) only when it wakes
     // from a sleep of its own, not when a promise of the page's resumes it.
-    int length = lineBeingTyped;
+    int length;
     while ((length = typedLineLength()) == lineBeingTyped && !endPressedOnPage())
         emscripten_sleep(typingPoll);
     lastYield = emscripten_get_now();

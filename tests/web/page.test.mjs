@@ -22,8 +22,8 @@ const { chromium } = createRequire(path.join(repository, 'web/package.json'))('p
 const nativeProgram = path.join(build, 'nnrules');
 const terminalScreen = path.join(build, 'tests/web/terminal_screen');
 const screenshot = path.join(repository, 'doc/web-page.png');
-// A long run gets a minute or two on a busy machine; no time is held to a limit.
-const longWait = 180_000;
+// The longest run, back-propagation's, takes a second or two; a minute is for a busy machine.
+const longWait = 60_000;
 
 const demos = ['sdpta', 'mcdpta', 'scpta', 'mccpta', 'bpn', 'ham', 'bam', 'kcl'];
 
@@ -100,12 +100,18 @@ async function closePage(page) {
 }
 
 // Waits until the program waits for its next line (the count-th of the run, from 0) or
-// has ended; true when it waits.
+// has ended; true when it waits. A page that does neither in time is shown in the failure.
 async function waitForPrompt(page, count) {
-  await page.waitForFunction(count => {
-    const program = window.nnrulesPage;
-    return program && (program.ended() || (program.waitsForLine() && program.linesRead() >= count));
-  }, count, { timeout: longWait });
+  try {
+    await page.waitForFunction(count => {
+      const program = window.nnrulesPage;
+      return program && (program.ended() || (program.waitsForLine() && program.linesRead() >= count));
+    }, count, { timeout: longWait });
+  } catch (error) {
+    const screen = await page.evaluate(() => window.nnrulesPage?.screenLines().join('\n'));
+    assert.fail(`${error.message}\nThe page's terminal:\n${shownLines(screen ?? '').slice(-10).join('\n')}\n` +
+      `The page fetched: ${page.fetched.join(' ')}\nIts errors: ${page.errors.join(' ')}`);
+  }
   return !(await page.evaluate(() => window.nnrulesPage.ended()));
 }
 

@@ -178,6 +178,10 @@ window.nnrulesPage = {
 startProgram({
   arguments: programArguments(location.search),
   page,
+  // What reaches the C library's standard streams, such as a wrong command line's message
+  // written before the console is set up, is shown too, a line at a time.
+  print: line => showText(line + '\n'),
+  printErr: line => showText(line + '\n'),
   onExit: status =>
     endProgram(status === 0 ? 'The program has ended.' : `The program has ended (status ${status}).`),
   onAbort: () => endProgram('The program stopped on an error.'),

@@ -366,6 +366,15 @@ describe('the program in the page', () => {
     await closePage(page);
   });
 
+  test('answers a wrong address as the program answers a wrong command line', async () => {
+    const page = await openPage('?demo=nope');
+    await page.waitForSelector('#ended', { state: 'visible' });
+    assert.equal(await page.textContent('#ended-message'), 'The program has ended (status 2).');
+    const native = execFileSync('sh', ['-c', `"${nativeProgram}" nope 2>&1; true`], { encoding: 'utf8' });
+    await assertShows(page, native);
+    await closePage(page);
+  });
+
   test('runs a demo on its defaults with ?demo=bpn&defaults, as -d bpn does', async () => {
     const page = await openPage('?demo=bpn&defaults');
     await page.waitForFunction(() => window.nnrulesPage.ended(), null, { timeout: longWait });

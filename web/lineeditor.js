@@ -81,6 +81,12 @@ export class LineEditor {
     return undefined;
   }
 
+  // Leaves the line unfinished, the cursor after it, and returns it.
+  leave() {
+    this.moveTo(this.lineStart + this.chars.length);
+    return this.chars.join('');
+  }
+
   recall(index) {
     if (this.recalled === this.history.length)
       this.draft = this.chars;

@@ -64,6 +64,8 @@ function pressInterrupt() {
     return;
   }
   endPressed = true;
+  if (linePrompt !== null)
+    session.push(linePrompt + editor.leave());
   linePrompt = null;
   showText('^C\n');
 }

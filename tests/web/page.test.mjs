@@ -332,11 +332,13 @@ describe('the program in the page', () => {
   test('ends at Ctrl-C at a prompt, as at a terminal', async () => {
     const page = await openPage();
     await waitForPrompt(page, 0);
-    await page.keyboard.type('5');
+    await page.keyboard.type('56');
+    await page.keyboard.press('ArrowLeft');
     await page.keyboard.press('Control+c');
     await page.waitForSelector('#ended', { state: 'visible' });
     assert.equal(await page.textContent('#ended-message'), 'The program has ended (status 130).');
-    assert.equal(shownLines(await screenOf(page)).at(-1), '      Enter Your Choice: 5^C');
+    assert.equal(shownLines(await screenOf(page)).at(-1), '      Enter Your Choice: 56^C');
+    assert.equal(shownLines(await sessionOf(page)).at(-1), '      Enter Your Choice: 56^C');
     await closePage(page);
   });
 

@@ -9,7 +9,7 @@
 // tests/web/terminal_screen.
 import { after, before, describe, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { execFileSync } from 'node:child_process';
+import { execFileSync, spawnSync } from 'node:child_process';
 import { createRequire } from 'node:module';
 import fs from 'node:fs';
 import http from 'node:http';
@@ -55,13 +55,16 @@ function serve(folder) {
 let server;
 let origin;
 let browser;
+let scratch; // a folder for the lines given to terminal_screen
 
 before(async () => {
+  scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'nnrules-web-test-'));
   server = await serve(site);
   origin = `http://127.0.0.1:${server.address().port}`;
+  // Debian's Chromium, headless, with a new empty profile that playwright-core makes. The
+  // machine reaches no network, so Chromium's own connections are turned off: they fail.
   browser = await chromium.launch({
     executablePath: '/usr/bin/chromium',
-    // This machine reaches no network: Chromium's own connections would only fail.
     args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
       '--disable-component-update', '--disable-sync'],
   });
@@ -70,6 +73,7 @@ before(async () => {
 after(async () => {
   await browser?.close();
   server?.close();
+  fs.rmSync(scratch, { recursive: true, force: true });
 });
 
 // --- The page, and typing at it.
@@ -147,7 +151,7 @@ const screenOf = page => page.evaluate(() => window.nnrulesPage.screenLines());
 
 // The native program's text at a terminal when the lines are typed, with its options.
 function nativeScreen(lines, options = []) {
-  const typed = path.join(fs.mkdtempSync(path.join(os.tmpdir(), 'nnrules-')), 'typed');
+  const typed = path.join(scratch, 'typed');
   fs.writeFileSync(typed, lines.map(line => line + '\n').join(''));
   return execFileSync(terminalScreen, [typed, ...options], { encoding: 'utf8', maxBuffer: 1 << 30 });
 }
@@ -372,8 +376,7 @@ describe('the program in the page', () => {
     const page = await openPage('?demo=nope');
     await page.waitForSelector('#ended', { state: 'visible' });
     assert.equal(await page.textContent('#ended-message'), 'The program has ended (status 2).');
-    const native = execFileSync('sh', ['-c', `"${nativeProgram}" nope 2>&1; true`], { encoding: 'utf8' });
-    await assertShows(page, native);
+    await assertShows(page, spawnSync(nativeProgram, ['nope'], { encoding: 'utf8' }).stderr);
     await closePage(page);
   });
 

@@ -9,6 +9,8 @@ SANITIZE   ?= build-sanitize
 BENCHBUILD ?= build-bench
 FUZZBUILD  ?= build-fuzz
 PACKAGEBUILD ?= build-package
+WEBBUILD   ?= build-web
+WEB_PORT   ?= 8000
 FUZZ_SECONDS ?= 60
 FUZZ_MAX_LEN ?= 160
 PREFIX     ?= /usr/local
@@ -22,6 +24,8 @@ BENCH_PACKAGES   = $(PROGRAM_PACKAGES) libbenchmark-dev
 FUZZ_PACKAGES    = cmake clang libclang-rt-dev
 PACKAGE_PACKAGES = cmake g++ dpkg-dev file lintian
 BUILDFLAGS       = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
+WEB_PACKAGES     = cmake emscripten
+WEB_TEST_PACKAGES = $(PROGRAM_PACKAGES) chromium tmux
 SANITIZER_FLAGS  = -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
 
 # $(call install-packages,packages): installs those that are missing, unless INSTALL_PACKAGES=0.
@@ -30,7 +34,15 @@ install-packages = $(if $(filter 0,$(INSTALL_PACKAGES)),@:,tools/install-package
 # $(call configure,folder,build type,further CMake options)
 configure = cmake -S . -B $(1) --log-level=NOTICE -DCMAKE_BUILD_TYPE=$(2) -DNNRULES_WERROR=$(WERROR) $(3)
 
-.PHONY: all run test sanitize bench fuzz package install clean
+# The web page: the page's own files, the program as WebAssembly, and the terminal component.
+SITE       = $(WEBBUILD)/site
+PAGE_FILES = web/index.html web/page.css web/page.js web/lineeditor.js web/icon.svg
+XTERM      = web/node_modules/@xterm/xterm
+# Debian's emscripten runs its optimizer on Node.js, which finds the JavaScript modules the
+# optimizer needs in Debian's folder by itself only when it is Debian's own Node.js.
+EMSCRIPTEN_ENV = NODE_PATH=/usr/share/nodejs
+
+.PHONY: all run test sanitize bench fuzz package web web-serve web-test install clean
 
 all:
 	$(call install-packages,$(PROGRAM_PACKAGES))
@@ -93,8 +105,38 @@ package:
 	cmake --build $(PACKAGEBUILD) -j $(JOBS) --target package
 	lintian --fail-on error --display-info $(PACKAGEBUILD)/nnrules_*.deb
 
+# The program in a web page: $(SITE) holds all that any static web host needs to serve it.
+# npm installs the terminal component, pinned by web/package-lock.json, when that changes;
+# Debian's npm is installed only where there is no npm at all, since another Node.js (from
+# its own packages) brings its npm along and conflicts with Debian's.
+web: $(XTERM)/package.json
+	$(call install-packages,$(WEB_PACKAGES))
+	$(EMSCRIPTEN_ENV) emcmake $(call configure,$(WEBBUILD),Release,-DNNRULES_TESTS=OFF)
+	$(EMSCRIPTEN_ENV) cmake --build $(WEBBUILD) -j $(JOBS) --target nnrules
+	rm -rf $(SITE) && mkdir -p $(SITE)
+	cp $(PAGE_FILES) $(WEBBUILD)/nnrules.js $(WEBBUILD)/nnrules.wasm $(XTERM)/lib/xterm.mjs \
+	  $(XTERM)/css/xterm.css $(SITE)/
+
+$(XTERM)/package.json: web/package-lock.json
+	command -v npm >/dev/null || $(call install-packages,npm)
+	cd web && npm ci --no-audit --no-fund
+	touch $@
+
+# Serves the page on this machine only, at http://localhost:$(WEB_PORT)/, until Ctrl-C.
+web-serve: web
+	@echo "The page is at http://localhost:$(WEB_PORT)/ (add ?demo=bpn&pictures for options)"
+	python3 -m http.server $(WEB_PORT) --bind 127.0.0.1 --directory $(SITE)
+
+# The page in headless Chromium, typed at as a person types, against the native program's
+# text for the same lines (tests/web/); reports the page's size and its speed.
+web-test: web
+	$(call install-packages,$(WEB_TEST_PACKAGES))
+	$(call configure,$(BUILD),Release)
+	cmake --build $(BUILD) -j $(JOBS) --target nnrules terminal_screen
+	node tests/web/page.test.mjs $(SITE) $(BUILD)
+
 install: all
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE) $(BENCHBUILD) $(FUZZBUILD) $(PACKAGEBUILD)
+	rm -rf $(BUILD) $(SANITIZE) $(BENCHBUILD) $(FUZZBUILD) $(PACKAGEBUILD) $(WEBBUILD)

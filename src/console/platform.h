@@ -1,5 +1,5 @@
 // What the console needs of the place the program runs in: a terminal of the system
-// (system.cpp and lineedit.cpp) or a web page (web.cpp). Each build compiles one of them;
+// (system.cpp and lineedit.cpp) or a web page (web/platform.cpp). Each build compiles one of them;
 // nothing outside the console knows which.
 #ifndef NNRULES_CONSOLE_PLATFORM_H
 #define NNRULES_CONSOLE_PLATFORM_H

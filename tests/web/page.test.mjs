@@ -1,0 +1,488 @@
+// The program in its web page, in headless Chromium, typed at as a person types at it.
+// What the page shows is held to what the native program shows at a terminal for the same
+// typed lines (terminal_screen), line for line; the page's size and its speed against the
+// native program's in a real terminal (tmux) are reported, not held to a limit.
+//
+//   node tests/web/page.test.mjs SITE BUILD
+//
+// SITE is the page's folder (build-web/site), BUILD the native build holding nnrules and
+// tests/web/terminal_screen.
+import { after, before, describe, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { execFileSync, spawnSync } from 'node:child_process';
+import { createRequire } from 'node:module';
+import fs from 'node:fs';
+import http from 'node:http';
+import os from 'node:os';
+import path from 'node:path';
+
+const [site, build] = process.argv.slice(2).map(folder => path.resolve(folder ?? ''));
+const repository = path.resolve(path.dirname(new URL(import.meta.url).pathname), '../..');
+const { chromium } = createRequire(path.join(repository, 'web/package.json'))('playwright-core');
+const nativeProgram = path.join(build, 'nnrules');
+const terminalScreen = path.join(build, 'tests/web/terminal_screen');
+const screenshot = path.join(repository, 'doc/web-page.png');
+// The longest run, back-propagation's, takes a second or two; a minute is for a busy machine.
+const longWait = 60_000;
+
+const demos = ['sdpta', 'mcdpta', 'scpta', 'mccpta', 'bpn', 'ham', 'bam', 'kcl'];
+
+// --- The page's server: the site's files from this machine, nothing else.
+
+const contentTypes = {
+  '.html': 'text/html; charset=utf-8',
+  '.js': 'text/javascript',
+  '.mjs': 'text/javascript',
+  '.css': 'text/css',
+  '.wasm': 'application/wasm',
+  '.svg': 'image/svg+xml',
+};
+
+function serve(folder) {
+  const server = http.createServer((request, response) => {
+    const name = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
+    const file = path.join(folder, name === '/' ? 'index.html' : name);
+    if (!file.startsWith(folder + path.sep) || !fs.existsSync(file) || !fs.statSync(file).isFile()) {
+      response.writeHead(404).end();
+      return;
+    }
+    response.writeHead(200, { 'Content-Type': contentTypes[path.extname(file)] ?? 'application/octet-stream' });
+    fs.createReadStream(file).pipe(response);
+  });
+  return new Promise(ready => server.listen(0, '127.0.0.1', () => ready(server)));
+}
+
+let server;
+let origin;
+let browser;
+let scratch; // a folder for the lines given to terminal_screen
+
+before(async () => {
+  scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'nnrules-web-test-'));
+  server = await serve(site);
+  origin = `http://127.0.0.1:${server.address().port}`;
+  // Debian's Chromium, headless, with a new empty profile that playwright-core makes. The
+  // machine reaches no network, so Chromium's own connections are turned off: they fail.
+  browser = await chromium.launch({
+    executablePath: '/usr/bin/chromium',
+    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
+      '--disable-component-update', '--disable-sync'],
+  });
+});
+
+after(async () => {
+  await browser?.close();
+  server?.close();
+  fs.rmSync(scratch, { recursive: true, force: true });
+});
+
+// --- The page, and typing at it.
+
+// Opens the page at the query; what it fetches, the errors it throws and the breaches of
+// its Content-Security-Policy are kept for the checks.
+async function openPage(query = '') {
+  const context = await browser.newContext({ viewport: { width: 900, height: 770 }, acceptDownloads: true });
+  const page = await context.newPage();
+  page.fetched = [];
+  page.errors = [];
+  page.on('request', request => page.fetched.push(request.url()));
+  page.on('pageerror', error => page.errors.push(error.message));
+  await page.addInitScript(() => {
+    window.policyBreaches = [];
+    document.addEventListener('securitypolicyviolation', event =>
+      window.policyBreaches.push(`${event.violatedDirective} ${event.blockedURI}`));
+  });
+  await page.goto(`${origin}/${query}`);
+  return page;
+}
+
+async function closePage(page) {
+  assert.deepEqual(page.errors, [], 'the page threw errors');
+  assert.deepEqual(await page.evaluate(() => window.policyBreaches), [],
+    'the page broke its Content-Security-Policy');
+  await page.context().close();
+}
+
+// Waits until the program waits for its next line (the count-th of the run, from 0) or
+// has ended; true when it waits. A page that does neither in time is shown in the failure.
+async function waitForPrompt(page, count) {
+  try {
+    await page.waitForFunction(count => {
+      const program = window.nnrulesPage;
+      return program && (program.ended() || (program.waitsForLine() && program.linesRead() >= count));
+    }, count, { timeout: longWait });
+  } catch (error) {
+    const screen = await page.evaluate(() => window.nnrulesPage?.screenLines().join('\n'));
+    assert.fail(`${error.message}\nThe page's terminal:\n${shownLines(screen ?? '').slice(-10).join('\n')}\n` +
+      `The page fetched: ${page.fetched.join(' ')}\nIts errors: ${page.errors.join(' ')}`);
+  }
+  return !(await page.evaluate(() => window.nnrulesPage.ended()));
+}
+
+async function typeLine(page, line) {
+  await page.keyboard.type(line);
+  await page.keyboard.press('Enter');
+}
+
+// Types each line at the prompt that asks for it; true when the program then waits for
+// the next line, false when it has ended.
+async function answer(page, lines) {
+  const first = await page.evaluate(() => window.nnrulesPage.linesRead());
+  for (const [count, line] of lines.entries()) {
+    if (!(await waitForPrompt(page, first + count)))
+      return false;
+    await typeLine(page, line);
+  }
+  return waitForPrompt(page, first + lines.length);
+}
+
+// Types the lines as answer does, then ends the input with Ctrl-D where the program still
+// reads; returns when the program has ended.
+async function typeLines(page, lines) {
+  if (await answer(page, lines))
+    await page.keyboard.press('Control+d');
+  await page.waitForFunction(() => window.nnrulesPage.ended(), null, { timeout: longWait });
+}
+
+const sessionOf = page => page.evaluate(() => window.nnrulesPage.sessionText());
+const screenOf = page => page.evaluate(() => window.nnrulesPage.screenLines());
+
+// --- What the native program shows.
+
+// The native program's text at a terminal when the lines are typed, with its options.
+function nativeScreen(lines, options = []) {
+  const typed = path.join(scratch, 'typed');
+  fs.writeFileSync(typed, lines.map(line => line + '\n').join(''));
+  return execFileSync(terminalScreen, [typed, ...options], { encoding: 'utf8', maxBuffer: 1 << 30 });
+}
+
+// The lines of a text as a terminal shows them: no blanks at their ends (the terminal's
+// rows are padded), no empty lines after the last.
+function shownLines(text) {
+  const lines = (Array.isArray(text) ? text : text.split('\n')).map(line => line.trimEnd());
+  while (lines.length > 0 && lines[lines.length - 1] === '')
+    lines.pop();
+  return lines;
+}
+
+// The sign of a figure that is not a number is the compiler's choice of the order of the
+// operands that made it, which differs between the native program and the page's: "-nan"
+// and "nan" are the same figure.
+const figures = line => line?.replaceAll('-nan', 'nan');
+
+// Fails, naming the first line that differs, unless the page's lines are the expected ones.
+function assertSameLines(actual, expected, what) {
+  const length = Math.max(actual.length, expected.length);
+  for (let i = 0; i < length; ++i)
+    if (figures(actual[i]) !== figures(expected[i]))
+      assert.fail(`${what}: line ${i + 1} of ${expected.length} differs\n` +
+        `  expected: ${JSON.stringify(expected[i] ?? '(no more lines)')}\n` +
+        `  page:     ${JSON.stringify(actual[i] ?? '(no more lines)')}`);
+}
+
+// A line as the terminal shows it: each tab up to the next of the tab stops, every 8 columns.
+function expandTabs(line) {
+  return line.replace(/[^\t]*\t/g, part => part.slice(0, -1).padEnd((Math.floor((part.length - 1) / 8) + 1) * 8));
+}
+
+// The page's session, and its terminal (the last lines of the session, as many as it
+// keeps), both show the expected text.
+async function assertShows(page, expectedText) {
+  const expected = shownLines(expectedText);
+  assertSameLines(shownLines(await sessionOf(page)), expected, 'the session');
+  const screen = shownLines(await screenOf(page));
+  assertSameLines(screen, expected.slice(-screen.length).map(expandTabs), 'the terminal');
+}
+
+// --- The tests.
+
+test('the page shows the menu and fetches nothing from anywhere else', async () => {
+  const page = await openPage();
+  await waitForPrompt(page, 0);
+  const screen = shownLines(await screenOf(page));
+  assert.ok(screen.some(line => line.includes('MAIN MENU')), 'no menu');
+  assert.equal(screen.at(-1), '      Enter Your Choice:');
+  assert.deepEqual(page.fetched.filter(url => !url.startsWith(origin + '/')), [], 'fetched from elsewhere');
+  await closePage(page);
+});
+
+describe("each demo's default run shows what the native program shows", () => {
+  for (const [index, demo] of demos.entries()) {
+    test(`${index + 1} ${demo}`, async () => {
+      const lines = [String(index + 1), 'y', '', 'q'];
+      const page = await openPage();
+      await typeLines(page, lines);
+      await assertShows(page, nativeScreen(lines));
+      await closePage(page);
+    });
+  }
+});
+
+describe('a dialog at the page', () => {
+  test('is edited with Left, Right, Home, End, Backspace and Delete, recalls with Up and Down, and keeps values with Enter', async () => {
+    const page = await openPage();
+    const press = async (...keys) => {
+      for (const key of keys)
+        await page.keyboard.press(key);
+    };
+    // The threshold, 1, typed with a slip: "12", Left, Delete.
+    await answer(page, ['3', 'no']);
+    await page.keyboard.type('12');
+    await press('ArrowLeft', 'Delete', 'Enter');
+    // nu: "x01", Left, ".", Home, Delete, End: 0.1.
+    await waitForPrompt(page, 3);
+    await page.keyboard.type('x01');
+    await press('ArrowLeft');
+    await page.keyboard.type('.');
+    await press('Home', 'Delete', 'End', 'Enter');
+    // lambda: "9", Up to the 0.1 of nu, Down back to the 9, Backspace, then Up twice to the
+    // 1 of the threshold; Right at the line's end moves nothing.
+    await waitForPrompt(page, 4);
+    await page.keyboard.type('9');
+    await press('ArrowUp', 'ArrowDown', 'Backspace', 'ArrowUp', 'ArrowUp', 'ArrowRight', 'Enter');
+    const typed = ['3', 'no', '1', '0.1', '1'];
+    // Every other value as shown, until the results wait for Enter.
+    while (await waitForPrompt(page, typed.length)) {
+      if (shownLines(await screenOf(page)).at(-1) === 'Press Enter to return to the menu.')
+        break;
+      await press('Enter');
+      typed.push('');
+    }
+    await answer(page, ['', 'q']);
+    typed.push('', 'q');
+    const expected = nativeScreen(typed);
+    assert.ok(expected.includes('Total Learning Cycles = 579'), 'the values kept did not give the default run');
+    await assertShows(page, expected);
+    await closePage(page);
+  });
+
+  test('wraps a line longer than the terminal is wide and edits it across its rows', async () => {
+    const page = await openPage();
+    const press = async (key, times = 1) => {
+      for (let i = 0; i < times; ++i)
+        await page.keyboard.press(key);
+    };
+    await waitForPrompt(page, 0);
+    // After the menu's prompt of 25 columns: 120 characters over two rows, cut back to one
+    // row, grown to two again, then edited at both ends and across the rows' border.
+    await page.keyboard.type('abcdefghij'.repeat(12));
+    await press('Backspace', 50);
+    await page.keyboard.type('0123456789'.repeat(4));
+    await press('Home');
+    await press('Delete');
+    await press('ArrowRight', 5);
+    await page.keyboard.type('Z');
+    await press('End');
+    await press('ArrowLeft', 100);
+    await page.keyboard.type('Y');
+    await press('Enter');
+    let long = 'abcdefghij'.repeat(12).slice(0, 70) + '0123456789'.repeat(4);
+    long = long.slice(1, 6) + 'Z' + long.slice(6);
+    long = long.slice(0, 10) + 'Y' + long.slice(10);
+    // 75 characters fill the prompt's row to its last column.
+    await waitForPrompt(page, 1);
+    await page.keyboard.type('k'.repeat(75));
+    await press('ArrowLeft');
+    await press('End');
+    await page.keyboard.type('m');
+    await press('Enter');
+    const lines = [long, 'k'.repeat(75) + 'm', 'q'];
+    await answer(page, lines.slice(2));
+    await page.waitForFunction(() => window.nnrulesPage.ended());
+    await assertShows(page, nativeScreen(lines));
+    await closePage(page);
+  });
+
+  test('names a typo and asks again', async () => {
+    const lines = ['3', 'n', '0,5', '1', 'nu', '0.1'];
+    const page = await openPage();
+    await answer(page, lines);
+    assert.deepEqual(shownLines(await screenOf(page)).slice(-7), [
+      'Threshold (1): 0,5',
+      '"0,5" is not a number; type a number such as 0.5.',
+      'Threshold (1): 1',
+      'nu (0.1): nu',
+      '"nu" is not a number; type a number such as 0.5.',
+      'nu (0.1): 0.1',
+      'lambda (1):',
+    ]);
+    await typeLines(page, []);
+    await assertShows(page, nativeScreen(lines));
+    await closePage(page);
+  });
+});
+
+describe('the program in the page', () => {
+  test('waits after a demo for Enter, shows the menu again, ends with q and offers to start again', async () => {
+    const page = await openPage();
+    await answer(page, ['6', 'y']);
+    const atPause = shownLines(await screenOf(page));
+    assert.equal(atPause.at(-1), 'Press Enter to return to the menu.');
+    assert.equal(atPause.filter(line => line.includes('MAIN MENU')).length, 1, 'the menu came before Enter');
+    await answer(page, ['']);
+    const atMenu = shownLines(await screenOf(page));
+    assert.equal(atMenu.filter(line => line.includes('MAIN MENU')).length, 2, 'no menu after Enter');
+    assert.equal(atMenu.at(-1), '      Enter Your Choice:');
+    assert.ok(await page.isHidden('#ended'), 'the end was shown while the program runs');
+    await typeLine(page, 'q');
+    await page.waitForSelector('#ended', { state: 'visible' });
+    assert.equal(await page.textContent('#ended-message'), 'The program has ended.');
+    await page.click('#reload');
+    await waitForPrompt(page, 0);
+    assert.equal(await page.evaluate(() => window.nnrulesPage.linesRead()), 0, 'the page did not start again');
+    await closePage(page);
+  });
+
+  test('ends at Ctrl-C at a prompt, as at a terminal', async () => {
+    const page = await openPage();
+    await waitForPrompt(page, 0);
+    await page.keyboard.type('56');
+    await page.keyboard.press('ArrowLeft');
+    await page.keyboard.press('Control+c');
+    await page.waitForSelector('#ended', { state: 'visible' });
+    assert.equal(await page.textContent('#ended-message'), 'The program has ended (status 130).');
+    assert.equal(shownLines(await screenOf(page)).at(-1), '      Enter Your Choice: 56^C');
+    assert.equal(shownLines(await sessionOf(page)).at(-1), '      Enter Your Choice: 56^C');
+    await closePage(page);
+  });
+
+  test('saves the session as the terminal shows it', async () => {
+    const lines = ['7', 'y', '', 'q'];
+    const page = await openPage();
+    await typeLines(page, lines);
+    const [download] = await Promise.all([page.waitForEvent('download'), page.click('#save')]);
+    assert.equal(download.suggestedFilename(), 'nnrules-trace.txt');
+    const saved = fs.readFileSync(await download.path(), 'utf8');
+    assertSameLines(shownLines(saved), shownLines(nativeScreen(lines)), 'the saved trace');
+    await closePage(page);
+  });
+
+  test('takes its options from the address: ?demo=kcl&pictures draws the Kohonen plane', async () => {
+    const page = await openPage('?demo=kcl&pictures');
+    await typeLines(page, ['y']);
+    await assertShows(page, nativeScreen(['y'], ['--pictures', 'kcl']));
+    // The plane as the program itself draws it with -p -d kcl.
+    const planeOf = lines => lines.slice(lines.findIndex(line => line.startsWith('Kohonen plane')));
+    const plane = planeOf(shownLines(await screenOf(page)));
+    assert.ok(plane.length > 10, 'no Kohonen plane');
+    assertSameLines(plane, planeOf(shownLines(execFileSync(nativeProgram, ['-p', '-d', 'kcl'], { encoding: 'utf8' }))),
+      'the Kohonen plane');
+    fs.mkdirSync(path.dirname(screenshot), { recursive: true });
+    await page.screenshot({ path: screenshot });
+    await closePage(page);
+  });
+
+  test('answers a wrong address as the program answers a wrong command line', async () => {
+    const page = await openPage('?demo=nope');
+    await page.waitForSelector('#ended', { state: 'visible' });
+    assert.equal(await page.textContent('#ended-message'), 'The program has ended (status 2).');
+    await assertShows(page, spawnSync(nativeProgram, ['nope'], { encoding: 'utf8' }).stderr);
+    await closePage(page);
+  });
+
+  test('runs a demo on its defaults with ?demo=bpn&defaults, as -d bpn does', async () => {
+    const page = await openPage('?demo=bpn&defaults');
+    await page.waitForFunction(() => window.nnrulesPage.ended(), null, { timeout: longWait });
+    await assertShows(page, execFileSync(nativeProgram, ['-d', 'bpn'], { encoding: 'utf8', maxBuffer: 1 << 30 }));
+    await closePage(page);
+  });
+});
+
+// Each fixture of an expected screen, typed at the page a line at a prompt, shows what the
+// native program shows at a terminal for the same lines. A Tab is pressed as the key, which
+// edits nothing at a terminal (nothing is completed), so it is not part of the native
+// program's line. Fixtures that lower the cycle limit, which only the tests inside the
+// program can, are left out.
+describe('the fixtures typed at the page show what the native program shows', () => {
+  const folder = path.join(repository, 'tests/screens');
+  for (const name of fs.readdirSync(folder).filter(name => name.endsWith('.txt')).sort()) {
+    const text = fs.readFileSync(path.join(folder, name), 'utf8');
+    if (/^cycle limit:/m.test(text))
+      continue;
+    const lines = text.split('\n').filter(line => line.startsWith('<')).map(line => line.slice(2));
+    test(name.replace(/\.txt$/, ''), async () => {
+      const page = await openPage();
+      await typeLines(page, lines);
+      await assertShows(page, nativeScreen(lines.map(line => line.replaceAll('\t', ''))));
+      await closePage(page);
+    });
+  }
+});
+
+// --- What is reported.
+
+function siteSize() {
+  return fs.readdirSync(site).reduce((sum, name) => sum + fs.statSync(path.join(site, name)).size, 0);
+}
+
+// Seconds from Enter on the back-propagation question's "y" to the last line of the run
+// drawn: in the page, until it waits for Enter after the results and has drawn a frame.
+// With them, the longest time in the run that the page drew no frame (and took no key).
+async function pageRunTime() {
+  const page = await openPage();
+  await answer(page, ['5']);
+  await page.keyboard.type('y');
+  await page.evaluate(() => {
+    window.longestFrame = 0;
+    let last = performance.now();
+    const frame = now => {
+      window.longestFrame = Math.max(window.longestFrame, now - last);
+      last = now;
+      requestAnimationFrame(frame);
+    };
+    requestAnimationFrame(frame);
+  });
+  const start = performance.now();
+  await page.keyboard.press('Enter');
+  await waitForPrompt(page, 2);
+  await page.evaluate(() => new Promise(requestAnimationFrame));
+  const seconds = (performance.now() - start) / 1000;
+  const longestFrame = await page.evaluate(() => window.longestFrame / 1000);
+  await closePage(page);
+  return { seconds, longestFrame };
+}
+
+// The same in the native program in tmux, a terminal of the page's size, until the
+// terminal shows the pause.
+async function terminalRunTime() {
+  const socket = `nnrules-web-test-${process.pid}`;
+  const tmux = (...args) => execFileSync('tmux', ['-L', socket, ...args], { encoding: 'utf8' });
+  const waitFor = async text => {
+    while (!tmux('capture-pane', '-p', '-t', 'run').includes(text))
+      await new Promise(resume => setTimeout(resume, 5));
+  };
+  tmux('new-session', '-d', '-s', 'run', '-x', '100', '-y', '40', nativeProgram);
+  try {
+    await waitFor('Enter Your Choice:');
+    tmux('send-keys', '-t', 'run', '5', 'Enter');
+    await waitFor('(y/n):');
+    tmux('send-keys', '-t', 'run', 'y');
+    const start = performance.now();
+    tmux('send-keys', '-t', 'run', 'Enter');
+    await waitFor('Press Enter to return to the menu.');
+    return (performance.now() - start) / 1000;
+  } finally {
+    tmux('kill-server');
+  }
+}
+
+const median = values => values.sort((a, b) => a - b)[Math.floor(values.length / 2)];
+
+test('report: the page\'s size, and its speed against the native program at a terminal', async () => {
+  const size = siteSize();
+  const pageRuns = [];
+  const terminalTimes = [];
+  for (let run = 0; run < 3; ++run) {
+    pageRuns.push(await pageRunTime());
+    terminalTimes.push(await terminalRunTime());
+  }
+  const pageTime = median(pageRuns.map(run => run.seconds));
+  const terminalTime = median(terminalTimes);
+  const longestFrame = Math.max(...pageRuns.map(run => run.longestFrame));
+  console.log(`The page: ${size} bytes, ${(size / 1e6).toFixed(2)} MB with the terminal component ` +
+    '(goal: at most 1.5 MB)');
+  console.log('The back-propagation run, from its last answer to its last line drawn (median of 3): ' +
+    `${pageTime.toFixed(2)} s in the page, ${terminalTime.toFixed(2)} s in a terminal (tmux), ` +
+    `${(pageTime / terminalTime).toFixed(1)} times as long (goal: at most 3); the page went at most ` +
+    `${longestFrame.toFixed(2)} s without drawing a frame`);
+});

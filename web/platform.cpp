@@ -1,0 +1,154 @@
+// The program in a web page: what it writes goes to the page's terminal, its lines are
+// typed and edited in the page, and Ctrl-C there asks the training under way to stop.
+// The page's side of each call is in web/page.js, reached through the module's `page`.
+#include "console/platform.h"
+
+#include <cstdlib>
+#include <emscripten.h>
+#include <string>
+
+namespace {
+
+// The bodies are the page's JavaScript, kept as written.
+// clang-format off
+EM_JS(void, showOnPage, (const char* bytes, std::size_t count), {
+    Module.page.show(HEAPU8.subarray(bytes, bytes + count));
+});
+
+EM_JS(void, showErrorOnPage, (const char* text), {
+    Module.page.showError(UTF8ToString(text));
+});
+
+// Shows the prompt and lets the page's keys edit a line after it.
+EM_JS(void, beginLineOnPage, (const char* prompt), {
+    Module.page.beginLine(UTF8ToString(prompt));
+});
+
+// The typed line's length in bytes once Enter has ended it, to be taken with takeTypedLine;
+// -1 when the input has ended (Ctrl-D), -2 while the line is being typed.
+EM_JS(int, typedLineLength, (), {
+    return Module.page.typedLineLength();
+});
+
+EM_JS(void, takeTypedLine, (char* into, std::size_t size), {
+    stringToUTF8(Module.page.takeLine(), into, size);
+});
+
+EM_JS(void, watchInterruptOnPage, (bool watched), {
+    Module.page.watchInterrupt(watched);
+});
+
+EM_JS(bool, interruptPressedOnPage, (), {
+    return Module.page.interruptPressed();
+});
+
+// True once Ctrl-C has ended the program: pressed outside a training, or twice in one.
+EM_JS(bool, endPressedOnPage, (), {
+    return Module.page.endPressed();
+});
+// clang-format on
+
+// The status of a program that Ctrl-C ended, as a shell reports it.
+constexpr int interruptedStatus = 130;
+
+// What typedLineLength says while the line is being typed.
+constexpr int lineBeingTyped = -2;
+
+// Output is handed to the page in pieces of many lines, not line by line: each hand-over
+// costs the page a decoding and a call into its terminal, which draws a frame at a time
+// anyway.
+std::string pendingOutput;
+
+void showPendingOutput() {
+    if (!pendingOutput.empty())
+        showOnPage(pendingOutput.data(), pendingOutput.size());
+    pendingOutput.clear();
+}
+
+// The page's keys and drawing run only while the program waits, so a long run waits a
+// moment every so often: the terminal draws what it has been given, Ctrl-C is seen, and
+// the tab never stops answering.
+constexpr double yieldInterval = 50; // milliseconds
+constexpr unsigned typingPoll = 10;  // milliseconds
+double lastYield = 0;
+
+// Set once the program has begun to end: the runtime, ending, cannot wait any more, and
+// whatever is written then (the streams flushed as they are destroyed) is shown at once.
+bool ending = false;
+
+void endOutput() {
+    ending = true;
+    showPendingOutput();
+}
+
+void yieldToPage() {
+    if (ending || emscripten_get_now() - lastYield < yieldInterval)
+        return;
+    showPendingOutput();
+    emscripten_sleep(0);
+    lastYield = emscripten_get_now();
+    if (endPressedOnPage())
+        std::_Exit(interruptedStatus);
+}
+
+} // namespace
+
+void platform::setUp() {
+    std::atexit(endOutput);
+    lastYield = emscripten_get_now();
+}
+
+bool platform::inputIsTyped() {
+    return true;
+}
+
+bool platform::outputIsShown() {
+    return true;
+}
+
+bool platform::writeOutput(const char* bytes, std::size_t count) {
+    pendingOutput.append(bytes, count);
+    if (ending)
+        showPendingOutput();
+    else
+        yieldToPage();
+    return true;
+}
+
+void platform::writeError(const std::string& text) {
+    showPendingOutput();
+    showErrorOnPage(text.c_str());
+}
+
+std::size_t platform::readInput(char*, std::size_t) {
+    return 0;
+}
+
+bool platform::readTypedLine(const std::string& prompt, std::string& line) {
+    showPendingOutput();
+    beginLineOnPage(prompt.c_str());
+    // The program sleeps while the line is typed, waking now and then to see whether it is
+    // done: the runtime sees the program end (and the page hears of it) only when it wakes
+    // from a sleep of its own, not when a promise of the page's resumes it.
+    int length;
+    while ((length = typedLineLength()) == lineBeingTyped && !endPressedOnPage())
+        emscripten_sleep(typingPoll);
+    lastYield = emscripten_get_now();
+    if (endPressedOnPage())
+        std::_Exit(interruptedStatus);
+    if (length < 0)
+        return false;
+    line.resize(static_cast<std::size_t>(length) + 1);
+    takeTypedLine(line.data(), line.size());
+    line.resize(static_cast<std::size_t>(length));
+    return true;
+}
+
+void platform::watchInterrupt(bool watched) {
+    watchInterruptOnPage(watched);
+}
+
+bool platform::interruptAsked() {
+    yieldToPage();
+    return interruptPressedOnPage();
+}

@@ -25,7 +25,10 @@ const screenshot = path.join(repository, 'doc/web-page.png');
 // The longest run, back-propagation's, takes a second or two; a minute is for a busy machine.
 const longWait = 60_000;
 
-const demos = ['sdpta', 'mcdpta', 'scpta', 'mccpta', 'bpn', 'ham', 'bam', 'kcl'];
+// The demos' names, as the program lists them in its help.
+const demos = execFileSync(nativeProgram, ['--help'], { encoding: 'utf8' })
+  .split('\n').map(line => line.match(/^  \d+ +(\w+) /)?.[1]).filter(Boolean);
+const pauseBeforeMenu = "Press Enter to return to the menu, or p and Enter for this run's pictures.";
 
 // --- The page's server: the site's files from this machine, nothing else.
 
@@ -243,7 +246,7 @@ describe('a dialog at the page', () => {
     const typed = ['3', 'no', '1', '0.1', '1'];
     // Every other value as shown, until the results wait for Enter.
     while (await waitForPrompt(page, typed.length)) {
-      if (shownLines(await screenOf(page)).at(-1) === 'Press Enter to return to the menu.')
+      if (shownLines(await screenOf(page)).at(-1) === pauseBeforeMenu)
         break;
       await press('Enter');
       typed.push('');
@@ -317,7 +320,7 @@ describe('the program in the page', () => {
     const page = await openPage();
     await answer(page, ['6', 'y']);
     const atPause = shownLines(await screenOf(page));
-    assert.equal(atPause.at(-1), 'Press Enter to return to the menu.');
+    assert.equal(atPause.at(-1), pauseBeforeMenu);
     assert.equal(atPause.filter(line => line.includes('MAIN MENU')).length, 1, 'the menu came before Enter');
     await answer(page, ['']);
     const atMenu = shownLines(await screenOf(page));
@@ -372,6 +375,21 @@ describe('the program in the page', () => {
     await closePage(page);
   });
 
+  test('stops a training on Ctrl-C, not the program, and shows its results', async () => {
+    const page = await openPage();
+    await answer(page, ['5']);
+    await typeLine(page, 'y');
+    await page.waitForFunction(() => window.nnrulesPage.screenLines().join('\n').includes('LEARNING CYCLE NO.'));
+    await page.keyboard.press('Control+c');
+    await waitForPrompt(page, 2);
+    const shown = shownLines(await screenOf(page));
+    assert.ok(shown.some(line => /^Training stopped after \d+ cycles, as asked\.$/.test(line)), 'no stop said');
+    assert.ok(shown.some(line => line.includes('Final O')), 'no testing table after the stop');
+    assert.equal(shown.at(-1), pauseBeforeMenu);
+    await typeLines(page, ['', 'q']);
+    await closePage(page);
+  });
+
   test('answers a wrong address as the program answers a wrong command line', async () => {
     const page = await openPage('?demo=nope');
     await page.waitForSelector('#ended', { state: 'visible' });
@@ -388,8 +406,9 @@ describe('the program in the page', () => {
   });
 });
 
-// Each fixture of an expected screen, typed at the page a line at a prompt, shows what the
-// native program shows at a terminal for the same lines. A Tab is pressed as the key, which
+// Each fixture of an expected screen, typed at the page a line at a prompt (with the options
+// of its "options:" line in the page's address), shows what the native program shows at a
+// terminal for the same lines and options. A Tab is pressed as the key, which
 // edits nothing at a terminal (nothing is completed), so it is not part of the native
 // program's line. Fixtures that lower the cycle limit, which only the tests inside the
 // program can, are left out.
@@ -400,10 +419,14 @@ describe('the fixtures typed at the page show what the native program shows', ()
     if (/^cycle limit:/m.test(text))
       continue;
     const lines = text.split('\n').filter(line => line.startsWith('<')).map(line => line.slice(2));
+    // The options of the fixture's "options:" line, for the page's address and the program.
+    const options = (text.match(/^options: (.*)$/m)?.[1] ?? '').split(' ').filter(Boolean)
+      .map(option => ({ '-p': '--pictures', '-s': '--step' })[option] ?? option);
+    const query = options.length ? '?' + options.map(option => option.replace(/^--/, '')).join('&') : '';
     test(name.replace(/\.txt$/, ''), async () => {
-      const page = await openPage();
+      const page = await openPage(query);
       await typeLines(page, lines);
-      await assertShows(page, nativeScreen(lines.map(line => line.replaceAll('\t', ''))));
+      await assertShows(page, nativeScreen(lines.map(line => line.replaceAll('\t', '')), options));
       await closePage(page);
     });
   }

@@ -23,12 +23,11 @@ struct MenuRun {
 std::string menuOutput(const MenuRun& run);
 std::string menuOutput(const std::string& input, int cycleLimit = 100000);
 
-// A fixture under screens/: one run through the menu. Its "<" lines are typed (the first
-// is the menu choice), a "cycle limit: N" line stops its training runs after N cycles, an
-// "options:" line sets what -p, -s and --brief set, a "typed at a terminal" line types the input at a
-// terminal, "#" lines say what it shows, and the rest is the screen. There a line that
-// begins with "[menu]" stands for the menu and its prompt, as the fixture menu-quit shows
-// them, the rest of the line following the prompt. A fixture that cannot be read throws.
+// A fixture under screens/: one run through the menu. "<" lines are typed (the first is
+// the menu choice); "cycle limit: N", "options: -p -s --brief" and "typed at a terminal"
+// lines set the run; "#" lines say what it shows; the rest is the screen, where a line
+// beginning "[menu]" stands for the menu fixture menu-quit shows, the rest of the line
+// after its prompt. A fixture that cannot be read throws.
 struct Fixture : MenuRun {
     std::string screen;
 };

@@ -1,15 +1,9 @@
 #!/usr/bin/env bash
-# The program in a real terminal, driven through tmux as a student types: the screen is
-# cleared and the scrollback kept, with no message even where TERM is not set; "no" opens
-# the dialog; a typo and a pasted Unicode minus are refused and asked again; the arrow keys,
-# Home, End and Delete edit a value and Up recalls an earlier one; Tab completes no file
-# name; Enter keeps each shown value, so that a dialog answered by Enter runs the defaults;
-# the results wait for Enter before the menu, and p there draws the run's pictures; "yes"
-# keeps the defaults whole; the menu takes a demo's name; Ctrl-C stops a training, whose
-# results follow, not the program; a line that is not a choice is one invalid choice; q
-# ends the program with status 0. Then, with a
-# libedit that lacks readline, lines are read as the terminal gives them: an arrow key's
-# code is shown, not sent, in the refusal, and a line ended by Ctrl-D ends on the screen.
+# The program in a real terminal, driven through tmux as a student types: the screen
+# cleared, the scrollback kept, no message without TERM; line editing, Up, Tab, a pasted
+# Unicode minus, Enter keeping values; the pause and its pictures; a demo by name; Ctrl-C
+# stopping a training; q. Then, with a libedit lacking readline, plain lines: an arrow
+# key's code shown in the refusal, and a line ended by Ctrl-D ended on the screen too.
 set -euo pipefail
 binary=$1
 fake_libedit=$2

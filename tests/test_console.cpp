@@ -31,30 +31,13 @@ void expectSameText(
 TEST(Console, DoublesReadExactlyAsTheDefaultFormat) {
     using limits = std::numeric_limits<double>;
     // Shortest digits that end in a 5 just past the sixth, or carry into a new digit.
-    for (double value : {0.0,
-                         -0.0,
-                         0.1,
-                         1e-7,
-                         0.0001,
-                         0.00999869,
-                         123456.0,
-                         1234567.0,
-                         999999.5,
-                         9.999995e-5,
-                         0.1234565,
-                         1234565.0,
-                         2.5,
-                         0.0001234565,
-                         9.9999995,
-                         99999.95,
-                         0.99999949999999,
-                         limits::denorm_min(),
-                         limits::max(),
-                         limits::lowest(),
-                         limits::infinity(),
-                         -limits::infinity(),
-                         limits::quiet_NaN(),
-                         -limits::quiet_NaN()})
+    const double edges[] = {0.0,      -0.0,         0.1,       1e-7,        0.0001,          0.00999869,
+                            123456.0, 1234567.0,    999999.5,  9.999995e-5, 0.1234565,       1234565.0,
+                            2.5,      0.0001234565, 9.9999995, 99999.95,    0.99999949999999};
+    for (const double value : edges)
+        expectSameText(value);
+    for (const double value : {limits::denorm_min(), limits::max(), limits::lowest(), limits::infinity(),
+                               -limits::infinity(), limits::quiet_NaN(), -limits::quiet_NaN()})
         expectSameText(value);
     std::mt19937_64 random(2026);
     for (int i = 0; i < 200000; ++i) {
@@ -87,9 +70,8 @@ TEST(Console, IntegersAndOtherFormatsAreUnchanged) {
     expectSameText(1e-300, [](std::ostream& s) { s << std::setprecision(0); });
 }
 
-// The traces are written quickly because the writer's own ways take nearly every number:
-// whole numbers below 10^precision always, other numbers of the traces' sizes with up to 9
-// digits all but the rare ones within a rounding error of a tie.
+// The traces are quick as the writer's own ways take nearly every number: whole numbers below
+// 10^precision, and all but ties of other numbers of the traces' sizes with up to 9 digits.
 TEST(Console, TheWritersOwnWaysTakeNearlyEveryNumber) {
     std::ostringstream out;
     out.imbue(std::locale(std::locale::classic(), new FastNumberWriter));

@@ -38,17 +38,11 @@ std::vector<Lines> pictures(const std::string& output) {
 }
 
 // True when the line has "inf" or "nan" as a word: a number written as no number.
-bool namesNoNumberAsNumber(const std::string& line) {
-    std::string word;
-    for (const char c : line + " ")
-        if (std::isalpha(static_cast<unsigned char>(c))) {
-            word += c;
-        } else {
-            if (word == "inf" || word == "nan")
-                return true;
-            word.clear();
-        }
-    return false;
+bool namesNoNumberAsNumber(std::string line) {
+    for (char& c : line)
+        c = std::isalpha(static_cast<unsigned char>(c)) ? c : ' ';
+    line = " " + line + " ";
+    return line.find(" inf ") != std::string::npos || line.find(" nan ") != std::string::npos;
 }
 
 // Every number of a demo's dialog replaced by the value, the letters kept.

@@ -1,11 +1,5 @@
-// What the program shows at a terminal when the lines of a file are typed at its prompts:
-// each typed line after its prompt, as the terminal echoes it. The browser test expects
-// the page to show the same text for the same lines.
-//
-//   terminal_screen LINES [OPTION]... [DEMO]
-//
-// takes the options and the demo as the program does; when the lines run out, the input
-// ends, as Ctrl-D ends it.
+// terminal_screen LINES [OPTION]... [DEMO]: what the program shows at a terminal when the
+// lines of the file LINES are typed at its prompts (then Ctrl-D), for the web page's test.
 #include "console/console.h"
 #include "demos/demos.h"
 #include "demos/dialog.h"
@@ -18,21 +12,9 @@
 #include <iostream>
 
 int main(int argc, char* argv[]) {
-    if (argc < 2) {
-        std::cerr << "usage: terminal_screen LINES [OPTION]... [DEMO]" << std::endl;
-        return 2;
-    }
     std::ifstream typed(argv[1]);
-    if (!typed) {
-        std::cerr << "terminal_screen: cannot read " << argv[1] << std::endl;
-        return 2;
-    }
     argv[1] = argv[0];
     const Options options = parseOptions(argc - 1, argv + 1);
-    if (options.action != Options::Action::Menu && options.action != Options::Action::Demo) {
-        std::cerr << "terminal_screen: only the menu or a demo can be run" << std::endl;
-        return 2;
-    }
     setUpConsole();
     askForPictures(options.pictures);
     stepThroughLearning(options.step);

@@ -27,8 +27,7 @@ Options parseOptions(int argc, char* argv[]) {
     for (int option; (option = getopt_long(argc, argv, ":dpsh", longOptions, nullptr)) != -1;) {
         // What the user typed for the option getopt has just looked at (before its value,
         // when that is a word of its own).
-        const std::string typed =
-            optarg && optind >= 2 && optarg == argv[optind - 1] ? argv[optind - 2] : argv[optind - 1];
+        const std::string typed = optarg && optarg == argv[optind - 1] ? argv[optind - 2] : argv[optind - 1];
         if (option == 'd')
             options.defaults = true;
         else if (option == 'p')

@@ -30,25 +30,25 @@ constexpr double tenToThe[] = {1,    1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1
 // value must decide. So is it when no exact power of ten can scale the value.
 char* writeGeneral(char* text, double value, int precision) {
     const double magnitude = std::fabs(value);
-    // The decimal exponent, nearly always right, from the value's bits read as a number:
-    // about 2^52 times (1023 + log2 of the value). The loop below sets it right.
-    std::int64_t bits = 0;
+    // The decimal exponent from the value's bits read as a number: about 2^52 times (1023 +
+    // log2 of the value), where the mantissa stands in for the logarithm of 1 to 2 and falls
+    // short of it by less than 0.09. So the estimate is never too large, and at most one too
+    // small, which the value scaled by it shows.
+    std::int64_t bits;
     std::memcpy(&bits, &magnitude, sizeof bits);
     const double estimate = (static_cast<double>(bits) / 0x1p52 - 1023) * 0.30102999566398120;
     int exponent = static_cast<int>(std::floor(estimate));
-    double scaled = 0;
-    for (int tries = 0; tries < 3; ++tries) {
-        const int shift = precision - 1 - exponent;
-        if (shift > 22 || shift < -22)
-            return nullptr;
-        scaled = shift >= 0 ? magnitude * tenToThe[shift] : magnitude / tenToThe[-shift];
-        if (scaled < tenToThe[precision - 1])
-            --exponent;
-        else if (scaled >= tenToThe[precision])
-            ++exponent;
-        else
-            break;
-    }
+    // The value times 10^shift, or NaN where no exact power of ten can scale it.
+    const auto scaledBy = [magnitude](int shift) {
+        if (std::abs(shift) > 22)
+            return std::nan("");
+        return shift >= 0 ? magnitude * tenToThe[shift] : magnitude / tenToThe[-shift];
+    };
+    double scaled = scaledBy(precision - 1 - exponent);
+    if (scaled >= tenToThe[precision])
+        scaled = scaledBy(precision - 1 - ++exponent);
+    if (std::isnan(scaled))
+        return nullptr;
     const double whole = static_cast<double>(static_cast<long long>(scaled)); // scaled is below 10^9
     if (std::fabs(scaled - whole - 0.5) <= scaled * 1e-15)
         return nullptr;

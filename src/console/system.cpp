@@ -43,15 +43,14 @@ bool platform::outputIsShown() {
     return shown;
 }
 
+// No write or read is cut short by a signal: the one handler, Ctrl-C's, lets them go on
+// (SA_RESTART).
 bool platform::writeOutput(const char* bytes, std::size_t count) {
-    while (count > 0) {
-        const ssize_t written = write(STDOUT_FILENO, bytes, count);
-        if (written < 0 && errno != EINTR)
+    for (std::size_t done = 0; done < count;) {
+        const ssize_t written = write(STDOUT_FILENO, bytes + done, count - done);
+        if (written == -1)
             return false;
-        if (written > 0) {
-            bytes += written;
-            count -= static_cast<std::size_t>(written);
-        }
+        done += static_cast<std::size_t>(written);
     }
     return true;
 }
@@ -61,10 +60,7 @@ void platform::writeError(const std::string& text) {
 }
 
 std::size_t platform::readInput(char* into, std::size_t count) {
-    ssize_t got;
-    do
-        got = read(STDIN_FILENO, into, count);
-    while (got < 0 && errno == EINTR);
+    const ssize_t got = read(STDIN_FILENO, into, count);
     return got > 0 ? static_cast<std::size_t>(got) : 0;
 }
 

@@ -90,7 +90,7 @@ bool readTypedAnswer(std::string& line) {
 std::string nextWordUnread() {
     // Only what the buffer holds is looked at, so that every character taken can be put back.
     std::streambuf* const input = std::cin.rdbuf();
-    const std::streamsize atHand = std::cin ? input->in_avail() : 0;
+    const std::streamsize atHand = input->in_avail();
     std::string word;
     for (int c; static_cast<std::streamsize>(word.size()) < atHand &&
                 (c = input->sgetc()) != std::char_traits<char>::eof() && !std::isspace(c);

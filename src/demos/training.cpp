@@ -15,8 +15,8 @@ bool brief = false;
 
 // In step mode, within a demo's run: pauses are no more (c), or so many are still to be
 // passed by (a number typed at a pause).
-bool runToEnd = false;
-int pausesToPass = 0;
+bool runToEnd;
+int pausesToPass;
 
 // Whether the stop key is being watched: while a training runs at a terminal.
 bool watching = false;
@@ -112,7 +112,7 @@ void Training::finishWith(double value, bool movedWeights, const std::function<v
         std::cout.rdbuf(output);
         output = nullptr;
         // The oldest of the last two is left out now.
-        if (lastCount == 2) {
+        if (lastCount == kept) {
             if (leftOut++ == 0)
                 firstLeftOut = last[0];
             lastLeftOut = last[0];

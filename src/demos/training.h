@@ -89,7 +89,8 @@ class Training {
     };
     std::stringbuf holding;           // where the trace of the unit under way goes
     std::streambuf* output = nullptr; // standard output's buffer while it is held back
-    Held last[2];                     // the last two units held back, oldest first
+    static constexpr int kept = 2;    // the units kept at the end
+    Held last[kept];                  // the last units held back, oldest first
     int lastCount = 0;
     Held firstLeftOut, lastLeftOut; // the first and last units left out
     int leftOut = 0;

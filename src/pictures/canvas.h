@@ -20,7 +20,7 @@ struct Canvas {
 
     Canvas(int width, int height)
         : rows(static_cast<std::size_t>(height), std::string(static_cast<std::size_t>(width), ' ')) {}
-    int width() const { return static_cast<int>(rows[0].size()); }
+    int width() const { return static_cast<int>(rows.front().size()); }
     int height() const { return static_cast<int>(rows.size()); }
     void put(int column, int row, char c);
     // Writes the text from the column on, as far as the row reaches.

@@ -44,9 +44,9 @@ bool sameFile(const struct stat& file, int descriptor) {
 void writeToCurveFile(const std::string& text) {
     for (std::size_t done = 0; done < text.size();) {
         const ssize_t written = write(curveFile, text.data() + done, text.size() - done);
-        if (written < 0 && errno != EINTR)
+        if (written == -1)
             failCurveFile(std::strerror(errno));
-        done += written > 0 ? static_cast<std::size_t>(written) : 0;
+        done += static_cast<std::size_t>(written);
     }
 }
 

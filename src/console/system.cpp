@@ -1,7 +1,6 @@
 // The program on the system's standard descriptors, at a terminal or not.
 #include "platform.h"
 
-#include <cerrno>
 #include <csignal>
 #include <fcntl.h>
 #include <unistd.h>

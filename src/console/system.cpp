@@ -45,11 +45,12 @@ bool platform::outputIsShown() {
 // No write or read is cut short by a signal: the one handler, Ctrl-C's, lets them go on
 // (SA_RESTART).
 bool platform::writeOutput(const char* bytes, std::size_t count) {
-    for (std::size_t done = 0; done < count;) {
-        const ssize_t written = write(STDOUT_FILENO, bytes + done, count - done);
+    while (count > 0) {
+        const ssize_t written = write(STDOUT_FILENO, bytes, count);
         if (written == -1)
             return false;
-        done += static_cast<std::size_t>(written);
+        bytes += written;
+        count -= static_cast<std::size_t>(written);
     }
     return true;
 }

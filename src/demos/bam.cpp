@@ -85,7 +85,6 @@ void BAM() {
     }
 
     CWTSMatrix<aLength, bLength> W;
-    W.Fill(0);
     for (unsigned i = 0; i < aLength; ++i)
         for (unsigned j = 0; j < bLength; ++j) {
             double sum = 0;

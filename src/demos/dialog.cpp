@@ -123,12 +123,10 @@ void noteAnswerRead() {
 
 void askForLetter(char& letter) {
     std::string word;
-    if (!inputIsTerminal()) {
+    if (!inputIsTerminal())
         std::cin >> letter;
-        noteAnswerRead();
-    } else if (nextTypedWord(word) && !word.empty()) {
+    else if (nextTypedWord(word) && !word.empty())
         letter = word[0];
-    }
 }
 
 bool readPauseAnswer(std::string& answer) {

@@ -75,7 +75,7 @@ std::string nextWordUnread();
 void noteAnswer(const std::string& prompt, const std::string& typed, bool read, const std::string& readAs,
                 const std::string& rest, bool wholeNumbersOnly);
 
-// Notes that an answer other than a number was read from a file, ending somewhere on its line.
+// Notes that an answer was read from a file, ending somewhere on its line.
 void noteAnswerRead();
 
 // Writes the prompt of showValue(shown, label...) and reads a new value into the variable.

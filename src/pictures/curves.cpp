@@ -169,7 +169,7 @@ void drawCurve(const LearningCurve& curve) {
         return count == 1 ? 0 : static_cast<int>(i * (plotWidth - 1) / (count - 1));
     };
     for (std::size_t i = 0; i < count; ++i)
-        if (std::isfinite(values[i]) && (!logScale || values[i] > 0 || isZero(values[i])))
+        if (std::isfinite(values[i])) // none is below 0: errors, corrections and distances
             plot.put(labelWidth + columnOf(i), rowOf(values[i]), '*');
     const std::string last = std::to_string(count);
     plot.write(labelWidth, plotHeight + 1, "1");

@@ -15,6 +15,11 @@ bool answerLineOpen = false;
 // What a word read from a file last left unread, when it only began with a number.
 std::string leftOver;
 
+// Notes that an answer was read from a file, ending somewhere on its line.
+void noteAnswerRead() {
+    answerLineOpen = true;
+}
+
 std::string trimmed(const std::string& line) {
     const auto first = line.find_first_not_of(" \t\r");
     return first == std::string::npos ? "" : line.substr(first, line.find_last_not_of(" \t\r") - first + 1);
@@ -115,10 +120,6 @@ void noteAnswer(const std::string& prompt, const std::string& typed, bool read, 
               << (read ? ", and \"" + rest + "\" answers the next prompt."
                        : ", and the demo reads no more answers.")
               << std::endl;
-}
-
-void noteAnswerRead() {
-    answerLineOpen = true;
 }
 
 void askForLetter(char& letter) {

@@ -75,9 +75,6 @@ std::string nextWordUnread();
 void noteAnswer(const std::string& prompt, const std::string& typed, bool read, const std::string& readAs,
                 const std::string& rest, bool wholeNumbersOnly);
 
-// Notes that an answer was read from a file, ending somewhere on its line.
-void noteAnswerRead();
-
 // Writes the prompt of showValue(shown, label...) and reads a new value into the variable.
 // From a file of answers a word that is not a number (a number too large for the value
 // included) makes the value 0 and leaves the stream failed, and later reads keep their

@@ -59,6 +59,22 @@ struct PlaneMap {
     }
 };
 
+// A map around the patterns' two inputs, widened by the margin, each cell filled with what
+// the neurons answer there, on the plane of pattern 1's bias input.
+template <std::size_t Count, class Answer>
+PlaneMap mapAround(const std::array<CWTSVector<3>, Count>& patterns, double margin, Answer answerAt) {
+    std::vector<double> xs, ys;
+    for (const CWTSVector<3>& pattern : patterns) {
+        xs.push_back(pattern[0]);
+        ys.push_back(pattern[1]);
+    }
+    PlaneMap map(scaleAround(xs, mapWidth, margin), scaleAround(ys, mapHeight, margin));
+    for (int row = 0; row < mapHeight; ++row)
+        for (int column = 0; column < mapWidth; ++column)
+            map.fill(column, row, answerAt(CWTSVector<3>{map.x(column), map.y(row), patterns[0][2]}));
+    return map;
+}
+
 // The bias input of the map's plane, pattern 1's, and the patterns whose own differs
 // ("; Y2 has 1"), which lie off that plane.
 template <std::size_t Count>
@@ -184,16 +200,8 @@ void drawLine(const SingleNeuronRun& run) {
 }
 
 void drawClasses(const MulticlassRun& run) {
-    std::vector<double> xs, ys;
-    for (const CWTSVector<3>& y : run.patterns) {
-        xs.push_back(y[0]);
-        ys.push_back(y[1]);
-    }
-    PlaneMap map(scaleAround(xs, mapWidth, 0.25), scaleAround(ys, mapHeight, 0.25));
-    const double bias = run.patterns[0][2];
-    for (int row = 0; row < mapHeight; ++row)
-        for (int column = 0; column < mapWidth; ++column)
-            map.fill(column, row, classAt(run, CWTSVector<3>{map.x(column), map.y(row), bias}, 'a'));
+    PlaneMap map =
+        mapAround(run.patterns, 0.25, [&run](const CWTSVector<3>& x) { return classAt(run, x, 'a'); });
     std::string patterns = "  A B C:";
     for (std::size_t i = 0; i < 3; ++i) {
         const CWTSVector<3>& y = run.patterns[i];
@@ -210,20 +218,9 @@ void drawClasses(const MulticlassRun& run) {
 }
 
 void drawNetworkMap(const NetworkRun& run) {
-    std::vector<double> xs, ys;
-    for (const CWTSVector<3>& x : run.patterns) {
-        xs.push_back(x[0]);
-        ys.push_back(x[1]);
-    }
-    PlaneMap map(scaleAround(xs, mapWidth, 0.5), scaleAround(ys, mapHeight, 0.5));
-    const double bias = run.patterns[0][2];
-    for (int row = 0; row < mapHeight; ++row)
-        for (int column = 0; column < mapWidth; ++column)
-            map.fill(column, row,
-                     networkOutput({map.x(column), map.y(row), bias}, run.firstLayer, run.secondLayer,
-                                   run.threshold) > 0.5
-                         ? '#'
-                         : '.');
+    PlaneMap map = mapAround(run.patterns, 0.5, [&run](const CWTSVector<3>& x) {
+        return networkOutput(x, run.firstLayer, run.secondLayer, run.threshold) > 0.5 ? '#' : '.';
+    });
     std::string outputs = " ";
     for (std::size_t p = 0; p < run.patterns.size(); ++p) {
         const CWTSVector<3>& x = run.patterns[p];

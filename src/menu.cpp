@@ -52,7 +52,7 @@ bool readChoice(std::string& choice) {
         std::cin.clear();
         std::cin.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
     }
-    char letter = 0;
+    char letter;
     if (!(std::cin >> letter))
         return false;
     choice = letter;
@@ -81,7 +81,7 @@ void runMenu() {
         std::string choice;
         if (!readChoice(choice))
             break;
-        const Demo* const demo = choice.size() == 1 || inputIsTerminal() ? findDemo(choice.c_str()) : nullptr;
+        const Demo* const demo = findDemo(choice.c_str());
         if (choice == "Q" || choice == "q") {
             quit = true;
         } else if (!demo) {

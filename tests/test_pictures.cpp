@@ -1,6 +1,5 @@
-// Whatever values a student types, every picture keeps its shape: at most 79 columns and
-// 20 lines, its axes straight, and its labels and notes in finite numbers or words. What
-// each picture shows is held by the fixtures under screens/ that draw pictures.
+// Whatever is typed, every picture keeps its shape (79 columns, 20 lines, straight axes,
+// finite numbers or words); what each shows, the fixtures of pictures hold.
 #include "demos/demos.h"
 #include "harness.h"
 

@@ -1,6 +1,7 @@
 // The built program itself, as a user starts it from the shell, and the files installed
 // with it.
 #include "demos/demos.h"
+#include "harness.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 #include <cctype>
 #include <cstdio>
 #include <fstream>
+#include <pty.h>
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
@@ -51,7 +53,46 @@ std::string sourceFile(const std::string& name, const std::string& folder = NNRU
     return text.str();
 }
 
+// What the program shows at a real (pseudo) terminal, with libedit, when the lines are typed
+// as soon as it first waits at its menu, then Ctrl-D: from its cleared screen on, line ends
+// as "\n".
+std::string atTerminal(std::string lines) {
+    lines += '\x04';
+    int terminal = -1;
+    winsize size{40, 100, 0, 0};
+    const pid_t child = forkpty(&terminal, nullptr, nullptr, &size);
+    if (child == 0) {
+        setenv("TERM", "dumb", 1);
+        setenv("LC_ALL", "C.UTF-8", 1);
+        execl(NNRULES_BINARY, "nnrules", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    std::string shown;
+    char buffer[1 << 16];
+    for (ssize_t got; (got = read(terminal, buffer, sizeof buffer)) > 0;) {
+        const bool waiting = shown.empty() || shown.find("Enter Your Choice: ") == std::string::npos;
+        shown.append(buffer, static_cast<std::size_t>(got));
+        if (waiting && shown.find("Enter Your Choice: ") != std::string::npos) {
+            EXPECT_EQ(write(terminal, lines.data(), lines.size()), static_cast<ssize_t>(lines.size()));
+        }
+    }
+    close(terminal);
+    waitpid(child, nullptr, 0);
+    shown.erase(0, shown.find("\x1b[H\x1b[2J") + 7);
+    shown.erase(std::remove(shown.begin(), shown.end(), '\r'), shown.end());
+    return shown;
+}
+
 } // namespace
+
+// The fixtures typed at a terminal run through a stand-in for it; a real one, with libedit,
+// shows the same screen.
+TEST(Program, AtARealTerminalTheTypedFixturesAreShownAsTheirStandIn) {
+    for (const char* name : {"typed-dialog", "typed-menu", "typed-yes"}) {
+        const Fixture fixture = readFixture(name);
+        EXPECT_EQ(atTerminal(fixture.input), menuOutput(fixture)) << name;
+    }
+}
 
 TEST(Program, HelpAndVersion) {
     for (const char* help : {"nnrules --help", "nnrules -h"}) {
@@ -91,11 +132,14 @@ TEST(Program, BadCommandLinesSayWhatIsWrongAndEndWithStatus2) {
 TEST(Program, TheCurveFileIsWrittenWholeOrTheFailureSaid) {
     const std::string file = ::testing::TempDir() + "nnrules-curve-" + std::to_string(getpid());
     const auto contents = [&file] { return sourceFile(file, ""); };
-    const auto cannot = [](const std::string& path, const std::string& why) {
-        return "nnrules: cannot write the curve file '" + path + "': " + why + "\n";
+    const auto fails = [](const std::string& command, int status, const std::string& path,
+                          const std::string& why) {
+        const Ran ran = run(command);
+        EXPECT_EQ(ran.status, status) << command;
+        EXPECT_EQ(ran.errors, "nnrules: cannot write the curve file '" + path + "': " + why + "\n")
+            << command;
     };
-    // Each training run's rows, numbered by run and saying what they measure, a blank line
-    // between two runs; a memory has none.
+    // Rows by run (a memory has none), saying what they measure, a blank line between runs.
     run("printf '3\\ny\\n6\\ny\\n1\\ny\\nq\\n' | nnrules --curve " + file + " >/dev/null");
     const std::string rows = contents();
     EXPECT_THAT(rows, StartsWith("demo\trun\tmeasure\tcycle\tvalue\nscpta\t1\tcycle error\t1\t6.72105\n"
@@ -105,10 +149,9 @@ TEST(Program, TheCurveFileIsWrittenWholeOrTheFailureSaid) {
                         corrections + "2\t1\n" + corrections + "3\t1\n"),
               std::string::npos);
     EXPECT_EQ(std::count(rows.begin(), rows.end(), '\n'), 1 + 579 + 1 + 3);
-    EXPECT_EQ(run("nnrules --curve /nonexistent/c.tsv 1 </dev/null").errors,
-              cannot("/nonexistent/c.tsv", "No such file or directory"));
-    // Help and version open no file: not one to keep, not a full device, not a pipe without
-    // a reader.
+    fails("nnrules --curve /nonexistent/c.tsv 1 </dev/null", 2, "/nonexistent/c.tsv",
+          "No such file or directory");
+    // Help and version open no file: not one to keep, a full device, a pipe with no reader.
     run("echo kept > " + file);
     EXPECT_EQ(run("nnrules --curve " + file + " --version").status, 0);
     EXPECT_EQ(contents(), "kept\n");
@@ -116,24 +159,16 @@ TEST(Program, TheCurveFileIsWrittenWholeOrTheFailureSaid) {
     run("rm " + file + " && mkfifo " + file);
     EXPECT_EQ(run("timeout 10 " + std::string(NNRULES_BINARY) + " --curve " + file + " --help").status, 0);
     run("rm " + file + "; echo y > " + file);
-    // Its own answers or output it refuses, before writing anything.
-    const Ran ontoInput = run("nnrules --curve " + file + " 3 < " + file);
-    EXPECT_EQ(ontoInput.status, 2);
-    EXPECT_EQ(ontoInput.errors, cannot(file, "it is the program's standard input"));
-    const Ran ontoOutput = run("nnrules --curve " + file + " -d 3 >> " + file);
-    EXPECT_EQ(ontoOutput.status, 2);
-    EXPECT_EQ(ontoOutput.errors, cannot(file, "it is the program's standard output"));
+    // Nor its own input or output, which it leaves as they are.
+    fails("nnrules --curve " + file + " 3 < " + file, 2, file, "it is the program's standard input");
+    fails("nnrules --curve " + file + " -d 3 >> " + file, 2, file, "it is the program's standard output");
     EXPECT_EQ(contents(), "y\n");
     // A full device or a size limit fails the run, whatever becomes of the output.
-    const Ran full = run("nnrules --curve /dev/full -d bpn > /dev/null");
-    EXPECT_EQ(full.status, 1);
-    EXPECT_EQ(full.errors, cannot("/dev/full", "No space left on device"));
-    const Ran limited = run("ulimit -f 8; nnrules --curve " + file + " -d bpn > /dev/null");
-    EXPECT_EQ(limited.status, 1);
-    EXPECT_EQ(limited.errors, cannot(file, "File too large"));
+    fails("nnrules --curve /dev/full -d bpn > /dev/null", 1, "/dev/full", "No space left on device");
+    fails("ulimit -f 8; nnrules --curve " + file + " -d bpn > /dev/null", 1, file, "File too large");
     // A closed standard output or error is not taken over by the file: the trace, or the
     // message that it cannot be written, fails and ends the run, and the file keeps its header.
-    for (const char* closed : {" >&-", " >/dev/full 2>&-"}) {
+    for (const char* closed : {" >&-", " <&- >&-", " >/dev/full 2>&-"}) {
         EXPECT_EQ(run("nnrules --curve " + file + " -d 3" + closed).status, 1) << closed;
         EXPECT_EQ(contents(), "demo\trun\tmeasure\tcycle\tvalue\n") << closed;
     }

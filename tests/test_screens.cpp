@@ -1,6 +1,5 @@
-// Every fixture under screens/ is one run through the menu, whose screen must be the
-// fixture's, where a "[...]" line stands for any number of lines (the middle of a long
-// trace). The cycle counts and figures that a fixture shows are checked with it.
+// Every fixture under screens/ is a run through the menu, whose screen must be the fixture's,
+// where "[...]" stands for any number of lines (the middle of a long trace).
 #include "harness.h"
 
 #include <gtest/gtest.h>

@@ -217,33 +217,15 @@ describe('a dialog at the page', () => {
 
   test('wraps a line longer than the terminal is wide and edits it across its rows', async () => {
     const page = await openPage();
-    const press = async (key, times = 1) => {
-      for (let i = 0; i < times; ++i)
-        await page.keyboard.press(key);
-    };
-    // After the menu's prompt of 25 columns: 120 characters over two rows, cut back to one
-    // row, grown to two again, then edited at both ends and across the rows' border; then
-    // 75 characters that fill the prompt's row to its last column, one more after End.
     await waitForPrompt(page, 0);
-    await page.keyboard.type('abcdefghij'.repeat(12));
-    await press('Backspace', 50);
-    await page.keyboard.type('0123456789'.repeat(4));
-    for (const [key, times, typed] of [['Home'], ['Delete'], ['ArrowRight', 5, 'Z'], ['End'], ['ArrowLeft', 100, 'Y'],
-      ['Enter']]) {
-      await press(key, times);
-      if (typed)
-        await page.keyboard.type(typed);
-    }
-    await waitForPrompt(page, 1);
-    await page.keyboard.type('k'.repeat(75));
-    await press('ArrowLeft');
-    await press('End');
-    await page.keyboard.type('m');
-    await press('Enter');
-    const long = 'bcdefZghijY' + 'abcdefghij'.repeat(6) + '0123456789'.repeat(4);
-    const lines = [long, 'k'.repeat(75) + 'm', 'q'];
-    await typeLines(page, lines.slice(2));
-    await assertShows(page, nativeScreen(lines));
+    // 120 characters over two rows after the menu's prompt, edited at both ends and across
+    // the rows' border.
+    const typed = 'abcdefghij'.repeat(12);
+    await page.keyboard.type(typed);
+    for (const key of ['Home', 'Delete', ...Array(60).fill('ArrowRight'), 'Backspace', 'End', 'Backspace', 'Enter'])
+      await page.keyboard.press(key);
+    await typeLines(page, ['q']);
+    await assertShows(page, nativeScreen([typed.slice(1, 60) + typed.slice(61, 119), 'q']));
     await closePage(page);
   });
 });
@@ -266,19 +248,6 @@ describe('the program in the page', () => {
     await page.click('#reload');
     await waitForPrompt(page, 0);
     assert.equal(await page.evaluate(() => window.nnrulesPage.linesRead()), 0, 'the page did not start again');
-    await closePage(page);
-  });
-
-  test('ends at Ctrl-C at a prompt, as at a terminal', async () => {
-    const page = await openPage();
-    await waitForPrompt(page, 0);
-    await page.keyboard.type('56');
-    await page.keyboard.press('ArrowLeft');
-    await page.keyboard.press('Control+c');
-    await page.waitForSelector('#ended', { state: 'visible' });
-    assert.equal(await page.textContent('#ended-message'), 'The program has ended (status 130).');
-    assert.equal(shownLines(await screenOf(page)).at(-1), '      Enter Your Choice: 56^C');
-    assert.equal(shownLines(await sessionOf(page)).at(-1), '      Enter Your Choice: 56^C');
     await closePage(page);
   });
 
@@ -308,7 +277,7 @@ describe('the program in the page', () => {
     await closePage(page);
   });
 
-  test('stops a training on Ctrl-C, not the program, and shows its results', async () => {
+  test('stops a training on Ctrl-C, not the program, shows its results, and ends at Ctrl-C at a prompt', async () => {
     const page = await openPage();
     await answer(page, ['5']);
     await typeLine(page, 'y');
@@ -319,7 +288,12 @@ describe('the program in the page', () => {
     assert.ok(shown.some(line => /^Training stopped after \d+ cycles, as asked\.$/.test(line)), 'no stop said');
     assert.ok(shown.some(line => line.includes('Final O')), 'no testing table after the stop');
     assert.equal(shown.at(-1), pauseBeforeMenu);
-    await typeLines(page, ['', 'q']);
+    // At a prompt, as at a terminal, Ctrl-C ends the program.
+    await page.keyboard.type('56');
+    await page.keyboard.press('Control+c');
+    await page.waitForSelector('#ended', { state: 'visible' });
+    assert.equal(await page.textContent('#ended-message'), 'The program has ended (status 130).');
+    assert.equal(shownLines(await sessionOf(page)).at(-1), pauseBeforeMenu + '56^C');
     await closePage(page);
   });
 

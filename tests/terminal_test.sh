@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The program in a real terminal, driven through tmux as a student types: the screen
 # cleared, the scrollback kept, no message without TERM; line editing, Up, Tab, Enter
-# keeping values; the pause and its pictures; a demo by name; Ctrl-C stopping a training; q. Then, with a libedit lacking readline, plain lines: an arrow
+# keeping values; the pause and its pictures; a demo by name; Ctrl-C stopping a training; q.
+# (What is typed at the menu and the question, libedit shows as the fixtures' stand-in does:
+# test_program checks that.) Then, with a libedit lacking readline, plain lines: an arrow
 # key's code shown in the refusal, and a line ended by Ctrl-D ended on the screen too.
 set -euo pipefail
 binary=$1
@@ -46,20 +48,10 @@ keys Up Up Enter                                  # the 1 typed for the threshol
 prompt "Enter value for Y1 0 (1):"
 keys Tab Enter                                    # no file name: the value shown is kept
 for _ in $(seq 9); do keys Enter; done            # every other value as shown
-wait_for "Press Enter to return to the menu, or p"
-screen | grep -qF "Total Learning Cycles = 579" || fail "Values kept by Enter did not give the default run:"
-! screen | grep -qF "MAIN MENU" || fail "The menu was drawn before Enter:"
-keys Enter
-wait_for "Enter Your Choice:"
-
-keys 6 Enter
-wait_for "Lecture 8, Pg 34"                       # the earlier run's question is still on the screen
-prompt "Do you want to use the default values? (y/n):"
-keys yes Enter
-wait_for "Retreived vector no. 1 correctly."
+wait_for "Total Learning Cycles = 579"
 prompt "Press Enter to return to the menu, or p"
 keys p Enter                                      # the pictures of the run just ended
-wait_for "Recalled: V1, the probe itself: retrieved."
+wait_for "The trained boundary, x = 0.223655"
 prompt "      Enter Your Choice:"
 
 keys bpn Enter                                    # a demo by its name
@@ -71,10 +63,7 @@ wait_for "cycles, as asked."
 prompt "Press Enter to return to the menu, or p"
 screen | grep -qF "Final O" || fail "The results did not follow a training stopped by Ctrl-C:"
 keys Enter
-wait_for "Enter Your Choice:"
-keys 12 Enter
-wait_for "Invalid Choice"
-[ "$(screen | grep -cF "Invalid Choice")" = 1 ] || fail "A line that is no choice is not one invalid choice:"
+prompt "      Enter Your Choice:"
 keys q Enter
 for _ in $(seq 200); do [ -s "$work/status" ] && break; sleep 0.1; done
 [ "$(cat "$work/status" 2>/dev/null)" = 0 ] || fail "The program did not end with status 0 after q"

@@ -14,6 +14,7 @@
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
+#include <termios.h>
 #include <unistd.h>
 
 namespace {
@@ -73,6 +74,11 @@ std::string atTerminal(std::string lines) {
         const bool waiting = shown.empty() || shown.find("Enter Your Choice: ") == std::string::npos;
         shown.append(buffer, static_cast<std::size_t>(got));
         if (waiting && shown.find("Enter Your Choice: ") != std::string::npos) {
+            // Once libedit reads (the terminal echoes nothing then: libedit shows the line).
+            termios modes{};
+            for (int tries = 0; tries < 5000 && tcgetattr(terminal, &modes) == 0 && (modes.c_lflag & ECHO);
+                 ++tries)
+                usleep(1000);
             EXPECT_EQ(write(terminal, lines.data(), lines.size()), static_cast<ssize_t>(lines.size()));
         }
     }

@@ -32,8 +32,8 @@ using FirstLayer = std::array<CwMtx::CWTSVector<3>, 3>;
 inline CwMtx::CWTSVector<3> hiddenOutputs(const CwMtx::CWTSVector<3>& x, const FirstLayer& V,
                                           double threshold) {
     CwMtx::CWTSVector<3> y;
-    for (unsigned k = 0; k < 3; ++k)
-        y[k] = unipolar(V[k] * x);
+    y[0] = unipolar(V[0] * x);
+    y[1] = unipolar(V[1] * x);
     y[2] = threshold;
     return y;
 }

@@ -93,7 +93,7 @@ std::string atTerminal(std::string lines) {
 
 // The fixtures typed at a terminal run through a stand-in for it; a real one, with libedit,
 // shows the same screen.
-TEST(Program, AtARealTerminalTheTypedFixturesAreShownAsTheirStandIn) {
+TEST(Program, TypedFixturesLookTheSameThroughLibeditAtAPseudoTTY) {
     for (const char* name : {"typed-dialog", "typed-menu", "typed-yes"}) {
         const Fixture fixture = readFixture(name);
         EXPECT_EQ(atTerminal(fixture.input), menuOutput(fixture)) << name;

@@ -156,7 +156,13 @@ void drawLine(const SingleNeuronRun& run) {
         canvas.mark(2 + line.cell(x), 1, sign);
     std::stable_sort(marks.begin(), marks.end());
     std::vector<int> free; // the first free column of each row of labels
+    double labelled = std::nan("");
     for (const auto& [x, sign] : marks) {
+        // Marks at one place (a boundary that did not move, patterns that coincide) share
+        // its one label.
+        if (x == labelled)
+            continue;
+        labelled = x;
         const std::string label = said(x);
         const int length = static_cast<int>(label.size());
         const int from = std::clamp(2 + line.cell(x) - length / 2, 0, pictureWidth - length);

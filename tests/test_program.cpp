@@ -165,10 +165,14 @@ TEST(Program, TheCurveFileIsWrittenWholeOrTheFailureSaid) {
     run("rm " + file + " && mkfifo " + file);
     EXPECT_EQ(run("timeout 10 " + std::string(NNRULES_BINARY) + " --curve " + file + " --help").status, 0);
     run("rm " + file + "; echo y > " + file);
-    // Nor its own input or output, which it leaves as they are.
+    // Nor its own input, output or error, which it leaves as they are.
     fails("nnrules --curve " + file + " 3 < " + file, 2, file, "it is the program's standard input");
     fails("nnrules --curve " + file + " -d 3 >> " + file, 2, file, "it is the program's standard output");
     EXPECT_EQ(contents(), "y\n");
+    const Ran intoErrors = run("nnrules --curve /dev/stderr -d 3 2>&1 >/dev/null");
+    EXPECT_EQ(intoErrors.status, 2);
+    EXPECT_EQ(intoErrors.output,
+              "nnrules: cannot write the curve file '/dev/stderr': it is the program's standard error\n");
     // A full device or a size limit fails the run, whatever becomes of the output.
     fails("nnrules --curve /dev/full -d bpn > /dev/null", 1, "/dev/full", "No space left on device");
     fails("ulimit -f 8; nnrules --curve " + file + " -d bpn > /dev/null", 1, file, "File too large");
@@ -223,6 +227,10 @@ TEST(Program, AnOutputThatCannotBeWrittenIsAFailure) {
     EXPECT_EQ(full.status, 1);
     EXPECT_EQ(full.errors, "nnrules: write error: No space left on device\n");
     EXPECT_EQ(run("echo q | nnrules >/dev/full").status, 1);
+    // A line for standard error that is lost fails the run as well; one that is written does not.
+    for (const char* lost : {"2>&-", "2>/dev/full"})
+        EXPECT_EQ(run(std::string("printf 'n\\nx\\n' | nnrules scpta >/dev/null ") + lost).status, 1) << lost;
+    EXPECT_EQ(run("printf 'n\\nx\\n' | nnrules scpta >/dev/null 2>/dev/null").status, 0);
 }
 
 // The plain C writer that the program's speed is measured against must write exactly what

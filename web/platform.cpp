@@ -115,9 +115,10 @@ bool platform::writeOutput(const char* bytes, std::size_t count) {
     return true;
 }
 
-void platform::writeError(const std::string& text) {
+bool platform::writeError(const std::string& text) {
     showPendingOutput();
     showErrorOnPage(text.c_str());
+    return true;
 }
 
 std::size_t platform::readInput(char*, std::size_t) {

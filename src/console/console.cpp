@@ -11,6 +11,8 @@
 
 namespace {
 
+// Standard output or error cannot be written: the program says so where it still can, and
+// its status says so in any case.
 [[noreturn]] void failWriting(int error) {
     platform::writeError(std::string("nnrules: write error: ") + std::strerror(error) + "\n");
     std::_Exit(1);
@@ -106,11 +108,37 @@ class InputBuffer : public std::streambuf {
     char received[4096];
 };
 
+// Standard error's buffer: each message written out whole when the stream is flushed (it is
+// after every insertion), and a message that cannot be written fails the program as output
+// that cannot be written does.
+class ErrorBuffer : public std::streambuf {
+  protected:
+    int overflow(int c) override {
+        if (!traits_type::eq_int_type(c, traits_type::eof()))
+            pending += traits_type::to_char_type(c);
+        return traits_type::not_eof(c);
+    }
+    std::streamsize xsputn(const char* text, std::streamsize count) override {
+        pending.append(text, static_cast<std::size_t>(count));
+        return count;
+    }
+    int sync() override {
+        if (!pending.empty() && !platform::writeError(pending))
+            std::_Exit(1);
+        pending.clear();
+        return 0;
+    }
+
+  private:
+    std::string pending;
+};
+
 // The console's state, made once and never destroyed: the streams use its buffers until
 // the very end.
 struct Console {
     OutputBuffer output;
     InputBuffer input{output};
+    ErrorBuffer errors;
     const bool inputTyped = platform::inputIsTyped();
 };
 Console* console = nullptr;
@@ -128,6 +156,7 @@ void setUpConsole() {
     console = new Console;
     std::cout.rdbuf(&console->output);
     std::cin.rdbuf(&console->input);
+    std::cerr.rdbuf(&console->errors);
     std::cout.imbue(std::locale(std::locale::classic(), new FastNumberWriter));
 }
 

@@ -22,8 +22,8 @@ bool outputIsShown();
 // Writes the bytes to standard output; false, with errno saying why, when it cannot.
 bool writeOutput(const char* bytes, std::size_t count);
 
-// Writes the text to standard error, whatever becomes of it.
-void writeError(const std::string& text);
+// Writes the text to standard error; false, with errno saying why, when it cannot.
+bool writeError(const std::string& text);
 
 // Reads at most count bytes of standard input: how many were read, 0 at its end.
 std::size_t readInput(char* into, std::size_t count);

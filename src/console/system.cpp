@@ -44,9 +44,9 @@ bool platform::outputIsShown() {
 
 // No write or read is cut short by a signal: the one handler, Ctrl-C's, lets them go on
 // (SA_RESTART).
-bool platform::writeOutput(const char* bytes, std::size_t count) {
+static bool writeAll(int descriptor, const char* bytes, std::size_t count) {
     while (count > 0) {
-        const ssize_t written = write(STDOUT_FILENO, bytes, count);
+        const ssize_t written = write(descriptor, bytes, count);
         if (written == -1)
             return false;
         bytes += written;
@@ -55,8 +55,12 @@ bool platform::writeOutput(const char* bytes, std::size_t count) {
     return true;
 }
 
-void platform::writeError(const std::string& text) {
-    (void)!write(STDERR_FILENO, text.data(), text.size());
+bool platform::writeOutput(const char* bytes, std::size_t count) {
+    return writeAll(STDOUT_FILENO, bytes, count);
+}
+
+bool platform::writeError(const std::string& text) {
+    return writeAll(STDERR_FILENO, text.data(), text.size());
 }
 
 std::size_t platform::readInput(char* into, std::size_t count) {

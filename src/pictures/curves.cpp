@@ -67,6 +67,8 @@ std::string writeCurvesTo(const std::string& path) {
             return "it is the program's standard input";
         if (sameFile(file, STDOUT_FILENO))
             return "it is the program's standard output";
+        if (sameFile(file, STDERR_FILENO))
+            return "it is the program's standard error";
     }
     curveFile = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (curveFile == -1)

@@ -19,8 +19,8 @@ void askForPictures(bool asked = true);
 bool picturesAsked();
 
 // Writes the learning curve of every training run from now on to a new file of that name,
-// as tab-separated rows under a header. Refuses a file that is the program's standard input
-// or output, which it would overwrite. Empty when done, otherwise why the file cannot be
+// as tab-separated rows under a header. Refuses a file that is the program's standard input,
+// output or error, which it would overwrite or mix with its own lines. Empty when done, otherwise why the file cannot be
 // written. When a later write fails, the program says so and ends with status 1.
 std::string writeCurvesTo(const std::string& path);
 

@@ -53,6 +53,9 @@ bool pauseAfterDrawing(const char* unit, int number, const std::function<void()>
     }
     if (picturesAsked())
         drawPicture();
+    // Ctrl-C pressed while the picture was drawn stops the training, as during the trace.
+    if (stopKeyPressed())
+        return false;
     // Ctrl-C at the pause's prompt ends the program, as at any prompt.
     const bool watched = watching;
     watchStopKey(false);

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <fcntl.h>
 #include <fstream>
 #include <pty.h>
 #include <sstream>
@@ -16,6 +17,7 @@
 #include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -54,10 +56,12 @@ std::string sourceFile(const std::string& name, const std::string& folder = NNRU
     return text.str();
 }
 
-// What the program shows at a real (pseudo) terminal, with libedit, when the lines are typed
-// as soon as it first waits at its menu, then Ctrl-D: from its cleared screen on, line ends
-// as "\n".
-std::string atTerminal(std::string lines) {
+// What the program shows at a real (pseudo) terminal, with libedit, run with the arguments,
+// when the lines are typed as soon as it first shows `ready`, then Ctrl-D: from its cleared
+// screen on (where it clears it), line ends as "\n". Its standard output goes to the file
+// when one is named.
+std::string atTerminal(std::string lines, const std::vector<const char*>& arguments = {},
+                       const std::string& ready = "Enter Your Choice: ", const std::string& outputFile = "") {
     lines += '\x04';
     int terminal = -1;
     winsize size{40, 100, 0, 0};
@@ -65,15 +69,20 @@ std::string atTerminal(std::string lines) {
     if (child == 0) {
         setenv("TERM", "dumb", 1);
         setenv("LC_ALL", "C.UTF-8", 1);
-        execl(NNRULES_BINARY, "nnrules", static_cast<char*>(nullptr));
+        if (!outputFile.empty())
+            dup2(open(outputFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), STDOUT_FILENO);
+        std::vector<const char*> argv = {"nnrules"};
+        argv.insert(argv.end(), arguments.begin(), arguments.end());
+        argv.push_back(nullptr);
+        execv(NNRULES_BINARY, const_cast<char* const*>(argv.data()));
         _exit(127);
     }
     std::string shown;
     char buffer[1 << 16];
     for (ssize_t got; (got = read(terminal, buffer, sizeof buffer)) > 0;) {
-        const bool waiting = shown.empty() || shown.find("Enter Your Choice: ") == std::string::npos;
+        const bool waiting = shown.find(ready) == std::string::npos;
         shown.append(buffer, static_cast<std::size_t>(got));
-        if (waiting && shown.find("Enter Your Choice: ") != std::string::npos) {
+        if (waiting && shown.find(ready) != std::string::npos) {
             // Once libedit reads (the terminal echoes nothing then: libedit shows the line).
             termios modes{};
             for (int tries = 0; tries < 5000 && tcgetattr(terminal, &modes) == 0 && (modes.c_lflag & ECHO);
@@ -84,7 +93,8 @@ std::string atTerminal(std::string lines) {
     }
     close(terminal);
     waitpid(child, nullptr, 0);
-    shown.erase(0, shown.find("\x1b[H\x1b[2J") + 7);
+    if (const auto cleared = shown.find("\x1b[H\x1b[2J"); cleared != std::string::npos)
+        shown.erase(0, cleared + 7);
     shown.erase(std::remove(shown.begin(), shown.end(), '\r'), shown.end());
     return shown;
 }
@@ -98,6 +108,27 @@ TEST(Program, TypedFixturesLookTheSameThroughLibeditAtAPseudoTTY) {
         const Fixture fixture = readFixture(name);
         EXPECT_EQ(atTerminal(fixture.input), menuOutput(fixture)) << name;
     }
+}
+
+// At a terminal whose trace goes to a file, what is said to the person typing (a refusal, the
+// prompt asked again, a pause's question and its refusal) is said at the terminal, and the
+// file holds the trace alone, each prompt of it once.
+TEST(Program, WhatIsSaidToThePersonTypingStaysOutOfTheTraceFile) {
+    const std::string file = ::testing::TempDir() + "nnrules-trace-" + std::to_string(getpid());
+    const std::string shown =
+        atTerminal("n\nabc\n" + std::string(13, '\n') + "x\nc\n", {"-s", "scpta"}, "(y/n): ", file);
+    for (const char* said : {"\"abc\" is not a number; type a number such as 0.5.\nThreshold (1): ",
+                             "Paused after cycle 1. Enter: next, N: N more, c: to the end, q: stop: ",
+                             "\"x\" is not an answer here: press Enter, or type a number, c or q.\n"})
+        EXPECT_THAT(shown, HasSubstr(said));
+    const std::string trace = sourceFile(file, "");
+    std::remove(file.c_str());
+    EXPECT_THAT(trace, HasSubstr("Total Learning Cycles = 579"));
+    for (const char* notInTrace : {"is not", "Paused"})
+        EXPECT_EQ(trace.find(notInTrace), std::string::npos) << notInTrace;
+    // Shown with the defaults, then asked once.
+    EXPECT_EQ(trace.find("Threshold (1): ", trace.find("Threshold (1): ") + 1),
+              trace.rfind("Threshold (1): "));
 }
 
 TEST(Program, HelpAndVersion) {

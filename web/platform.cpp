@@ -121,6 +121,11 @@ bool platform::writeError(const std::string& text) {
     return true;
 }
 
+// The page shows standard output where the keys are typed: nothing is said apart.
+void platform::showToTypist(const std::string& text) {
+    platform::writeOutput(text.data(), text.size());
+}
+
 std::size_t platform::readInput(char*, std::size_t) {
     return 0;
 }

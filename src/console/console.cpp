@@ -133,12 +133,44 @@ class ErrorBuffer : public std::streambuf {
     std::string pending;
 };
 
+// What is said to the person typing at a terminal that does not show standard output: the
+// lines ended so far, shown before the next line is read, and the line left open, shown as
+// that line's prompt.
+class TypistBuffer : public std::streambuf {
+  public:
+    // Shows the lines ended so far and returns the open one, which it clears.
+    std::string showEndedLines() {
+        const std::size_t openStart = pending.rfind('\n') + 1;
+        if (openStart > 0)
+            platform::showToTypist(pending.substr(0, openStart));
+        const std::string open = pending.substr(openStart);
+        pending.clear();
+        return open;
+    }
+
+  protected:
+    int overflow(int c) override {
+        if (!traits_type::eq_int_type(c, traits_type::eof()))
+            pending += traits_type::to_char_type(c);
+        return traits_type::not_eof(c);
+    }
+    std::streamsize xsputn(const char* text, std::streamsize count) override {
+        pending.append(text, static_cast<std::size_t>(count));
+        return count;
+    }
+
+  private:
+    std::string pending;
+};
+
 // The console's state, made once and never destroyed: the streams use its buffers until
 // the very end.
 struct Console {
     OutputBuffer output;
     InputBuffer input{output};
     ErrorBuffer errors;
+    TypistBuffer typistText;
+    std::ostream typistStream{&typistText};
     const bool inputTyped = platform::inputIsTyped();
 };
 Console* console = nullptr;
@@ -158,6 +190,7 @@ void setUpConsole() {
     std::cin.rdbuf(&console->input);
     std::cerr.rdbuf(&console->errors);
     std::cout.imbue(std::locale(std::locale::classic(), new FastNumberWriter));
+    console->typistStream.imbue(std::cout.getloc());
 }
 
 bool outputIsTerminal() {
@@ -166,6 +199,12 @@ bool outputIsTerminal() {
 
 bool inputIsTerminal() {
     return typist || (console && console->inputTyped);
+}
+
+std::ostream& toTypist() {
+    if (typist || !console || !console->inputTyped || console->output.shown)
+        return std::cout;
+    return console->typistStream;
 }
 
 void typeAtTerminal(Typist lines) {
@@ -187,7 +226,7 @@ bool readTypedLine(std::string& line, const std::string& terminalPrompt) {
         std::cout << terminalPrompt << std::endl;
         return false;
     }
-    const std::string prompt = output.openLine() + terminalPrompt;
+    const std::string prompt = output.openLine() + console->typistText.showEndedLines() + terminalPrompt;
     if (output.shown)
         output.dropOpenLine();
     output.writeOut();

@@ -3,6 +3,7 @@
 #define NNRULES_CONSOLE_CONSOLE_H
 
 #include <functional>
+#include <iosfwd>
 #include <string>
 
 // Gives standard output the fast writer of numbers and buffers of the program's own for
@@ -26,6 +27,12 @@ bool inputIsTerminal();
 // begun, and then terminalPrompt, which only the terminal shows, are its prompt. False when
 // the input has ended (Ctrl-D); it then stays ended.
 bool readTypedLine(std::string& line, const std::string& terminalPrompt = "");
+
+// Where what is said to the person typing goes: refusals of what they typed, a prompt asked
+// again, a pause's question. That is standard output, unless they type at a terminal that
+// does not show standard output (it goes to a file): then it is the terminal alone, and the
+// line it leaves open is shown as the prompt of the line typed next.
+std::ostream& toTypist();
 
 // Takes the lines typed at the terminal from `typist` instead, which gives the next line
 // or false at the end of input; the terminal is then shown as standard output: each line

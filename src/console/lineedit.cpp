@@ -83,6 +83,11 @@ const LineEditor& lineEditor() {
 
 } // namespace
 
+void platform::showToTypist(const std::string& text) {
+    std::fwrite(text.data(), 1, text.size(), screen());
+    std::fflush(screen());
+}
+
 bool platform::readTypedLine(const std::string& prompt, std::string& line) {
     const LineEditor& editor = lineEditor();
     char* const typed = editor.readline(prompt.c_str());

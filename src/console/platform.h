@@ -25,6 +25,10 @@ bool writeOutput(const char* bytes, std::size_t count);
 // Writes the text to standard error; false, with errno saying why, when it cannot.
 bool writeError(const std::string& text);
 
+// Shows the text on the terminal that standard input is typed at, when standard output
+// goes elsewhere.
+void showToTypist(const std::string& text);
+
 // Reads at most count bytes of standard input: how many were read, 0 at its end.
 std::size_t readInput(char* into, std::size_t count);
 

@@ -67,21 +67,25 @@ bool nextTypedWord(std::string& word) {
 void refuseTypedWord(const std::string& word, bool wholeNumbersOnly) {
     // A word typed on the line just ended is refused on the next line; one left over from
     // an earlier line, after the prompt it met.
+    std::ostream& typist = toTypist();
     if (!wordStartsLine)
-        std::cout << std::endl;
-    // Control characters (an arrow key's code, read where there is no line editor) are
-    // shown as ^ and a letter rather than sent to the terminal.
+        typist << std::endl;
+    if (wholeNumbersOnly)
+        typist << '"' << shownWord(word) << "\" is not a whole number; type a whole number such as 10."
+               << std::endl;
+    else
+        typist << '"' << shownWord(word) << "\" is not a number; type a number such as 0.5." << std::endl;
+    typedWords = std::istringstream();
+}
+
+std::string shownWord(const std::string& word) {
     std::string shown;
     for (const char c : word)
         if (std::iscntrl(static_cast<unsigned char>(c)))
             shown += std::string("^") + static_cast<char>(c ^ 64);
         else
             shown += c;
-    if (wholeNumbersOnly)
-        std::cout << '"' << shown << "\" is not a whole number; type a whole number such as 10." << std::endl;
-    else
-        std::cout << '"' << shown << "\" is not a number; type a number such as 0.5." << std::endl;
-    typedWords = std::istringstream();
+    return shown;
 }
 
 bool readTypedAnswer(std::string& line) {

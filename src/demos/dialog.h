@@ -32,8 +32,7 @@ void announceEntry();
 // Writes the label, in parts, then " (", the value and "): ", reading nothing.
 template <class Value, class... Label>
 void showValue(const Value& value, const Label&... label) {
-    (std::cout << ... << label);
-    std::cout << " (" << value << "): ";
+    (std::cout << ... << label) << " (" << value << "): ";
 }
 
 // On a new line, the label and " (", the value and "): ", as a default is shown.
@@ -48,6 +47,7 @@ void showDefault(const Value& value, const Label&... label) {
 bool nextTypedWord(std::string& word);
 
 // At a terminal: says that the word is not a number and drops the rest of its line.
+// Control characters in it are shown as ^ and a letter.
 void refuseTypedWord(const std::string& word, bool wholeNumbersOnly);
 
 // At a terminal: reads a whole line, leading and trailing blanks taken off, dropping any
@@ -101,7 +101,7 @@ bool askForShowing(Value& value, const Shown& shown, const Label&... label) {
         if (word.empty() || readWhole(word, value))
             return true;
         refuseTypedWord(word, std::is_integral_v<Value>);
-        showValue(shown, label...);
+        (toTypist() << ... << label) << " (" << shown << "): ";
     }
     return false;
 }
@@ -114,6 +114,10 @@ bool askFor(Value& value, const Label&... label) {
 
 // Reads one letter, the first of the next word; at a terminal an empty line keeps it.
 void askForLetter(char& letter);
+
+// The word as it may be shown at a terminal: a control character (an arrow key's code, read
+// where there is no line editor; a NUL from a file) as ^ and a letter.
+std::string shownWord(const std::string& word);
 
 // Reads the answer to a pause: a line typed at a terminal, or from a file the rest of the
 // line of the answer read last, when it holds a word, or else the next line; leading and

@@ -60,9 +60,9 @@ bool pauseAfterDrawing(const char* unit, int number, const std::function<void()>
     const bool watched = watching;
     watchStopKey(false);
     for (;;) {
-        std::cout << std::endl
-                  << "Paused after " << unit << " " << number
-                  << ". Enter: next, N: N more, c: to the end, q: stop: ";
+        toTypist() << std::endl
+                   << "Paused after " << unit << " " << number
+                   << ". Enter: next, N: N more, c: to the end, q: stop: ";
         std::string answer;
         if (!readPauseAnswer(answer) || answer == "c" || answer == "C") {
             runToEnd = true;
@@ -77,8 +77,14 @@ bool pauseAfterDrawing(const char* unit, int number, const std::function<void()>
             pausesToPass = more - 1;
             break;
         }
-        std::cout << std::endl
-                  << '"' << answer << "\" is not an answer here: press Enter, or type a number, c or q.";
+        // A count too large for an int is more than any run has left: to the end, as c.
+        if (answer.find_first_not_of("0123456789") == std::string::npos && !readWhole(answer, more)) {
+            runToEnd = true;
+            break;
+        }
+        toTypist() << std::endl
+                   << '"' << shownWord(answer)
+                   << "\" is not an answer here: press Enter, or type a number, c or q.";
     }
     watchStopKey(watched);
     return true;

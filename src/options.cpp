@@ -38,6 +38,10 @@ Options parseOptions(int argc, char* argv[]) {
             options.brief = true;
         else if (option == 'c' && *optarg == '\0')
             return failure("'" + typed + "' needs a file name");
+        // A word of its own that begins with - is an option the user meant, not a file name.
+        else if (option == 'c' && optarg == argv[optind - 1] && *optarg == '-')
+            return failure("'" + typed + "' needs a file name, not '" + optarg +
+                           "' (a file of that name is --curve=" + optarg + " or ./" + optarg + ")");
         else if (option == 'c')
             options.curveFile = optarg;
         else if (option == ':')

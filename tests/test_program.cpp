@@ -146,16 +146,19 @@ TEST(Program, HelpAndVersion) {
 }
 
 TEST(Program, BadCommandLinesSayWhatIsWrongAndEndWithStatus2) {
-    for (const auto& [arguments, message] : {std::pair{"--bogus", "unknown option '--bogus'"},
-                                             {"-x", "unknown option '-x'"},
-                                             {"--defaults=x", "'--defaults=x' takes no value"},
-                                             {"--version=1", "'--version=1' takes no value"},
-                                             {"ninth", "unknown demo 'ninth' (1 to 8, or sdpta ... kcl)"},
-                                             {"1 2", "one demo at a time: '2' is one too many"},
-                                             {"-d", "--defaults needs a demo"},
-                                             {"--curve", "'--curve' needs a file name"},
-                                             {"--curve= 1", "'--curve=' needs a file name"},
-                                             {"--curve '' 1", "'--curve' needs a file name"}}) {
+    for (const auto& [arguments, message] :
+         {std::pair{"--bogus", "unknown option '--bogus'"},
+          {"-x", "unknown option '-x'"},
+          {"--defaults=x", "'--defaults=x' takes no value"},
+          {"--version=1", "'--version=1' takes no value"},
+          {"ninth", "unknown demo 'ninth' (1 to 8, or sdpta ... kcl)"},
+          {"1 2", "one demo at a time: '2' is one too many"},
+          {"-d", "--defaults needs a demo"},
+          {"--curve", "'--curve' needs a file name"},
+          {"--curve= 1", "'--curve=' needs a file name"},
+          {"--curve '' 1", "'--curve' needs a file name"},
+          {"--curve --brief bpn", "'--curve' needs a file name, not '--brief' (a file of that "
+                                  "name is --curve=--brief or ./--brief)"}}) {
         const Ran refused = run(std::string("nnrules ") + arguments + " </dev/null");
         EXPECT_EQ(refused.status, 2) << arguments;
         EXPECT_EQ(refused.output, "") << arguments;

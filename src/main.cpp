@@ -1,11 +1,9 @@
 // The program: the command line wired to the menu, or to the one demo it names.
 #include "console/console.h"
 #include "demos/demos.h"
-#include "demos/dialog.h"
-#include "demos/training.h"
 #include "menu.h"
 #include "options.h"
-#include "pictures/pictures.h"
+#include "pictures/curvefile.h"
 
 #include <iostream>
 
@@ -21,25 +19,20 @@ int main(int argc, char* argv[]) {
         writePendingOutput();
         return 0;
     }
-    if (!options.curveFile.empty()) {
-        if (const std::string why = writeCurvesTo(options.curveFile); !why.empty()) {
-            std::cerr << "nnrules: cannot write the curve file '" << options.curveFile << "': " << why
-                      << std::endl;
+    if (!options.settings.curveFile.empty()) {
+        if (const std::string why = openCurveFile(options.settings.curveFile); !why.empty()) {
+            std::cerr << "nnrules: cannot write the curve file '" << options.settings.curveFile
+                      << "': " << why << std::endl;
             return 2;
         }
     }
-    askForPictures(options.pictures);
-    stepThroughLearning(options.step);
-    keepTracesBrief(options.brief);
-    if (options.defaults)
-        answerYesForTheUser();
     if (options.action == Options::Action::Demo) {
-        runDemo(*options.demo);
+        runDemo(*options.demo, options.settings);
     } else {
         clearScreen();
-        runMenu();
+        runMenu(options.settings);
     }
     writePendingOutput();
-    finishCurves();
+    closeCurveFile();
     return 0;
 }

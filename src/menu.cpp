@@ -1,10 +1,11 @@
 #include "menu.h"
 
+#include "console/answers.h"
 #include "console/console.h"
 #include "demos/demos.h"
-#include "demos/dialog.h"
-#include "demos/training.h"
+#include "demos/pacing.h"
 #include "pictures/pictures.h"
+#include "settings.h"
 
 #include <iostream>
 #include <limits>
@@ -16,9 +17,14 @@ void showPrompt() {
     std::cout << "      Enter Your Choice: " << std::flush;
 }
 
+// The width of an item between the frame's "**" and four blanks on the left, and "**" on
+// the right: every demo's "N. " and title fits it.
+constexpr std::size_t itemWidth = 62;
+static_assert(demoCount < 10 && 3 + longestTitle() <= itemWidth, "a menu item is wider than the frame");
+
 // A line of the menu's frame: "**", four blanks, the item, blanks up to column 68, "**".
 void showItem(const std::string& item) {
-    std::cout << "**    " << item << std::string(62 - item.size(), ' ') << "**" << std::endl;
+    std::cout << "**    " << item << std::string(itemWidth - item.size(), ' ') << "**" << std::endl;
 }
 
 void showMenu() {
@@ -38,7 +44,7 @@ void showMenu() {
 // terminal the choice is a whole line, a demo's number or name; an empty one asks again.
 // False when input has ended, which ends the program as Q would.
 bool readChoice(std::string& choice) {
-    if (inputIsTerminal()) {
+    if (inputIsTyped()) {
         while (readTypedAnswer(choice)) {
             if (!choice.empty())
                 return true;
@@ -63,7 +69,7 @@ bool readChoice(std::string& choice) {
 // of the run, when they were not drawn, are offered.
 void pauseBeforeMenu() {
     std::string answer;
-    if (picturesAsked()) {
+    if (settings().pictures) {
         readTypedLine(answer, "Press Enter to return to the menu.");
         return;
     }
@@ -72,9 +78,16 @@ void pauseBeforeMenu() {
         drawLastRunPictures();
 }
 
+// Runs one demo, as the menu or the command line chooses it.
+void runChosenDemo(const Demo& demo) {
+    startPacing();
+    demo.run();
+}
+
 } // namespace
 
-void runMenu() {
+void runMenu(const Settings& sessionSettings) {
+    useSettings(sessionSettings);
     bool quit = false;
     while (!quit) {
         showMenu();
@@ -87,14 +100,14 @@ void runMenu() {
         } else if (!demo) {
             std::cout << "      !!!!   Invalid Choice   !!!! " << std::endl;
         } else {
-            runDemo(*demo);
-            if (inputIsTerminal())
+            runChosenDemo(*demo);
+            if (inputIsTyped())
                 pauseBeforeMenu();
         }
     }
 }
 
-void runDemo(const Demo& demo) {
-    startPacing();
-    demo.run();
+void runDemo(const Demo& demo, const Settings& sessionSettings) {
+    useSettings(sessionSettings);
+    runChosenDemo(demo);
 }

@@ -3,11 +3,12 @@
 #define NNRULES_MENU_H
 
 struct Demo;
+struct Settings;
 
-// Shows the menu and runs the chosen demos until Q, q or the end of input.
-void runMenu();
+// Shows the menu and runs the chosen demos with the settings until Q, q or the end of input.
+void runMenu(const Settings& settings);
 
-// Runs one demo, as the menu or the command line chooses it.
-void runDemo(const Demo& demo);
+// Runs one demo with the settings, as the command line chooses it.
+void runDemo(const Demo& demo, const Settings& settings);
 
 #endif

@@ -1,6 +1,7 @@
 #include "options.h"
 
 #include "demos/demos.h"
+#include "pictures/curvefile.h"
 
 #include <getopt.h>
 
@@ -28,14 +29,15 @@ Options parseOptions(int argc, char* argv[]) {
         // What the user typed for the option getopt has just looked at (before its value,
         // when that is a word of its own).
         const std::string typed = optarg && optarg == argv[optind - 1] ? argv[optind - 2] : argv[optind - 1];
+        Settings& settings = options.settings;
         if (option == 'd')
-            options.defaults = true;
+            settings.defaultsAnswered = true;
         else if (option == 'p')
-            options.pictures = true;
+            settings.pictures = true;
         else if (option == 's')
-            options.step = true;
+            settings.step = true;
         else if (option == 'b')
-            options.brief = true;
+            settings.brief = true;
         else if (option == 'c' && *optarg == '\0')
             return failure("'" + typed + "' needs a file name");
         // A word of its own that begins with - is an option the user meant, not a file name.
@@ -43,7 +45,7 @@ Options parseOptions(int argc, char* argv[]) {
             return failure("'" + typed + "' needs a file name, not '" + optarg +
                            "' (a file of that name is --curve=" + optarg + " or ./" + optarg + ")");
         else if (option == 'c')
-            options.curveFile = optarg;
+            settings.curveFile = optarg;
         else if (option == ':')
             return failure("'" + typed + "' needs a file name");
         else if (option == 'h' || option == 'V')
@@ -64,19 +66,27 @@ Options parseOptions(int argc, char* argv[]) {
         if (optind + 1 < argc)
             return failure("one demo at a time: '" + std::string(argv[optind + 1]) + "' is one too many");
         options.action = Options::Action::Demo;
-    } else if (options.defaults) {
+    } else if (options.settings.defaultsAnswered) {
         return failure("--defaults needs a demo to run");
     }
     return options;
 }
 
+// The demos' list lines up their numbers, names and titles in columns of these widths.
+constexpr std::size_t numberWidth = 3, nameWidth = 8;
+static_assert(demoCount < 100 && longestName() < nameWidth,
+              "a demo's number or name is wider than its column");
+
 std::string helpText() {
     std::string demoList;
     for (int i = 0; i < demoCount; ++i) {
         const std::string number = std::to_string(i + 1), name = demos[i].name;
-        demoList += "  " + number + std::string(3 - number.size(), ' ') + name +
-                    std::string(8 - name.size(), ' ') + demos[i].title + "\n";
+        demoList += "  " + number + std::string(numberWidth - number.size(), ' ') + name +
+                    std::string(nameWidth - name.size(), ' ') + demos[i].title + "\n";
     }
+    std::string columns;
+    for (const char* column : curveColumns)
+        columns += std::string(columns.empty() ? "" : ", ") + column;
     return "Usage: nnrules [OPTION]... [DEMO]\n"
            "Learn the classic learning rules of neural networks, step by step.\n"
            "\n"
@@ -92,8 +102,10 @@ std::string helpText() {
            "                    number N for N more, c to the end, q to stop training\n"
            "      --brief       of each training, only the first two and the last two\n"
            "                    steps or cycles in full\n"
-           "      --curve FILE  write the learning curve of every training run to FILE,\n"
-           "                    as tab-separated columns: demo, run, cycle, value\n"
+           "      --curve FILE  write the learning curve of every training run to FILE, as\n"
+           "                    tab-separated columns: " +
+           columns +
+           "\n"
            "  -h, --help        show this help and end\n"
            "      --version     show the version and the licence, and end\n"
            "\n"

@@ -2,6 +2,8 @@
 #ifndef NNRULES_OPTIONS_H
 #define NNRULES_OPTIONS_H
 
+#include "settings.h"
+
 #include <string>
 
 struct Demo;
@@ -10,11 +12,7 @@ struct Options {
     enum class Action { Menu, Demo, Help, Version, Error };
     Action action = Action::Menu;
     const Demo* demo = nullptr; // the one demo to run
-    bool defaults = false;      // answer the demo's question with y, reading nothing
-    bool pictures = false;      // draw each demo's pictures after its output
-    bool step = false;          // pause the trace after every step or cycle
-    bool brief = false;         // shorten each training trace to its first and last units
-    std::string curveFile;      // where to write the learning curves, if anywhere
+    Settings settings;          // what the runs are to do
     std::string error;          // what was wrong with the command line
 };
 

@@ -1,15 +1,15 @@
 #include "harness.h"
 
 #include "console/console.h"
-#include "demos/training.h"
 #include "menu.h"
-#include "pictures/pictures.h"
+#include "options.h"
 
 #include <fstream>
 #include <iostream>
 #include <sstream>
 #include <stdexcept>
 #include <utility>
+#include <vector>
 
 std::string outputOf(const std::function<void()>& run, const std::string& input) {
     std::istringstream in(input);
@@ -25,28 +25,41 @@ std::string outputOf(const std::function<void()>& run, const std::string& input)
 }
 
 std::string menuOutput(const MenuRun& run) {
-    const int savedLimit = std::exchange(maxTrainingCycles, run.cycleLimit);
-    askForPictures(run.pictures);
-    stepThroughLearning(run.step);
-    keepTracesBrief(run.brief);
     std::istringstream lines(run.input);
     if (run.typed)
         typeAtTerminal([&lines](std::string& line) { return static_cast<bool>(std::getline(lines, line)); });
-    std::string output = outputOf(runMenu, run.typed ? "" : run.input);
+    std::string output = outputOf([&run] { runMenu(run.settings); }, run.typed ? "" : run.input);
     typeAtTerminal(nullptr);
-    askForPictures(false);
-    stepThroughLearning(false);
-    keepTracesBrief(false);
-    maxTrainingCycles = savedLimit;
     return output;
 }
 
 std::string menuOutput(const std::string& input, int cycleLimit) {
     MenuRun run;
     run.input = input;
-    run.cycleLimit = cycleLimit;
+    run.settings.cycleLimit = cycleLimit;
     return menuOutput(run);
 }
+
+namespace {
+
+// The settings that the options give, as the command line reads them.
+Settings optionsOf(const std::string& line, int cycleLimit) {
+    std::istringstream words(line);
+    std::vector<std::string> arguments = {"nnrules"};
+    for (std::string word; words >> word;)
+        arguments.push_back(word);
+    std::vector<char*> argv;
+    for (std::string& argument : arguments)
+        argv.push_back(argument.data());
+    const Options options = parseOptions(static_cast<int>(argv.size()), argv.data());
+    if (options.action == Options::Action::Error)
+        throw std::runtime_error("fixture options: " + options.error);
+    Settings settings = options.settings;
+    settings.cycleLimit = cycleLimit;
+    return settings;
+}
+
+} // namespace
 
 Fixture readFixture(const std::string& name) {
     const std::string path = std::string(NNRULES_SCREENS) + "/" + name + ".txt";
@@ -61,15 +74,10 @@ Fixture readFixture(const std::string& name) {
         if (header("<"))
             fixture.input += line.substr(line.size() > 1 ? 2 : 1) + "\n";
         else if (header("cycle limit: "))
-            fixture.cycleLimit = std::stoi(line.substr(13));
-        else if (header("options: ")) {
-            std::istringstream options(line.substr(9));
-            for (std::string option; options >> option;) {
-                fixture.pictures = fixture.pictures || option == "-p";
-                fixture.step = fixture.step || option == "-s";
-                fixture.brief = fixture.brief || option == "--brief";
-            }
-        } else if (!header("#"))
+            fixture.settings.cycleLimit = std::stoi(line.substr(13));
+        else if (header("options: "))
+            fixture.settings = optionsOf(line.substr(9), fixture.settings.cycleLimit);
+        else if (!header("#"))
             fixture.typed = true;
     // The menu's own fixture shows the menu once; elsewhere a line of its own stands for it.
     const std::string menu = name == "menu-quit" ? "" : readFixture("menu-quit").screen;

@@ -3,6 +3,8 @@
 #ifndef NNRULES_TESTS_HARNESS_H
 #define NNRULES_TESTS_HARNESS_H
 
+#include "settings.h"
+
 #include <functional>
 #include <string>
 
@@ -10,15 +12,11 @@
 // are restored, and standard input's state cleared, afterwards.
 std::string outputOf(const std::function<void()>& run, const std::string& input);
 
-// A run of the menu loop: its input, and what the command line and the place it runs in
-// set for it.
+// A run of the menu loop: its input, its settings, and whether it is typed at a terminal.
 struct MenuRun {
     std::string input;
-    int cycleLimit = 100000; // training runs stop after this many cycles
-    bool pictures = false;   // as with -p
-    bool step = false;       // as with -s
-    bool brief = false;      // as with --brief
-    bool typed = false;      // the input is typed at a terminal, a line each, and shown so
+    Settings settings;  // as the command line sets them
+    bool typed = false; // the input is typed at a terminal, a line each, and shown so
 };
 std::string menuOutput(const MenuRun& run);
 std::string menuOutput(const std::string& input, int cycleLimit = 100000);

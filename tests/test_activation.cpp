@@ -1,5 +1,5 @@
 // The activations at the edges that the demos' default runs do not reach.
-#include "activation.h"
+#include "model/activation.h"
 
 #include <gtest/gtest.h>
 

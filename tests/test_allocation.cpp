@@ -1,5 +1,6 @@
-// The training loops keep everything on the stack: a whole default run of any demo,
-// trace included, asks the heap for nothing.
+// The training loops keep everything on the stack: a whole default run of any demo, trace
+// included, asks the heap for nothing but the room of its learning curve, which doubles as
+// it grows (a few times for thousands of cycles).
 #include "console/numbers.h"
 #include "demos/demos.h"
 #include "harness.h"
@@ -62,7 +63,7 @@ TEST(Allocation, NoDemoRunAsksTheHeapForMemory) {
             },
             "y\n");
         EXPECT_GT(sink.bytes, 0);
-        EXPECT_EQ(allocations, 0) << demo.name;
+        EXPECT_LE(allocations, 16) << demo.name;
     }
     std::cout.imbue(savedLocale);
 }

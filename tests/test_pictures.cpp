@@ -66,8 +66,8 @@ TEST_P(ExtremeValues, EveryPictureKeepsItsShape) {
     run.input =
         typedEverywhere(readFixture(std::string(demos[std::get<0>(GetParam())].name) + "-dialog").input,
                         extremes[std::get<1>(GetParam())]);
-    run.cycleLimit = 10;
-    run.pictures = true;
+    run.settings.cycleLimit = 10;
+    run.settings.pictures = true;
     const std::vector<Lines> drawn = pictures(menuOutput(run));
     ASSERT_FALSE(drawn.empty());
     for (const Lines& picture : drawn) {

@@ -3,7 +3,7 @@
 #include "console/console.h"
 #include "demos/training.h"
 #include "harness.h"
-#include "pictures/pictures.h"
+#include "settings.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +12,10 @@
 // Ctrl-C pressed while a pause's picture is drawn stops the training there, as one pressed
 // during the cycle's trace does, instead of being forgotten when the pause begins.
 TEST(Training, TheStopKeyPressedWhileAPictureIsDrawnStopsTheTraining) {
-    stepThroughLearning(true);
-    askForPictures(true);
+    Settings stepped;
+    stepped.step = true;
+    stepped.pictures = true;
+    useSettings(stepped);
     typeAtTerminal([](std::string& line) {
         line.clear();
         return true;
@@ -26,11 +28,10 @@ TEST(Training, TheStopKeyPressedWhileAPictureIsDrawnStopsTheTraining) {
             training.goesOn();
             training.start();
             stopped = !pauseAfterDrawing("cycle", 1, [] { std::raise(SIGINT); });
-            catchStopKey(false);
+            watchStopKey(false);
         },
         "");
     typeAtTerminal(nullptr);
-    askForPictures(false);
-    stepThroughLearning(false);
+    useSettings(Settings());
     EXPECT_TRUE(stopped);
 }

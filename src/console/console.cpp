@@ -1,27 +1,33 @@
 #include "console.h"
 
 #include "numbers.h"
-#include "platform.h"
+#include "platform/platform.h"
 
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
+#include <list>
 #include <string>
+#include <utility>
 
 namespace {
 
-// Standard output or error cannot be written: the program says so where it still can, and
-// its status says so in any case.
-[[noreturn]] void failWriting(int error) {
-    platform::writeError(std::string("nnrules: write error: ") + std::strerror(error) + "\n");
+// Says on standard error why a write failed, after the failure's own words ("nnrules: write
+// error: "), and ends the program with status 1. When standard error cannot be written
+// either, the status alone says it.
+[[noreturn]] void fail(const std::string& failure) {
+    const std::string message = failure + std::strerror(errno) + "\n";
+    platform::write(platform::standardError, message.data(), message.size());
     std::_Exit(1);
 }
 
-void writeAll(const char* from, const char* to) {
-    if (!platform::writeOutput(from, static_cast<std::size_t>(to - from)))
-        failWriting(errno);
+void writeOrFail(platform::Destination to, const char* bytes, std::size_t count, const std::string& failure) {
+    if (!platform::write(to, bytes, count))
+        fail(failure);
 }
+
+const std::string outputFailure = "nnrules: write error: ";
 
 // Standard output's buffer: written out when full, and whenever standard input is about
 // to be read. Where output is shown as it is written, each flush writes out the lines
@@ -34,7 +40,8 @@ class OutputBuffer : public std::streambuf {
     OutputBuffer() { setp(pending, pending + sizeof pending); }
 
     void writeOut() {
-        writeAll(pbase(), pptr());
+        writeOrFail(platform::standardOutput, pbase(), static_cast<std::size_t>(pptr() - pbase()),
+                    outputFailure);
         setp(pending, pending + sizeof pending);
     }
 
@@ -44,7 +51,8 @@ class OutputBuffer : public std::streambuf {
     // Writes out the lines ended so far and keeps the open one.
     void writeEndedLines() {
         char* const openStart = openLineStart();
-        writeAll(pbase(), openStart);
+        writeOrFail(platform::standardOutput, pbase(), static_cast<std::size_t>(openStart - pbase()),
+                    outputFailure);
         const std::ptrdiff_t kept = pptr() - openStart;
         std::memmove(pending, openStart, static_cast<std::size_t>(kept));
         setp(pending, pending + sizeof pending);
@@ -108,11 +116,12 @@ class InputBuffer : public std::streambuf {
     char received[4096];
 };
 
-// Standard error's buffer: each message written out whole when the stream is flushed (it is
-// after every insertion), and a message that cannot be written fails the program as output
-// that cannot be written does.
-class ErrorBuffer : public std::streambuf {
+// Text held until it is written out as a whole: a message for standard error, what a file
+// is given between two flushes, what is said to the person typing.
+class TextBuffer : public std::streambuf {
   protected:
+    std::string pending;
+
     int overflow(int c) override {
         if (!traits_type::eq_int_type(c, traits_type::eof()))
             pending += traits_type::to_char_type(c);
@@ -122,21 +131,40 @@ class ErrorBuffer : public std::streambuf {
         pending.append(text, static_cast<std::size_t>(count));
         return count;
     }
+};
+
+// Standard error's buffer: each message written out whole when the stream is flushed (it is
+// after every insertion); one that cannot be written ends the program with status 1.
+class ErrorBuffer : public TextBuffer {
+  protected:
     int sync() override {
-        if (!pending.empty() && !platform::writeError(pending))
+        if (!platform::write(platform::standardError, pending.data(), pending.size()))
             std::_Exit(1);
         pending.clear();
         return 0;
     }
+};
+
+// A file's buffer: written out at each flush, and when the file is closed.
+class FileBuffer : public TextBuffer {
+  public:
+    FileBuffer(platform::Destination file, std::string failureWords)
+        : to(file), failure(std::move(failureWords)) {}
+
+    void close();
+
+  protected:
+    int sync() override;
 
   private:
-    std::string pending;
+    const platform::Destination to;
+    const std::string failure; // what a failure to write it is said with
 };
 
 // What is said to the person typing at a terminal that does not show standard output: the
 // lines ended so far, shown before the next line is read, and the line left open, shown as
 // that line's prompt.
-class TypistBuffer : public std::streambuf {
+class TypistBuffer : public TextBuffer {
   public:
     // Shows the lines ended so far and returns the open one, which it clears.
     std::string showEndedLines() {
@@ -147,20 +175,14 @@ class TypistBuffer : public std::streambuf {
         pending.clear();
         return open;
     }
+};
 
-  protected:
-    int overflow(int c) override {
-        if (!traits_type::eq_int_type(c, traits_type::eof()))
-            pending += traits_type::to_char_type(c);
-        return traits_type::not_eof(c);
-    }
-    std::streamsize xsputn(const char* text, std::streamsize count) override {
-        pending.append(text, static_cast<std::size_t>(count));
-        return count;
-    }
+// A file written besides standard output, with its stream.
+struct OutputFile {
+    FileBuffer buffer;
+    std::ostream stream{&buffer};
 
-  private:
-    std::string pending;
+    OutputFile(platform::Destination file, std::string failure) : buffer(file, std::move(failure)) {}
 };
 
 // The console's state, made once and never destroyed: the streams use its buffers until
@@ -171,6 +193,7 @@ struct Console {
     ErrorBuffer errors;
     TypistBuffer typistText;
     std::ostream typistStream{&typistText};
+    std::list<OutputFile> files;
     const bool inputTyped = platform::inputIsTyped();
 };
 Console* console = nullptr;
@@ -179,6 +202,31 @@ Console* console = nullptr;
 // has ended.
 Typist typist;
 bool typingEnded = false;
+
+// Whether the stop key is being watched: while a training runs where input is typed.
+bool stopKeyIsWatched = false;
+
+int FileBuffer::sync() {
+    if (!platform::write(to, pending.data(), pending.size())) {
+        // Standard output first, so that the failure is said after what came before it.
+        const int error = errno;
+        writePendingOutput();
+        errno = error;
+        fail(failure);
+    }
+    pending.clear();
+    return 0;
+}
+
+void FileBuffer::close() {
+    sync();
+    if (!platform::close(to)) {
+        const int error = errno;
+        writePendingOutput();
+        errno = error;
+        fail(failure);
+    }
+}
 
 } // namespace
 
@@ -193,11 +241,11 @@ void setUpConsole() {
     console->typistStream.imbue(std::cout.getloc());
 }
 
-bool outputIsTerminal() {
+bool outputIsShown() {
     return console && console->output.shown;
 }
 
-bool inputIsTerminal() {
+bool inputIsTyped() {
     return typist || (console && console->inputTyped);
 }
 
@@ -234,21 +282,41 @@ bool readTypedLine(std::string& line, const std::string& terminalPrompt) {
     return !typingEnded;
 }
 
-void catchStopKey(bool caught) {
-    platform::watchInterrupt(caught);
+void watchStopKey(bool watched) {
+    if (watched != stopKeyIsWatched && inputIsTyped())
+        platform::watchStopKey(watched);
+    stopKeyIsWatched = watched;
+}
+
+bool stopKeyWatched() {
+    return stopKeyIsWatched;
 }
 
 bool stopKeyPressed() {
-    return platform::interruptAsked();
+    return platform::stopKeyPressed();
 }
 
 void clearScreen() {
     // Home and erase the display, as clear -x does: the earlier lines stay in the scrollback.
-    if (outputIsTerminal())
+    if (outputIsShown())
         std::cout << "\x1b[H\x1b[2J" << std::flush;
 }
 
 void writePendingOutput() {
     if (console)
         console->output.writeOut();
+}
+
+std::ostream* createOutputFile(const std::string& path, const std::string& what, std::string& why) {
+    const platform::Destination file = platform::createFile(path, why);
+    if (file == -1)
+        return nullptr;
+    OutputFile& made =
+        console->files.emplace_back(file, "nnrules: cannot write the " + what + " '" + path + "': ");
+    made.stream.imbue(std::cout.getloc());
+    return &made.stream;
+}
+
+void closeOutputFile(std::ostream& file) {
+    static_cast<FileBuffer*>(file.rdbuf())->close();
 }

@@ -7,26 +7,20 @@
 #include <string>
 
 // Gives standard output the fast writer of numbers and buffers of the program's own for
-// both standard streams, untied from C stdio (nothing here writes through stdio). Where
+// the standard streams, untied from C stdio (nothing here writes through stdio). Where
 // output is shown as it is written (a terminal) every line end writes the line out; to a
 // file or a pipe, output goes in blocks, as C's stdio does. Whatever is pending is written
 // before standard input is read, so that every prompt is out before its answer is read.
-// When standard output cannot be written, the program says so on standard error and ends
-// with status 1.
+// When standard output or error cannot be written, the program says so where it can and
+// ends with status 1.
 void setUpConsole();
 
-// True when standard output is a terminal.
-bool outputIsTerminal();
+// True when standard output is shown to a person as it is written (a terminal, the page).
+bool outputIsShown();
 
-// True when standard input is a terminal. Answers are then read a line at a time with
-// readTypedLine, never from std::cin.
-bool inputIsTerminal();
-
-// Reads a line typed at the terminal, with line editing (Left, Right, Home, End, Backspace,
-// Delete) and the earlier lines of the run on Up and Down. The line that standard output has
-// begun, and then terminalPrompt, which only the terminal shows, are its prompt. False when
-// the input has ended (Ctrl-D); it then stays ended.
-bool readTypedLine(std::string& line, const std::string& terminalPrompt = "");
+// True when standard input is typed by a person (a terminal, the page). Answers are then
+// read a line at a time with readTypedLine, never from std::cin.
+bool inputIsTyped();
 
 // Where what is said to the person typing goes: refusals of what they typed, a prompt asked
 // again, a pause's question. That is standard output, unless they type at a terminal that
@@ -34,16 +28,24 @@ bool readTypedLine(std::string& line, const std::string& terminalPrompt = "");
 // line it leaves open is shown as the prompt of the line typed next.
 std::ostream& toTypist();
 
+// Reads a line typed at the terminal, with line editing (Left, Right, Home, End, Backspace,
+// Delete) and the earlier lines of the run on Up and Down. The line that standard output has
+// begun, and then terminalPrompt, which only the terminal shows, are its prompt. False when
+// the input has ended (Ctrl-D); it then stays ended.
+bool readTypedLine(std::string& line, const std::string& terminalPrompt = "");
+
 // Takes the lines typed at the terminal from `typist` instead, which gives the next line
 // or false at the end of input; the terminal is then shown as standard output: each line
 // after its prompt, as the terminal echoes it. For tests; an empty typist ends this.
 using Typist = std::function<bool(std::string& line)>;
 void typeAtTerminal(Typist typist);
 
-// While caught, the stop key (Ctrl-C) asks the training under way to stop, which
-// stopKeyPressed() then says, instead of ending the program; pressed a second time before
-// the training has stopped, it ends the program after all. Released, it ends the program.
-void catchStopKey(bool caught);
+// While watched, and where input is typed, the stop key (Ctrl-C) asks the training under
+// way to stop, which stopKeyPressed() then says, instead of ending the program; pressed a
+// second time before the training has stopped, it ends the program after all. Not watched,
+// it ends the program.
+void watchStopKey(bool watched);
+bool stopKeyWatched();
 bool stopKeyPressed();
 
 // Clears the screen when standard output is a terminal, keeping the terminal's earlier
@@ -53,5 +55,15 @@ void clearScreen();
 // Writes out whatever standard output still holds, the line begun included: before the
 // program ends, and before a message goes to standard error.
 void writePendingOutput();
+
+// A file the program writes besides its output (the curve file), made new and empty: its
+// stream, or nullptr with `why` saying why it cannot be made. What is written to it goes out
+// at each flush; a write that fails ends the program with status 1, saying "nnrules: cannot
+// write the <what> '<path>': <reason>" on standard error.
+std::ostream* createOutputFile(const std::string& path, const std::string& what, std::string& why);
+
+// Writes out what the file still holds and closes it; a failure ends the program as a
+// failed write does.
+void closeOutputFile(std::ostream& file);
 
 #endif

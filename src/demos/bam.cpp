@@ -3,9 +3,9 @@
 // by passing a probe back and forth through the matrix and its transpose.
 #include "demos.h"
 
-#include "activation.h"
 #include "dialog.h"
 #include "matrix/cwtsprint.h"
+#include "model/activation.h"
 #include "pictures/pictures.h"
 #include "training.h"
 
@@ -71,7 +71,7 @@ void BAM() {
         std::cout << std::endl << "A or B? : ";
         // When no answer can be read the A probe is kept and its prompts still written.
         char probeKind = 'A';
-        askForLetter(probeKind);
+        readLetter(probeKind);
         if (probeKind == 'A' || probeKind == 'a') {
             for (unsigned e = 0; e < aLength; ++e)
                 askFor(probe[e], "X", e + 1);

@@ -2,12 +2,12 @@
 // one output neuron, which learns the exclusive-or of two inputs, pattern by pattern.
 #include "demos.h"
 
-#include "activation.h"
 #include "dialog.h"
 #include "matrix/cwtsmatrix.h"
 #include "matrix/cwtsprint.h"
+#include "model/activation.h"
+#include "model/neurons.h"
 #include "pictures/pictures.h"
-#include "rules.h"
 #include "training.h"
 
 #include <array>
@@ -73,7 +73,7 @@ void BPN() {
             askFor(W[i], "Enter value for W", i + 1);
     }
 
-    NetworkRun run{{"cycle error", "cycle", errorLimit}};
+    NetworkRun run{{"bpn", "cycle error", "cycle", errorLimit}};
     run.patterns = X;
     run.desired = d;
     run.threshold = threshold;
@@ -121,7 +121,7 @@ void BPN() {
     std::cout << std::endl << std::endl;
     training.writeEnd("Training terminated: further weight adjustment unrequired.");
     std::cout << std::endl;
-    std::cout << "Total cycles: " << training.units << "  e: " << training.cycleError << std::endl;
+    std::cout << "Total cycles: " << training.units << "  e: " << training.lastValue << std::endl;
     for (unsigned k = 0; k < hiddenCount; ++k) {
         std::cout << "v[" << k + 1 << "]: ";
         iprint(V[k], "\n");

@@ -4,8 +4,10 @@
 #ifndef NNRULES_DEMOS_DEMOS_H
 #define NNRULES_DEMOS_DEMOS_H
 
+#include <algorithm>
 #include <cstddef>
 #include <iterator>
+#include <string>
 
 void SDPTA();
 void MCDPTA();
@@ -34,6 +36,21 @@ inline constexpr Demo demos[] = {
 };
 
 inline constexpr int demoCount = static_cast<int>(std::size(demos));
+
+// The length of the longest title and of the longest short name, for the lists that line
+// them up.
+constexpr std::size_t longestTitle() {
+    std::size_t longest = 0;
+    for (const Demo& demo : demos)
+        longest = std::max(longest, std::char_traits<char>::length(demo.title));
+    return longest;
+}
+constexpr std::size_t longestName() {
+    std::size_t longest = 0;
+    for (const Demo& demo : demos)
+        longest = std::max(longest, std::char_traits<char>::length(demo.name));
+    return longest;
+}
 
 // The demo that a number ("5") or a short name in any case ("BPN") names, or nullptr.
 const Demo* findDemo(const char* numberOrName);

@@ -2,9 +2,9 @@
 // in the weights of a five-neuron network, and one of them is recalled from itself.
 #include "demos.h"
 
-#include "activation.h"
 #include "dialog.h"
 #include "matrix/cwtsprint.h"
+#include "model/activation.h"
 #include "pictures/pictures.h"
 #include "training.h"
 

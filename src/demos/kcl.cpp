@@ -5,8 +5,9 @@
 #include "dialog.h"
 #include "matrix/cwtsmatrix.h"
 #include "matrix/cwtsprint.h"
+#include "model/geometry.h"
+#include "model/neurons.h"
 #include "pictures/pictures.h"
-#include "rules.h"
 #include "training.h"
 
 #include <array>
@@ -80,7 +81,7 @@ void KCL() {
                 askFor(w[j][e], "Enter value for w", j + 1, " ", e);
     }
 
-    KohonenRun run{{"distance the weights moved per cycle", "cycle", std::nan("")}};
+    KohonenRun run{{"kcl", "distance the weights moved per cycle", "cycle", std::nan("")}};
     run.startWeights = w;
     run.patterns = X;
     Training training{"cycle", "weight movement"};
@@ -91,10 +92,10 @@ void KCL() {
         for (unsigned p = 0; p < patternCount; ++p) {
             std::cout << std::endl << "Input Vector X" << p + 1 << ": ";
             iprint(X[p]);
-            double minD = distance(X[p], w[0]);
+            double minD = euclideanDistance(X[p], w[0]);
             unsigned minDneuron = noNeuron;
             for (unsigned j = 0; j < neuronCount; ++j) {
-                const double d = distance(X[p], w[j]);
+                const double d = euclideanDistance(X[p], w[j]);
                 std::cout << std::endl << "d" << j + 1 << " = " << d;
                 // Not strictly less: a tie goes to the later neuron.
                 if (d <= minD) {
@@ -116,7 +117,8 @@ void KCL() {
             std::cout << std::endl << "The weight vector is: " << std::endl;
             writeWeightVectors(w);
         }
-        const double movement = distance(w[0], previousCycle[0]) + distance(w[1], previousCycle[1]);
+        const double movement =
+            euclideanDistance(w[0], previousCycle[0]) + euclideanDistance(w[1], previousCycle[1]);
         run.curve.note(movement);
         run.weights = w;
         training.finish(movement, w != previousCycle, run);

@@ -6,8 +6,8 @@
 #include "dialog.h"
 #include "matrix/cwtsmatrix.h"
 #include "matrix/cwtsprint.h"
+#include "model/neurons.h"
 #include "pictures/pictures.h"
-#include "rules.h"
 #include "training.h"
 
 #include <array>
@@ -65,7 +65,7 @@ void MCCPTA() {
             }
     }
 
-    MulticlassRun run{"mccpta", {"cycle error", "cycle", errorLimit}, false};
+    MulticlassRun run{{"mccpta", "cycle error", "cycle", errorLimit}, false};
     run.patterns = Y;
     run.lambda = lambda;
     Training training{"cycle", "cycle error", errorLimit};

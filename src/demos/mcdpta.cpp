@@ -5,8 +5,8 @@
 #include "dialog.h"
 #include "matrix/cwtsmatrix.h"
 #include "matrix/cwtsprint.h"
+#include "model/neurons.h"
 #include "pictures/pictures.h"
-#include "rules.h"
 #include "training.h"
 
 #include <array>
@@ -65,7 +65,7 @@ void MCDPTA() {
             }
     }
 
-    MulticlassRun run{"mcdpta", {"cycle error", "cycle", errorLimit}, true};
+    MulticlassRun run{{"mcdpta", "cycle error", "cycle", errorLimit}, true};
     run.patterns = Y;
     Training training{"cycle", "cycle error", errorLimit};
     while (training.goesOn()) {

@@ -5,8 +5,8 @@
 #include "dialog.h"
 #include "matrix/cwtsmatrix.h"
 #include "matrix/cwtsprint.h"
+#include "model/neurons.h"
 #include "pictures/pictures.h"
-#include "rules.h"
 #include "training.h"
 
 #include <array>
@@ -62,7 +62,7 @@ void SCPTA() {
         askFor(W[1], "Enter value for w1");
     }
 
-    SingleNeuronRun run{"scpta", {"cycle error", "cycle", errorLimit}, false};
+    SingleNeuronRun run{{"scpta", "cycle error", "cycle", errorLimit}, false};
     run.startWeights = W;
     run.lambda = lambda;
     run.patterns = Y;
@@ -88,7 +88,7 @@ void SCPTA() {
 
     std::cout << std::endl;
     training.writeEnd("Training terminated.");
-    std::cout << std::endl << "e = " << training.cycleError;
+    std::cout << std::endl << "e = " << training.lastValue;
     std::cout << std::endl << "Total Learning Cycles = " << training.units;
     iprint("\nw = ", W, "\n");
 

@@ -5,8 +5,9 @@
 #include "dialog.h"
 #include "matrix/cwtsmatrix.h"
 #include "matrix/cwtsprint.h"
+#include "model/neurons.h"
 #include "pictures/pictures.h"
-#include "rules.h"
+#include "settings.h"
 #include "training.h"
 
 #include <array>
@@ -70,14 +71,14 @@ void SDPTA() {
 
     // A step count typed in may be as large as an int allows.
     int stepsToRun = steps;
-    if (steps > maxTrainingCycles) {
-        stepsToRun = maxTrainingCycles;
+    if (steps > settings().cycleLimit) {
+        stepsToRun = settings().cycleLimit;
         std::cout << std::endl
-                  << "Training is limited to " << maxTrainingCycles << " steps; running " << stepsToRun
+                  << "Training is limited to " << settings().cycleLimit << " steps; running " << stepsToRun
                   << " of the " << steps << " asked for.";
     }
 
-    SingleNeuronRun run{"sdpta", {"corrections per pass over the patterns", "pass", std::nan("")}, true};
+    SingleNeuronRun run{{"sdpta", "corrections per pass over the patterns", "pass", std::nan("")}, true};
     run.startWeights = W;
     run.patterns = Y;
     run.desired = d;

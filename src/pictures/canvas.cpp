@@ -1,10 +1,7 @@
 #include "canvas.h"
 
 #include <algorithm>
-#include <cfloat>
-#include <cmath>
 #include <iostream>
-#include <sstream>
 
 void Canvas::put(int column, int row, char c) {
     if (column >= 0 && column < width() && row >= 0 && row < height())
@@ -38,48 +35,6 @@ std::string Canvas::coverNote() const {
         note += std::string(note.empty() ? "  " : "; ") + marks.back() + " covers " + covered;
     }
     return note.empty() ? note : note + ".";
-}
-
-int Scale::cell(double value) const {
-    // Halves, so that no difference of finite values overflows.
-    return static_cast<int>(std::lround((value / 2 - lo / 2) / (hi / 2 - lo / 2) * (cells - 1)));
-}
-
-double Scale::value(int at) const {
-    const double share = static_cast<double>(at) / (cells - 1);
-    return lo * (1 - share) + hi * share;
-}
-
-Scale scaleAround(const std::vector<double>& values, int cells, double margin) {
-    double lo = INFINITY, hi = -INFINITY;
-    for (const double value : values)
-        if (std::isfinite(value)) {
-            lo = std::min(lo, value);
-            hi = std::max(hi, value);
-        }
-    // A span too small to divide by (all one value, or a few subnormals apart) is widened
-    // as a single value is.
-    const double half = hi / 2 - lo / 2;
-    const double widening = half >= DBL_MIN ? 2 * margin * half : std::max(1.0, std::fabs(lo) * margin);
-    return {std::max(lo - widening, -DBL_MAX), std::min(hi + widening, DBL_MAX), cells};
-}
-
-std::string number(double value) {
-    std::ostringstream text;
-    text << value;
-    return text.str();
-}
-
-std::string said(double value, double size) {
-    if (std::isnan(value))
-        return "not a number";
-    if (std::isinf(value))
-        return std::signbit(value) ? "minus infinity" : "infinity";
-    return number(std::fabs(value) < std::fabs(size) * 1e-12 ? 0 : value);
-}
-
-std::string pair(double x, double y) {
-    return "(" + said(x) + ", " + said(y) + ")";
 }
 
 void writePicture(const std::vector<std::string>& lines) {

@@ -1,8 +1,11 @@
 // The decision pictures of the training demos: where the neurons put their boundaries
 // between the classes, with the training patterns marked on them.
 #include "canvas.h"
-#include "demos/rules.h"
-#include "drawings.h"
+#include "model/geometry.h"
+#include "model/neurons.h"
+#include "pictures.h"
+#include "scale.h"
+#include "wording.h"
 
 #include <algorithm>
 #include <cfloat>
@@ -32,13 +35,13 @@ struct PlaneMap {
     Canvas cells{pictureWidth, mapHeight + 2};
 
     PlaneMap(Scale acrossScale, Scale upScale) : across(acrossScale), up(upScale) {
-        cells.write(0, 0, said(up.hi, size));
-        cells.write(0, mapHeight - 1, said(up.lo, size));
+        cells.write(0, 0, asNoted(up.hi, size));
+        cells.write(0, mapHeight - 1, asNoted(up.lo, size));
         for (int row = 0; row < mapHeight; ++row)
             cells.put(mapLeft - 1, row, '|');
         cells.write(mapLeft - 1, mapHeight, "+" + std::string(mapWidth, '-'));
-        cells.write(mapLeft, mapHeight + 1, said(across.lo, size));
-        const std::string right = said(across.hi, size);
+        cells.write(mapLeft, mapHeight + 1, asNoted(across.lo, size));
+        const std::string right = asNoted(across.hi, size);
         cells.write(mapLeft + mapWidth - static_cast<int>(right.size()), mapHeight + 1, right);
     }
     double x(int column) const { return across.value(column); }
@@ -79,10 +82,10 @@ PlaneMap mapAround(const std::array<CWTSVector<3>, Count>& patterns, double marg
 // ("; Y2 has 1"), which lie off that plane.
 template <std::size_t Count>
 std::string biasNote(const std::array<CWTSVector<3>, Count>& patterns, const char* name) {
-    std::string note = said(patterns[0][2]);
+    std::string note = asNoted(patterns[0][2]);
     for (std::size_t p = 1; p < Count; ++p)
         if (patterns[p][2] != patterns[0][2])
-            note += std::string("; ") + name + std::to_string(p + 1) + " has " + said(patterns[p][2]);
+            note += std::string("; ") + name + std::to_string(p + 1) + " has " + asNoted(patterns[p][2]);
     return note;
 }
 
@@ -126,7 +129,7 @@ char classAt(const MulticlassRun& run, const CWTSVector<3>& x, char first) {
 
 } // namespace
 
-void drawLine(const SingleNeuronRun& run) {
+void drawState(const SingleNeuronRun& run) {
     constexpr int width = 72;
     const double bias = run.patterns[0][1];
     const bool flat = !run.discrete && run.lambda == 0; // the output is 0 for every input
@@ -163,7 +166,7 @@ void drawLine(const SingleNeuronRun& run) {
         if (x == labelled)
             continue;
         labelled = x;
-        const std::string label = said(x);
+        const std::string label = asNoted(x);
         const int length = static_cast<int>(label.size());
         const int from = std::clamp(2 + line.cell(x) - length / 2, 0, pictureWidth - length);
         std::size_t row = 0;
@@ -178,34 +181,38 @@ void drawLine(const SingleNeuronRun& run) {
     }
 
     std::vector<std::string> lines = {
-        "Decision line: the input x where the net input w0 x + w1 b is 0 (b = " + said(bias) + ")"};
+        "Decision line: the input x where the net input w0 x + w1 b is 0 (b = " + asNoted(bias) + ")"};
     lines.insert(lines.end(), canvas.rows.begin(), canvas.rows.end());
     std::string patterns = "  Patterns 1 to 4 at";
     for (std::size_t k = 0; k < 4; ++k) {
         const double given =
             run.discrete ? outputAt(run, run.patterns[k][0]) : std::rint(outputAt(run, run.patterns[k][0]));
-        patterns += std::string(k ? "," : "") + " " + said(run.patterns[k][0]) + " (d " +
-                    said(run.desired[k]) + (given == run.desired[k] ? "" : ", given " + said(given)) + ")";
+        patterns += std::string(k ? "," : "") + " " + asNoted(run.patterns[k][0]) + " (d " +
+                    asNoted(run.desired[k]) + (given == run.desired[k] ? "" : ", given " + asNoted(given)) +
+                    ")";
     }
     lines.push_back(patterns + ".");
     const std::string answers = run.discrete ? "+1 (+)" : "an output above 0 (+)";
     const std::string others = run.discrete ? "-1 (-)" : "below 0 (-)";
+    // Right of the boundary the net input has the sign of w0, and the output that of w0
+    // times the steepness.
+    const bool plusOnTheRight = run.weights[0] * (run.discrete ? 1 : run.lambda) > 0;
     if (std::isfinite(end))
-        lines.push_back("  | The trained boundary, x = " + said(end) + ": " + answers + " to its " +
-                        (canvas.rows[0][2 + width - 1] == '+' ? "right, " + others + " to its left."
-                                                              : "left, " + others + " to its right."));
+        lines.push_back(
+            "  | The trained boundary, x = " + asNoted(end) + ": " + answers + " to its " +
+            (plusOnTheRight ? "right, " + others + " to its left." : "left, " + others + " to its right."));
     else
-        lines.push_back("  The trained weights " + pair(run.weights[0], run.weights[1]) +
+        lines.push_back("  The trained weights " + pointAsNoted(run.weights[0], run.weights[1]) +
                         " draw no boundary: the answer is the same everywhere, as the top row shows.");
     lines.push_back(
-        "  : The starting weights " + pair(run.startWeights[0], run.startWeights[1]) +
-        (std::isfinite(start) ? " had their boundary at x = " + said(start) + "." : " had none."));
+        "  : The starting weights " + pointAsNoted(run.startWeights[0], run.startWeights[1]) +
+        (std::isfinite(start) ? " had their boundary at x = " + asNoted(start) + "." : " had none."));
     if (const std::string covers = canvas.coverNote(); !covers.empty())
         lines.push_back(covers);
     writePicture(lines);
 }
 
-void drawClasses(const MulticlassRun& run) {
+void drawState(const MulticlassRun& run) {
     PlaneMap map =
         mapAround(run.patterns, 0.25, [&run](const CWTSVector<3>& x) { return classAt(run, x, 'a'); });
     std::string patterns = "  A B C:";
@@ -213,7 +220,8 @@ void drawClasses(const MulticlassRun& run) {
         const CWTSVector<3>& y = run.patterns[i];
         const char given = classAt(run, y, 'a');
         map.mark(y[0], y[1], static_cast<char>('A' + i));
-        patterns += std::string(i ? "," : "") + " Y" + std::to_string(i + 1) + " " + pair(y[0], y[1]) +
+        patterns += std::string(i ? "," : "") + " Y" + std::to_string(i + 1) + " " +
+                    pointAsNoted(y[0], y[1]) +
                     (given == static_cast<char>('a' + i) ? "" : std::string(" given ") + given);
     }
     writePicture(map.picture(
@@ -223,7 +231,7 @@ void drawClasses(const MulticlassRun& run) {
          patterns + ", each marked as its own class.", "  Bias input " + biasNote(run.patterns, "Y") + "."}));
 }
 
-void drawNetworkMap(const NetworkRun& run) {
+void drawState(const NetworkRun& run) {
     PlaneMap map = mapAround(run.patterns, 0.5, [&run](const CWTSVector<3>& x) {
         return networkOutput(x, run.firstLayer, run.secondLayer, run.threshold) > 0.5 ? '#' : '.';
     });
@@ -233,9 +241,9 @@ void drawNetworkMap(const NetworkRun& run) {
         const double o = networkOutput(x, run.firstLayer, run.secondLayer, run.threshold);
         map.mark(x[0], x[1], run.desired[p] == 1 ? '1' : '0');
         outputs +=
-            " " + pair(x[0], x[1]) + ": " + said(o) +
+            " " + pointAsNoted(x[0], x[1]) + ": " + asNoted(o) +
             (std::rint(o) == run.desired[p] || std::isnan(o) ? ""
-                                                             : " (rounds to " + said(std::rint(o)) + ")") +
+                                                             : " (rounds to " + asNoted(std::rint(o)) + ")") +
             ",";
     }
     outputs.back() = '.';
@@ -245,7 +253,7 @@ void drawNetworkMap(const NetworkRun& run) {
          "  0 1: the patterns, each marked with the output it should give; their outputs:", outputs}));
 }
 
-void drawKohonenPlane(const KohonenRun& run) {
+void drawState(const KohonenRun& run) {
     std::vector<double> xs = {-1, 1}, ys = {-1, 1};
     const auto include = [&](const CWTSVector<2>& v) {
         xs.push_back(v[0]);
@@ -283,8 +291,8 @@ void drawKohonenPlane(const KohonenRun& run) {
     for (std::size_t j = 0; j < 2; ++j) {
         const CWTSVector<2>& start = run.startWeights[j];
         const CWTSVector<2>& end = run.weights[j];
-        notes.push_back("  w" + std::to_string(j + 1) + " from " + pair(start[0], start[1]) + " to " +
-                        pair(end[0], end[1]) + ", length " + said(length(end)) + ".");
+        notes.push_back("  w" + std::to_string(j + 1) + " from " + pointAsNoted(start[0], start[1]) + " to " +
+                        pointAsNoted(end[0], end[1]) + ", length " + asNoted(vectorLength(end)) + ".");
     }
     writePicture(
         map.picture("Kohonen plane: the unit circle (.), the patterns and the weight vectors", notes));

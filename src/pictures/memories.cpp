@@ -1,7 +1,7 @@
 // The pictures of the associative memories: their stored vectors, the probe and what was
 // recalled, each element drawn as ## for +1 and .. for -1, side by side.
 #include "canvas.h"
-#include "drawings.h"
+#include "pictures.h"
 
 #include <algorithm>
 #include <string>
@@ -25,7 +25,7 @@ std::string padded(std::string text, std::size_t width) {
 
 } // namespace
 
-void drawHopfield(const HopfieldRun& run) {
+void drawState(const HopfieldRun& run) {
     std::string names = "  ", rows = "  ";
     for (std::size_t v = 0; v < 3; ++v) {
         names += padded("V" + std::to_string(v + 1), 12);
@@ -47,7 +47,7 @@ void drawHopfield(const HopfieldRun& run) {
                   "  ## is +1, .. is -1, ?? any other value.", verdict});
 }
 
-void drawBidirectional(const BidirectionalRun& run) {
+void drawState(const BidirectionalRun& run) {
     std::string names = "       ", aRow = "   A   ", bRow = "   B   ";
     for (std::size_t k = 0; k < 4; ++k) {
         names += padded("pair " + std::to_string(k + 1), 14);

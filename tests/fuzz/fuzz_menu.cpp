@@ -3,8 +3,8 @@
 // Standard output is left failed, so that every write is dropped before any formatting:
 // the demos' own logic runs in full at a fraction of the cost.
 #include "console/console.h"
-#include "pictures/pictures.h"
 #include "menu.h"
+#include "settings.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -13,15 +13,17 @@
 #include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const bool consoleReady = (setUpConsole(), askForPictures(), true);
+    static const bool consoleReady = (setUpConsole(), true);
     (void)consoleReady;
+    Settings settings;
+    settings.pictures = true;
     std::istringstream input(std::string(reinterpret_cast<const char*>(data), size));
     std::ostringstream discarded;
     std::streambuf* const savedIn = std::cin.rdbuf(input.rdbuf());
     std::streambuf* const savedOut = std::cout.rdbuf(discarded.rdbuf());
     std::cin.clear();
     std::cout.setstate(std::ios::badbit);
-    runMenu();
+    runMenu(settings);
     std::cout.clear();
     std::cin.rdbuf(savedIn);
     std::cout.rdbuf(savedOut);

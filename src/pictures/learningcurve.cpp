@@ -1,103 +1,19 @@
-// The learning curve: the value a training run works down, cycle by cycle, and the file of
-// every run's curve for plotting tools.
+// The learning curve: the value a training run works down, cycle by cycle.
 #include "canvas.h"
-#include "console/console.h"
-#include "drawings.h"
+#include "pictures.h"
+#include "scale.h"
+#include "wording.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
-#include <cstdlib>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
-
-bool pictures = false;
-
-// The file of curves: its name (empty when there is none), its descriptor, and the runs in it.
-std::string curvePath;
-int curveFile;
-int curvesWritten = 0;
 
 constexpr int plotWidth = 54;
 constexpr int plotHeight = 12;
 constexpr int labelWidth = 14; // the values at the left of the axis, and the axis itself
 
-// True when the path names the file that the descriptor is open on, and writing to the
-// path would overwrite it: the same file, other than a device such as a terminal.
-bool sameFile(const struct stat& file, int descriptor) {
-    struct stat opened {};
-    return fstat(descriptor, &opened) == 0 && opened.st_dev == file.st_dev && opened.st_ino == file.st_ino &&
-           !S_ISCHR(file.st_mode);
-}
-
-[[noreturn]] void failCurveFile(const std::string& why) {
-    writePendingOutput();
-    const std::string message = "nnrules: cannot write the curve file '" + curvePath + "': " + why + "\n";
-    (void)!write(STDERR_FILENO, message.data(), message.size());
-    std::_Exit(1);
-}
-
-void writeToCurveFile(const std::string& text) {
-    for (std::size_t done = 0; done < text.size();) {
-        const ssize_t written = write(curveFile, text.data() + done, text.size() - done);
-        if (written == -1)
-            failCurveFile(std::strerror(errno));
-        done += static_cast<std::size_t>(written);
-    }
-}
-
 } // namespace
-
-void askForPictures(bool asked) {
-    pictures = asked;
-}
-
-bool picturesAsked() {
-    return pictures;
-}
-
-std::string writeCurvesTo(const std::string& path) {
-    struct stat file {};
-    if (stat(path.c_str(), &file) == 0) {
-        if (sameFile(file, STDIN_FILENO))
-            return "it is the program's standard input";
-        if (sameFile(file, STDOUT_FILENO))
-            return "it is the program's standard output";
-        if (sameFile(file, STDERR_FILENO))
-            return "it is the program's standard error";
-    }
-    curveFile = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (curveFile == -1)
-        return std::strerror(errno);
-    curvePath = path;
-    writeToCurveFile("demo\trun\tmeasure\tcycle\tvalue\n");
-    return "";
-}
-
-void finishCurves() {
-    if (curveFileOpen() && close(curveFile) != 0)
-        failCurveFile(std::strerror(errno));
-}
-
-bool curveFileOpen() {
-    return !curvePath.empty();
-}
-
-// Each run's rows say what they measure, and a blank line comes between two runs, as
-// plotting tools take several sets of data from one file.
-void writeCurve(const char* demo, const LearningCurve& curve) {
-    if (!curveFileOpen())
-        return;
-    std::string rows = ++curvesWritten > 1 ? "\n" : "";
-    for (std::size_t i = 0; i < curve.values.size(); ++i)
-        rows += std::string(demo) + '\t' + std::to_string(curvesWritten) + '\t' + curve.valueName + '\t' +
-                std::to_string(i + 1) + '\t' + number(curve.values[i]) + '\n';
-    writeToCurveFile(rows);
-}
 
 // Draws the values, one column for each cycle or for a run of cycles. Where the values
 // span more than two decades the axis is logarithmic, between the smallest and the largest
@@ -154,14 +70,14 @@ void drawCurve(const LearningCurve& curve) {
     Canvas plot(pictureWidth, plotHeight + 2);
     // The values at the top and the bottom of the axis; the limit's is said at its line.
     const auto label = [&](int row, const std::string& text) { plot.write(0, row, text); };
-    label(0, said(valueAt(0), largest));
-    label(scaleRows - 1, said(valueAt(scaleRows - 1), largest));
+    label(0, asNoted(valueAt(0), largest));
+    label(scaleRows - 1, asNoted(valueAt(scaleRows - 1), largest));
     if (logScale && zeros)
         label(zeroRow, "0");
     if (limitShown) {
         const int limitRow = rowOf(curve.limit);
         plot.write(labelWidth, limitRow, std::string(plotWidth, '='));
-        plot.write(labelWidth + plotWidth + 1, limitRow, "limit " + said(curve.limit));
+        plot.write(labelWidth + plotWidth + 1, limitRow, "limit " + asNoted(curve.limit));
     }
     for (int row = 0; row < plotHeight; ++row)
         plot.put(labelWidth - 1, row, '|');
@@ -185,11 +101,11 @@ void drawCurve(const LearningCurve& curve) {
                                       (count == 1 ? "1 " + name : last + " " + plural)};
     lines.insert(lines.end(), plot.rows.begin(), plot.rows.end());
     lines.push_back(
-        "  At " + name + " 1: " + said(values[0], largest) +
+        "  At " + name + " 1: " + asNoted(values[0], largest) +
         (count == 1 ? ", the only one."
-                    : ". At " + name + " " + last + ", the last: " + said(values.back(), largest) + "."));
+                    : ". At " + name + " " + last + ", the last: " + asNoted(values.back(), largest) + "."));
     if (!std::isnan(curve.limit)) {
-        const std::string limit = said(curve.limit);
+        const std::string limit = asNoted(curve.limit);
         if (!std::isfinite(values.back()))
             lines.push_back("  The last value is " +
                             std::string(std::isnan(values.back()) ? "not a number" : "infinite") +

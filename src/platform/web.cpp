@@ -1,7 +1,7 @@
 // The program in a web page: what it writes goes to the page's terminal, its lines are
 // typed and edited in the page, and Ctrl-C there asks the training under way to stop.
 // The page's side of each call is in web/page.js, reached through the module's `page`.
-#include "console/platform.h"
+#include "platform.h"
 
 #include <cstdlib>
 #include <emscripten.h>
@@ -106,7 +106,18 @@ bool platform::outputIsShown() {
     return true;
 }
 
-bool platform::writeOutput(const char* bytes, std::size_t count) {
+// The page keeps no files: the learning curves are for a program that plots them.
+platform::Destination platform::createFile(const std::string&, std::string& why) {
+    why = "the page keeps no files";
+    return -1;
+}
+
+bool platform::write(Destination to, const char* bytes, std::size_t count) {
+    if (to == standardError) {
+        showPendingOutput();
+        showErrorOnPage(std::string(bytes, count).c_str());
+        return true;
+    }
     pendingOutput.append(bytes, count);
     if (ending)
         showPendingOutput();
@@ -115,15 +126,13 @@ bool platform::writeOutput(const char* bytes, std::size_t count) {
     return true;
 }
 
-bool platform::writeError(const std::string& text) {
-    showPendingOutput();
-    showErrorOnPage(text.c_str());
+bool platform::close(Destination) {
     return true;
 }
 
 // The page shows standard output where the keys are typed: nothing is said apart.
 void platform::showToTypist(const std::string& text) {
-    platform::writeOutput(text.data(), text.size());
+    platform::write(standardOutput, text.data(), text.size());
 }
 
 std::size_t platform::readInput(char*, std::size_t) {
@@ -150,11 +159,11 @@ bool platform::readTypedLine(const std::string& prompt, std::string& line) {
     return true;
 }
 
-void platform::watchInterrupt(bool watched) {
+void platform::watchStopKey(bool watched) {
     watchInterruptOnPage(watched);
 }
 
-bool platform::interruptAsked() {
+bool platform::stopKeyPressed() {
     yieldToPage();
     return interruptPressedOnPage();
 }

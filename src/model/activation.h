@@ -1,6 +1,6 @@
 // Neuron activation functions: a neuron's net input in, its output out.
-#ifndef NNRULES_ACTIVATION_H
-#define NNRULES_ACTIVATION_H
+#ifndef NNRULES_MODEL_ACTIVATION_H
+#define NNRULES_MODEL_ACTIVATION_H
 
 // Discrete bipolar: +1 for a net input of 0 or more (either zero), -1 below; NaN stays NaN.
 double sgn(double net);

@@ -1,0 +1,96 @@
+// The answers the program reads: from standard input as it stands, a file of answers read
+// word by word, or, at a terminal, a line at a time with line editing. There an empty line
+// keeps the value shown, a word that is not wholly a number is said so and its prompt asked
+// again, and a question's answer takes its whole line. Several words on one line answer
+// several prompts either way. From a file, a word that is not a number is said so on
+// standard error.
+#ifndef NNRULES_CONSOLE_ANSWERS_H
+#define NNRULES_CONSOLE_ANSWERS_H
+
+#include "console.h"
+
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <type_traits>
+
+// True when the word is wholly a number of the value's type; it is then stored.
+template <class Value>
+bool readWhole(const std::string& word, Value& value) {
+    std::istringstream stream(word);
+    Value read;
+    if (!(stream >> read) || stream.peek() != std::char_traits<char>::eof())
+        return false;
+    value = read;
+    return true;
+}
+
+// The word as it may be shown at a terminal: a control character (an arrow key's code, read
+// where there is no line editor; a NUL from a file) as ^ and a letter.
+std::string shownWord(const std::string& word);
+
+// At a terminal: the next word of the line being answered, or of the next line typed, which
+// is empty when that line is. False once the input has ended.
+bool nextTypedWord(std::string& word);
+
+// At a terminal: says that the word is not a number (or not a whole one) and drops the rest
+// of its line.
+void refuseTypedWord(const std::string& word, bool wholeNumbersOnly);
+
+// At a terminal: reads a whole line, leading and trailing blanks taken off, dropping any
+// words of the line before. False once the input has ended.
+bool readTypedAnswer(std::string& line);
+
+// From a file of answers: the next word, as far as standard input holds it at hand, left
+// unread; empty at the end of the input or when the stream has failed.
+std::string nextWordUnread();
+
+// From a file of answers: notes an answer read for the prompt. When the word typed was not
+// a number, or only began with one (the rest left for the next prompt), standard error is
+// told what it was read as; once, where a word's rest then fails the next prompt.
+void noteAnswer(const std::string& prompt, const std::string& typed, bool read, const std::string& readAs,
+                const std::string& rest, bool wholeNumbersOnly);
+
+// Reads a new value into the variable for the prompt just written, which prompt() gives
+// again where it is to be said. From a file of answers a
+// word that is not a number (a number too large for the value included) makes the value 0
+// and leaves the stream failed, and later reads keep their values; a word that only begins
+// with a number is read as that number, the rest left for the next read. Either is said on
+// standard error. At a terminal an empty line keeps the value, and a word that is not a
+// number is refused and the prompt written again. False when nothing was read: the input
+// ended, or a word from a file was not a number.
+template <class Value, class Prompt>
+bool readAnswer(Value& value, const Prompt& prompt) {
+    if (!inputIsTyped()) {
+        const std::string asked = prompt(); // before the value it shows is read over
+        const std::string typed = std::cin >> std::ws ? nextWordUnread() : "";
+        const bool read = static_cast<bool>(std::cin >> value);
+        if (!typed.empty() && !read)
+            value = Value();
+        std::ostringstream readAs;
+        readAs << value;
+        noteAnswer(asked, typed, read, readAs.str(), read ? nextWordUnread() : "", std::is_integral_v<Value>);
+        return read;
+    }
+    for (std::string word; nextTypedWord(word);) {
+        if (word.empty() || readWhole(word, value))
+            return true;
+        refuseTypedWord(word, std::is_integral_v<Value>);
+        toTypist() << prompt();
+    }
+    return false;
+}
+
+// Reads the answer to a yes/no question: true only for n or N (at a terminal also no or No,
+// on a line of their own); any other answer, an empty line and the end of input are not no.
+bool answeredNo();
+
+// Reads one letter, the first of the next word; at a terminal an empty line keeps it.
+void readLetter(char& letter);
+
+// Reads the answer to a pause: a line typed at a terminal, or from a file the rest of the
+// line of the answer read last, when it holds a word, or else the next line; leading and
+// trailing blanks taken off. False at the end of the input.
+bool readPauseAnswer(std::string& answer);
+
+#endif

@@ -1,0 +1,69 @@
+#include "pacing.h"
+
+#include "console/answers.h"
+#include "settings.h"
+
+#include <iostream>
+#include <string>
+
+namespace {
+
+// Within a demo's run: pauses are no more (c), or so many are still to be passed by (a
+// number typed at a pause).
+bool runToEnd;
+int pausesToPass;
+
+} // namespace
+
+void startPacing() {
+    runToEnd = false;
+    pausesToPass = 0;
+}
+
+bool pauseAfterDrawing(const char* unit, int number, const std::function<void()>& drawPicture) {
+    if (stopKeyPressed())
+        return false;
+    if (!settings().step || runToEnd)
+        return true;
+    if (pausesToPass > 0) {
+        --pausesToPass;
+        return true;
+    }
+    if (settings().pictures)
+        drawPicture();
+    // Ctrl-C pressed while the picture was drawn stops the training, as during the trace.
+    if (stopKeyPressed())
+        return false;
+    // Ctrl-C at the pause's prompt ends the program, as at any prompt.
+    const bool watched = stopKeyWatched();
+    watchStopKey(false);
+    for (;;) {
+        toTypist() << std::endl
+                   << "Paused after " << unit << " " << number
+                   << ". Enter: next, N: N more, c: to the end, q: stop: ";
+        std::string answer;
+        if (!readPauseAnswer(answer) || answer == "c" || answer == "C") {
+            runToEnd = true;
+            break;
+        }
+        if (answer == "q" || answer == "Q") {
+            watchStopKey(watched);
+            return false;
+        }
+        int more = 1;
+        if (answer.empty() || (readWhole(answer, more) && more > 0)) {
+            pausesToPass = more - 1;
+            break;
+        }
+        // A count too large for an int is more than any run has left: to the end, as c.
+        if (answer.find_first_not_of("0123456789") == std::string::npos && !readWhole(answer, more)) {
+            runToEnd = true;
+            break;
+        }
+        toTypist() << std::endl
+                   << '"' << shownWord(answer)
+                   << "\" is not an answer here: press Enter, or type a number, c or q.";
+    }
+    watchStopKey(watched);
+    return true;
+}

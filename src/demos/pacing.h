@@ -1,0 +1,24 @@
+// Step mode (--step): after every unit of learning (a step, a training cycle, a recall
+// cycle) the trace pauses until the student goes on, with the picture of where the run
+// stands when pictures are asked for.
+#ifndef NNRULES_DEMOS_PACING_H
+#define NNRULES_DEMOS_PACING_H
+
+#include "pictures/pictures.h"
+
+#include <functional>
+
+// Begins a demo's run: no pause of an earlier run is still being skipped.
+void startPacing();
+
+// After a unit of learning, numbered from 1: in step mode, the pause, with the picture first
+// when pictures are asked for. False when the student asked to stop there, or pressed Ctrl-C
+// at a terminal while the unit ran or its picture was drawn.
+bool pauseAfterDrawing(const char* unit, int number, const std::function<void()>& drawPicture);
+
+template <class Record>
+bool pauseAfter(const char* unit, int number, const Record& run) {
+    return pauseAfterDrawing(unit, number, [&run] { drawState(run); });
+}
+
+#endif

@@ -1,0 +1,23 @@
+// The settings of a session: what the command line asks for, one value that the menu and
+// every demo's run read.
+#ifndef NNRULES_SETTINGS_H
+#define NNRULES_SETTINGS_H
+
+#include <string>
+
+struct Settings {
+    bool pictures = false;         // draw each demo's pictures after its output (-p)
+    bool step = false;             // pause the trace after every step or cycle (-s)
+    bool brief = false;            // of a training, the first two and last two units in full (--brief)
+    bool defaultsAnswered = false; // answer each demo's question y, reading nothing (-d)
+    std::string curveFile;         // where the learning curves go, if anywhere (--curve)
+    int cycleLimit = 100000;       // no training runs more cycles (or steps) than this; tests lower it
+};
+
+// The settings of the session under way, as the menu was given them.
+const Settings& settings();
+
+// The settings from now on: for the menu, as it begins a session.
+void useSettings(const Settings& settings);
+
+#endif

@@ -98,7 +98,7 @@ fuzz:
 # the command on an error but not on a warning. cmake/package.cmake says what goes in it.
 package:
 	$(call install-packages,$(PACKAGE_PACKAGES))
-	$(call configure,$(PACKAGEBUILD),Release,-DNNRULES_TESTS=OFF \
+	$(call configure,$(PACKAGEBUILD),Release,-DNNRULES_TESTS=OFF -DNNRULES_PACKAGE=ON \
 	  -DCMAKE_CXX_FLAGS="$$($(BUILDFLAGS) CPPFLAGS) $$($(BUILDFLAGS) CXXFLAGS)" \
 	  -DCMAKE_EXE_LINKER_FLAGS="$$($(BUILDFLAGS) LDFLAGS)")
 	rm -f $(PACKAGEBUILD)/nnrules_*.deb

@@ -95,10 +95,11 @@ fuzz:
 # The Debian package $(PACKAGEBUILD)/nnrules_<version>_<arch>.deb, from a Release build of
 # the program alone with the hardening flags Debian builds its packages with (dpkg-buildflags;
 # the build type's -O3 comes after their -O2 and wins), then checked by lintian, which fails
-# the command on an error but not on a warning. cmake/package.cmake says what goes in it.
+# the command on an error but not on a warning. What goes in it is what `make install`
+# installs, in the forms that cmake/package.cmake gives it (NNRULES_PACKAGE).
 package:
 	$(call install-packages,$(PACKAGE_PACKAGES))
-	$(call configure,$(PACKAGEBUILD),Release,-DNNRULES_TESTS=OFF \
+	$(call configure,$(PACKAGEBUILD),Release,-DNNRULES_TESTS=OFF -DNNRULES_PACKAGE=ON \
 	  -DCMAKE_CXX_FLAGS="$$($(BUILDFLAGS) CPPFLAGS) $$($(BUILDFLAGS) CXXFLAGS)" \
 	  -DCMAKE_EXE_LINKER_FLAGS="$$($(BUILDFLAGS) LDFLAGS)")
 	rm -f $(PACKAGEBUILD)/nnrules_*.deb

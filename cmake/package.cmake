@@ -2,13 +2,8 @@
 #
 # The package has a layout of its own under /usr, as Debian wants it: the manual page and
 # the changelog gzipped, the licence as a machine-readable copyright file, the binary
-# stripped. Its files are installed as the component "deb", which a plain install leaves
-# out (EXCLUDE_FROM_ALL), and CPack installs that component alone; so `make install` still
-# follows the install rules in CMakeLists.txt, under its own prefix, and the package never
-# picks up a file meant for a developer's install. A file added to those rules needs a line
-# here too to reach the package.
-
-include(GNUInstallDirs)
+# stripped. It holds what the install rules in CMakeLists.txt install, with the Debian forms
+# of the manual page and of the documents that this file gives them.
 
 set(nnrules_package_dir ${CMAKE_BINARY_DIR}/package)
 
@@ -62,20 +57,12 @@ foreach(source doc/nnrules.1 doc/changelog)
 endforeach()
 add_custom_target(nnrules_package_files ALL DEPENDS ${nnrules_gzipped})
 
-install(TARGETS nnrules RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT deb EXCLUDE_FROM_ALL)
-install(FILES ${nnrules_package_dir}/nnrules.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1
-        COMPONENT deb EXCLUDE_FROM_ALL)
-install(FILES completions/nnrules DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions
-        COMPONENT deb EXCLUDE_FROM_ALL)
-install(FILES ${nnrules_package_dir}/copyright README.md DESTINATION ${CMAKE_INSTALL_DOCDIR}
-        COMPONENT deb EXCLUDE_FROM_ALL)
 # A package whose version has no Debian revision is a native one, whose changelog Debian
 # names changelog.gz.
-install(FILES ${nnrules_package_dir}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR}
-        COMPONENT deb EXCLUDE_FROM_ALL)
+set(nnrules_manual_page ${nnrules_package_dir}/nnrules.1.gz)
+set(nnrules_documents ${nnrules_package_dir}/copyright README.md ${nnrules_package_dir}/changelog.gz)
 
 set(CPACK_GENERATOR DEB)
-set(CPACK_INSTALL_CMAKE_PROJECTS "${CMAKE_BINARY_DIR};${PROJECT_NAME};deb;/")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 # Folders 0755 in the package whatever the umask of whoever builds it (files get their

@@ -28,6 +28,9 @@ constexpr double tenToThe[] = {1,    1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1
 // rounding, the value's leading digits are sure unless the scaled value lies within a
 // rounding error of a tie between two roundings: then nullptr is returned, and the exact
 // value must decide. So is it when no exact power of ten can scale the value.
+// std::to_chars in the general format writes the same text, but more slowly: in this
+// writer's place it takes the default back-propagation run from 0.48 of the time that the
+// same text takes through C's printf to 0.56 (make bench), above the goal of 0.5.
 char* writeGeneral(char* text, double value, int precision) {
     const double magnitude = std::fabs(value);
     // The decimal exponent from the value's bits read as a number: about 2^52 times (1023 +

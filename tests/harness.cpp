@@ -4,6 +4,7 @@
 #include "menu.h"
 #include "options.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -59,6 +60,60 @@ Settings optionsOf(const std::string& line, int cycleLimit) {
     return settings;
 }
 
+using Lines = std::vector<std::string>;
+
+Lines linesOf(const std::string& text) {
+    Lines lines(1);
+    for (const char c : text)
+        if (c == '\n')
+            lines.emplace_back();
+        else
+            lines.back() += c;
+    return lines;
+}
+
+std::size_t matchingLines(const Lines& expected, const Lines& actual, std::size_t at) {
+    std::size_t n = 0;
+    while (n < expected.size() && at + n < actual.size() && expected[n] == actual[at + n])
+        ++n;
+    return n;
+}
+
+std::string difference(const Lines& expected, const Lines& actual) {
+    std::vector<Lines> parts(1);
+    for (const std::string& line : expected)
+        if (line == "[...]")
+            parts.emplace_back();
+        else
+            parts.back().push_back(line);
+    std::size_t at = 0;
+    for (std::size_t p = 0; p < parts.size(); ++p) {
+        const Lines& part = parts[p];
+        if (p + 1 == parts.size() && p > 0)
+            at = std::max(at, actual.size() - std::min(actual.size(), part.size()));
+        else if (p > 0) // the first place where the whole part follows, else the best one
+            for (std::size_t from = at, best = 0; from < actual.size(); ++from)
+                if (const std::size_t n = matchingLines(part, actual, from); n > best) {
+                    at = from;
+                    best = n;
+                    if (n == part.size())
+                        break;
+                }
+        const std::size_t same = matchingLines(part, actual, at);
+        at += same;
+        if (same < part.size() || (p + 1 == parts.size() && at < actual.size())) {
+            std::ostringstream report;
+            report << "screen line " << at + 1 << " differs.\n  expected: \""
+                   << (same < part.size() ? part[same] : "(the end of the screen)")
+                   << "\"\n  screen around it:\n";
+            for (std::size_t i = at < 3 ? 0 : at - 3; i < std::min(actual.size(), at + 3); ++i)
+                report << (i == at ? "  > \"" : "    \"") << actual[i] << "\"\n";
+            return report.str();
+        }
+    }
+    return "";
+}
+
 } // namespace
 
 Fixture readFixture(const std::string& name) {
@@ -85,4 +140,8 @@ Fixture readFixture(const std::string& name) {
     for (fixture.screen = screenLine(); std::getline(file, line);)
         fixture.screen += "\n" + screenLine();
     return fixture;
+}
+
+std::string screenDifference(const std::string& expected, const std::string& screen) {
+    return difference(linesOf(expected), linesOf(screen));
 }

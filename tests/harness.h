@@ -31,4 +31,8 @@ struct Fixture : MenuRun {
 };
 Fixture readFixture(const std::string& name);
 
+// Where the screen first differs from the expected one, where a line "[...]" stands for any
+// number of lines: the line, and the lines around it; empty when it does not differ.
+std::string screenDifference(const std::string& expected, const std::string& screen);
+
 #endif

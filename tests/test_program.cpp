@@ -139,6 +139,15 @@ TEST(Program, HelpAndVersion) {
         for (const char* part : {"--defaults", "--help", "--version", "1  sdpta", "8  kcl", "Examples:"})
             EXPECT_THAT(shown.output, HasSubstr(part));
     }
+    // The columns that --help names are those of the curve file's header.
+    const std::string file = ::testing::TempDir() + "nnrules-columns-" + std::to_string(getpid());
+    run("nnrules --curve " + file + " 1 </dev/null >/dev/null");
+    std::string header = sourceFile(file, "");
+    std::remove(file.c_str());
+    header = header.substr(0, header.find('\n'));
+    for (std::size_t tab; (tab = header.find('\t')) != std::string::npos;)
+        header.replace(tab, 1, ", ");
+    EXPECT_THAT(run("nnrules --help").output, HasSubstr("columns: " + header + "\n"));
     const Ran version = run("nnrules --version");
     EXPECT_EQ(version.status, 0);
     EXPECT_THAT(version.output, StartsWith(std::string("nnrules ") + NNRULES_VERSION + "\n"));

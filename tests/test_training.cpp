@@ -9,17 +9,50 @@
 
 #include <csignal>
 
+namespace {
+
+// A training at a terminal, where the stop key is watched; every line typed is empty.
+class AtATerminal : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        typeAtTerminal([](std::string& line) {
+            line.clear();
+            return true;
+        });
+    }
+    void TearDown() override {
+        typeAtTerminal(nullptr);
+        useSettings(Settings());
+    }
+};
+
+} // namespace
+
+// Ctrl-C during a cycle stops the training after it, and the closing line counts every
+// cycle that ran, the interrupted one included.
+TEST_F(AtATerminal, TheStopKeyStopsTrainingAfterTheCycleItWasPressedIn) {
+    useSettings(Settings());
+    const std::string shown = outputOf(
+        [] {
+            Training training{"cycle", "cycle error", 0.01};
+            while (training.goesOn()) {
+                if (training.start() == 3)
+                    std::raise(SIGINT);
+                training.finish(1.0, true, HopfieldRun());
+            }
+            training.writeEnd("Training terminated.");
+        },
+        "");
+    EXPECT_EQ(shown, "Training stopped after 3 cycles, as asked.");
+}
+
 // Ctrl-C pressed while a pause's picture is drawn stops the training there, as one pressed
 // during the cycle's trace does, instead of being forgotten when the pause begins.
-TEST(Training, TheStopKeyPressedWhileAPictureIsDrawnStopsTheTraining) {
+TEST_F(AtATerminal, TheStopKeyPressedWhileAPictureIsDrawnStopsTheTraining) {
     Settings stepped;
     stepped.step = true;
     stepped.pictures = true;
     useSettings(stepped);
-    typeAtTerminal([](std::string& line) {
-        line.clear();
-        return true;
-    });
     bool stopped = false;
     outputOf(
         [&stopped] {
@@ -31,7 +64,5 @@ TEST(Training, TheStopKeyPressedWhileAPictureIsDrawnStopsTheTraining) {
             watchStopKey(false);
         },
         "");
-    typeAtTerminal(nullptr);
-    useSettings(Settings());
     EXPECT_TRUE(stopped);
 }

@@ -7,6 +7,7 @@
 #include "matrix/cwtsprint.h"
 #include "model/activation.h"
 #include "model/neurons.h"
+#include "model/steps.h"
 #include "pictures/pictures.h"
 #include "training.h"
 
@@ -87,27 +88,20 @@ void BPN() {
         for (unsigned p = 0; p < patternCount; ++p) {
             std::cout << std::endl << "Working with pattern X[" << p + 1 << "]: ";
             iprint(X[p], "\n");
-            const CWTSVector<3> y = hiddenOutputs(X[p], V, threshold);
+            const NetworkStep step = networkStep(X[p], d[p], V, W, threshold, nu);
             std::cout << "y; ";
-            iprint(y, "\n");
+            iprint(step.hidden, "\n");
             std::cout << "  w: ";
             iprint(W, "\n");
-            const double o = unipolar(W * y);
-            std::cout << " o = " << o << "  d[" << p + 1 << "] = " << d[p];
-            e += 0.5 * std::pow(d[p] - o, 2);
+            std::cout << " o = " << step.output << "  d[" << p + 1 << "] = " << d[p];
+            e += step.errorShare;
             std::cout << "  e = " << e;
-            const double delO = (d[p] - o) * o * (1 - o);
-            std::cout << "  delO = " << delO << std::endl;
-            // The hidden error signals take the output weights from before their update.
-            CWTSVector<3> delY;
-            for (unsigned k = 0; k < hiddenCount; ++k)
-                delY[k] = (1 - y[k]) * y[k] * W[k] * delO;
-            W = W + y * nu * delO;
-            delY[2] = 0; // the bias unit does not learn
+            std::cout << "  delO = " << step.outputError << std::endl;
+            W = step.secondLayerAfter;
             std::cout << "  w = ";
             iprint(W, "\n");
             for (unsigned k = 0; k < hiddenCount; ++k) {
-                V[k] = V[k] + X[p] * nu * delY[k];
+                V[k] = step.firstLayerAfter[k];
                 std::cout << "v[" << k + 1 << "]: ";
                 iprint(V[k], "  ");
             }

@@ -6,7 +6,7 @@
 #include "matrix/cwtsmatrix.h"
 #include "matrix/cwtsprint.h"
 #include "model/geometry.h"
-#include "model/neurons.h"
+#include "model/steps.h"
 #include "pictures/pictures.h"
 #include "training.h"
 
@@ -92,28 +92,19 @@ void KCL() {
         for (unsigned p = 0; p < patternCount; ++p) {
             std::cout << std::endl << "Input Vector X" << p + 1 << ": ";
             iprint(X[p]);
-            double minD = euclideanDistance(X[p], w[0]);
-            unsigned minDneuron = noNeuron;
+            const KohonenStep step = kohonenStep(X[p], w, alpha);
             for (unsigned j = 0; j < neuronCount; ++j) {
-                const double d = euclideanDistance(X[p], w[j]);
-                std::cout << std::endl << "d" << j + 1 << " = " << d;
-                // Not strictly less: a tie goes to the later neuron.
-                if (d <= minD) {
-                    minD = d;
-                    minDneuron = j + 1;
-                    std::cout << std::endl << "minD = " << minD << "  minDneuron = " << j + 1;
-                }
+                std::cout << std::endl << "d" << j + 1 << " = " << step.distances[j];
+                if (step.tookMinimum[j])
+                    std::cout << std::endl << "minD = " << step.distances[j] << "  minDneuron = " << j + 1;
             }
-            if (minDneuron == noNeuron) {
+            if (step.winner == noNeuron)
                 // d1 is not a number, and nothing compares as less than or equal to it.
                 std::cout << std::endl << "There is no winning neuron: the distance d1 is not a number.";
-            } else {
+            else
                 std::cout << std::endl
-                          << "The winning neuron is " << minDneuron << " with a value of: " << minD;
-                CWTSVector<2>& winner = w[minDneuron - 1];
-                winner = winner + (X[p] - winner) * alpha;
-                winner = unitVector(winner);
-            }
+                          << "The winning neuron is " << step.winner << " with a value of: " << step.minimum;
+            w = step.after;
             std::cout << std::endl << "The weight vector is: " << std::endl;
             writeWeightVectors(w);
         }

@@ -7,6 +7,7 @@
 #include "matrix/cwtsmatrix.h"
 #include "matrix/cwtsprint.h"
 #include "model/neurons.h"
+#include "model/steps.h"
 #include "pictures/pictures.h"
 #include "training.h"
 
@@ -77,13 +78,12 @@ void MCCPTA() {
         for (unsigned i = 0; i < patternCount; ++i) {
             std::cout << std::endl << "\t## Class " << i + 1 << " ##";
             for (unsigned k = 0; k < classCount; ++k) {
-                const double o = continuousOutput(W[k], Y[i], lambda);
-                std::cout << std::endl << "\to" << k + 1 << ": " << o;
                 const double d = k == i ? 1.0 : -1.0;
+                const ContinuousStep<3> step = continuousStep(W[k], Y[i], d, nu, lambda);
+                std::cout << std::endl << "\to" << k + 1 << ": " << step.output;
                 std::cout << "   d = " << d;
-                const double c = (nu * 0.5) * (d - o) * (1 - std::pow(o, 2));
-                W[k] = W[k] + Y[i] * c;
-                E += 0.5 * std::pow(d - o, 2);
+                W[k] = step.after;
+                E += step.errorShare;
                 std::cout << "   e = " << E;
                 std::cout << std::endl << W[k];
             }

@@ -5,7 +5,7 @@
 #include "dialog.h"
 #include "matrix/cwtsmatrix.h"
 #include "matrix/cwtsprint.h"
-#include "model/neurons.h"
+#include "model/steps.h"
 #include "pictures/pictures.h"
 #include "training.h"
 
@@ -76,13 +76,13 @@ void MCDPTA() {
         for (unsigned i = 0; i < patternCount; ++i) {
             std::cout << std::endl << "\t## Class " << i + 1 << " ##";
             for (unsigned k = 0; k < classCount; ++k) {
-                const double o = discreteOutput(W[k], Y[i]);
-                std::cout << std::endl << "\to" << k + 1 << ": " << o;
                 const double d = i == k ? 1 : -1;
+                const DiscreteStep<3> step = discreteStep(W[k], Y[i], d, C);
+                const double o = step.output;
+                std::cout << std::endl << "\to" << k + 1 << ": " << o;
                 std::cout << "   d = " << d;
                 // The correction takes effect at once: the next neuron and class see it.
-                const double r = (C / 2) * (d - o);
-                W[k] = W[k] + Y[i] * r;
+                W[k] = step.after;
                 E = E + 0.5 * std::pow(d - o, 2);
                 std::cout << "   e = " << E;
                 std::cout << std::endl << W[k];

@@ -6,6 +6,7 @@
 #include "matrix/cwtsmatrix.h"
 #include "matrix/cwtsprint.h"
 #include "model/neurons.h"
+#include "model/steps.h"
 #include "pictures/pictures.h"
 #include "training.h"
 
@@ -74,10 +75,9 @@ void SCPTA() {
         const int cycle = training.start();
         std::cout << std::endl << "****** Learning Cycle No.: " << cycle << " ******" << std::endl;
         for (unsigned p = 0; p < patternCount; ++p) {
-            const double o = continuousOutput(W, Y[p], lambda);
-            const double c = (nu * 0.5) * (d[p] - o) * (1 - std::pow(o, 2));
-            W = W + Y[p] * c;
-            E += 0.5 * std::pow(d[p] - o, 2);
+            const ContinuousStep<2> step = continuousStep(W, Y[p], d[p], nu, lambda);
+            W = step.after;
+            E += step.errorShare;
             std::cout << std::endl << "e = " << E;
             std::cout << std::endl << "w = " << std::endl << W;
         }

@@ -5,7 +5,7 @@
 #include "dialog.h"
 #include "matrix/cwtsmatrix.h"
 #include "matrix/cwtsprint.h"
-#include "model/neurons.h"
+#include "model/steps.h"
 #include "pictures/pictures.h"
 #include "settings.h"
 #include "training.h"
@@ -88,6 +88,7 @@ void SDPTA() {
     while (training.goesOn()) {
         const int s = training.start();
         const unsigned k = static_cast<unsigned>(s - 1) % patternCount;
+        const DiscreteStep<2> step = discreteStep(W, Y[k], d[k], C);
 
         std::cout << std::endl << "****** Step " << s << " ******" << std::endl;
         if (k == static_cast<unsigned>(s - 1))
@@ -101,16 +102,14 @@ void SDPTA() {
         iprint(W);
         std::cout << std::endl;
 
-        const double o = discreteOutput(W, Y[k]);
-        const double r = (d[k] - o) * (C / 2);
-        W = W + Y[k] * r;
-        corrections += r != 0;
+        W = step.after;
+        corrections += step.correction != 0;
         if (k == patternCount - 1 || s == stepsToRun) {
             run.curve.note(corrections);
             corrections = 0;
         }
         run.weights = W;
-        training.finish(r != 0, true, run);
+        training.finish(step.correction != 0, true, run);
     }
 
     std::cout << std::endl;

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <sstream>
 
 namespace {
 
@@ -151,4 +152,15 @@ FastNumberWriter::iter_type FastNumberWriter::do_put(iter_type out, std::ios_bas
 FastNumberWriter::iter_type FastNumberWriter::do_put(iter_type out, std::ios_base& stream, char_type fill,
                                                      unsigned long value) const {
     return putInteger(out, stream, fill, value);
+}
+
+std::string written(double value) {
+    static std::ostringstream text = [] {
+        std::ostringstream stream;
+        stream.imbue(std::locale(std::locale::classic(), new FastNumberWriter));
+        return stream;
+    }();
+    text.str("");
+    text << value;
+    return text.str();
 }

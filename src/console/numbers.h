@@ -3,6 +3,11 @@
 #define NNRULES_CONSOLE_NUMBERS_H
 
 #include <locale>
+#include <string>
+
+// A number as the traces write it: six significant digits, the shorter of fixed and
+// scientific, by the writer below.
+std::string written(double value);
 
 // Writes doubles in the stream's default format (six significant digits, the shorter of
 // fixed and scientific) without going through the C library's printf, which dominates a

@@ -1,7 +1,6 @@
 #include "curvefile.h"
 
 #include "console/console.h"
-#include "wording.h"
 
 #include <ostream>
 
@@ -31,7 +30,7 @@ void writeCurve(const LearningCurve& curve) {
         *curveFile << '\n';
     for (std::size_t i = 0; i < curve.values.size(); ++i)
         *curveFile << curve.demo << '\t' << curvesWritten << '\t' << curve.valueName << '\t' << i + 1 << '\t'
-                   << asTraced(curve.values[i]) << '\n';
+                   << curve.values[i] << '\n';
     *curveFile << std::flush;
 }
 

@@ -4,9 +4,6 @@
 
 #include <string>
 
-// A number as the traces write it: six significant digits, the shorter form.
-std::string asTraced(double value);
-
 // A number as a picture's label or note says it: an infinity or a value that is no number
 // in words. A value worked out for the picture (a place on an axis, a point of a curve) is
 // written 0 where it is zero to within rounding of the size the picture shows, a part in

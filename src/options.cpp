@@ -19,13 +19,14 @@ Options failure(const std::string& what) {
 Options parseOptions(int argc, char* argv[]) {
     const option longOptions[] = {
         {"defaults", no_argument, nullptr, 'd'},    {"pictures", no_argument, nullptr, 'p'},
+        {"explain", no_argument, nullptr, 'e'},
         {"step", no_argument, nullptr, 's'},        {"brief", no_argument, nullptr, 'b'},
         {"curve", required_argument, nullptr, 'c'}, {"help", no_argument, nullptr, 'h'},
         {"version", no_argument, nullptr, 'V'},     {nullptr, 0, nullptr, 0}};
     Options options;
     optind = 1;
     // The leading colon keeps getopt's own messages back: the program writes its own.
-    for (int option; (option = getopt_long(argc, argv, ":dpsh", longOptions, nullptr)) != -1;) {
+    for (int option; (option = getopt_long(argc, argv, ":dpesh", longOptions, nullptr)) != -1;) {
         // What the user typed for the option getopt has just looked at (before its value,
         // when that is a word of its own).
         const std::string typed = optarg && optarg == argv[optind - 1] ? argv[optind - 2] : argv[optind - 1];
@@ -34,6 +35,8 @@ Options parseOptions(int argc, char* argv[]) {
             settings.defaultsAnswered = true;
         else if (option == 'p')
             settings.pictures = true;
+        else if (option == 'e')
+            settings.explain = true;
         else if (option == 's')
             settings.step = true;
         else if (option == 'b')
@@ -98,6 +101,8 @@ std::string helpText() {
            "  -d, --defaults    run the DEMO on its own values, its question answered for you\n"
            "  -p, --pictures    after each demo, draw what it learned: its learning curve\n"
            "                    and where it decides, or what a memory recalled\n"
+           "  -e, --explain     before each training, its rule in symbols and a legend of the\n"
+           "                    trace; after each step, its arithmetic with the numbers put in\n"
            "  -s, --step        pause after every step or cycle: Enter for the next, a\n"
            "                    number N for N more, c to the end, q to stop training\n"
            "      --brief       of each training, only the first two and the last two\n"

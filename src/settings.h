@@ -10,6 +10,7 @@ struct Settings {
     bool step = false;             // pause the trace after every step or cycle (-s)
     bool brief = false;            // of a training, the first two and last two units in full (--brief)
     bool defaultsAnswered = false; // answer each demo's question y, reading nothing (-d)
+    bool explain = false;          // the rule, and each step's arithmetic after its trace (-e)
     std::string curveFile;         // where the learning curves go, if anywhere (--curve)
     int cycleLimit = 100000;       // no training runs more cycles (or steps) than this; tests lower it
 };

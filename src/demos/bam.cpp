@@ -4,6 +4,7 @@
 #include "demos.h"
 
 #include "dialog.h"
+#include "explain/explain.h"
 #include "matrix/cwtsprint.h"
 #include "model/activation.h"
 #include "pictures/pictures.h"
@@ -84,6 +85,7 @@ void BAM() {
         }
     }
 
+    explainBamRule(probeIsB);
     CWTSMatrix<aLength, bLength> W;
     for (unsigned i = 0; i < aLength; ++i)
         for (unsigned j = 0; j < bLength; ++j) {
@@ -95,22 +97,27 @@ void BAM() {
     std::cout << "w: " << std::endl << W;
     const CWTSMatrix<bLength, aLength> WT = transpose(W);
     std::cout << "wT: " << std::endl << WT;
+    explain([&] { return bamMatrix(A, B, W); });
 
     std::cout << std::endl << "Testing by inputting b3 and trying to retreive a3:";
-    CWTSVector<aLength> a = thresholded(W * B[2]);
+    const CWTSVector<aLength> netOfA3 = W * B[2];
+    CWTSVector<aLength> a = thresholded(netOfA3);
     std::cout << std::endl << "The result is: " << std::endl << a;
     if (a == A[2])
         std::cout << "a3 has been correctly retreived.";
     else
         std::cout << "Unable to retreive a3.";
+    explain([&] { return bamPass("W", W, "b3", B[2], "a", netOfA3, a); });
 
     std::cout << std::endl << "Testing by inputting a1 and trying to retreive b1:" << std::endl;
-    CWTSVector<bLength> b = thresholded(WT * A[0]);
+    const CWTSVector<bLength> netOfB1 = WT * A[0];
+    CWTSVector<bLength> b = thresholded(netOfB1);
     std::cout << std::endl << "The result is: " << std::endl << b;
     if (b == B[0])
         std::cout << "b1 has been correctly retreived.";
     else
         std::cout << "Unable to retreive b1.";
+    explain([&] { return bamPass("wT", WT, "a1", A[0], "b", netOfB1, b); });
 
     if (probeIsB) {
         iprint("\nGiving Probe: ", bProbe);
@@ -134,12 +141,26 @@ void BAM() {
     while (k < pairCount) {
         ++cycle;
         std::cout << std::endl << "Cycle no.: " << cycle;
+        startExplainedUnit();
+        // A pass from a to b (forward) or from b to a (backward), explained.
+        const auto forward = [&] {
+            const CWTSVector<aLength> from = a;
+            const CWTSVector<bLength> net = WT * a;
+            b = thresholded(net);
+            explain([&] { return bamPass("wT", WT, "a", from, "b", net, b); });
+        };
+        const auto backward = [&] {
+            const CWTSVector<bLength> from = b;
+            const CWTSVector<aLength> net = W * b;
+            a = thresholded(net);
+            explain([&] { return bamPass("W", W, "b", from, "a", net, a); });
+        };
         if (probeIsB) {
-            a = thresholded(W * b);
-            b = thresholded(WT * a);
+            backward();
+            forward();
         } else {
-            b = thresholded(WT * a);
-            a = thresholded(W * b);
+            forward();
+            backward();
         }
         const bool matched = !(b != B[k] && a != A[k]);
         run.recalledA = a;

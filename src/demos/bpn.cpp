@@ -3,6 +3,7 @@
 #include "demos.h"
 
 #include "dialog.h"
+#include "explain/explain.h"
 #include "matrix/cwtsmatrix.h"
 #include "matrix/cwtsprint.h"
 #include "model/activation.h"
@@ -78,6 +79,7 @@ void BPN() {
     run.patterns = X;
     run.desired = d;
     run.threshold = threshold;
+    explainBpnRule(nu, lambda, threshold, errorLimit, X, d);
     Training training{"cycle", "cycle error", errorLimit};
     while (training.goesOn()) {
         const FirstLayer VBefore = V;
@@ -94,6 +96,7 @@ void BPN() {
             std::cout << "  w: ";
             iprint(W, "\n");
             std::cout << " o = " << step.output << "  d[" << p + 1 << "] = " << d[p];
+            const double eBefore = e;
             e += step.errorShare;
             std::cout << "  e = " << e;
             std::cout << "  delO = " << step.outputError << std::endl;
@@ -105,6 +108,7 @@ void BPN() {
                 std::cout << "v[" << k + 1 << "]: ";
                 iprint(V[k], "  ");
             }
+            explain([&] { return bpnStep(step, p + 1, eBefore); });
         }
         run.curve.note(e);
         run.firstLayer = V;

@@ -3,6 +3,7 @@
 #include "demos.h"
 
 #include "dialog.h"
+#include "explain/explain.h"
 #include "matrix/cwtsprint.h"
 #include "model/activation.h"
 #include "pictures/pictures.h"
@@ -68,8 +69,9 @@ void HAM() {
         askForProbeNumber(probeNumber);
     }
 
+    explainHamRule();
     // W[i][j] is the weight from neuron j to neuron i: the sum of the outer products.
-    CWTSVector<neuronCount> W[neuronCount];
+    std::array<CWTSVector<neuronCount>, neuronCount> W;
     for (unsigned i = 0; i < neuronCount; ++i)
         W[i].Fill(0);
     for (unsigned v = 0; v < vectorCount; ++v)
@@ -78,6 +80,7 @@ void HAM() {
                 W[j][i] += V[v][i] * V[v][j];
     for (unsigned i = 0; i < neuronCount; ++i)
         W[i][i] -= diagonalCorrection;
+    explain([&] { return hamWeights(V, W); });
 
     HopfieldRun run;
     run.stored = V;
@@ -88,6 +91,8 @@ void HAM() {
     const CWTSVector<neuronCount> X = V[static_cast<unsigned>(probeNumber - 1)];
     CWTSVector<neuronCount> Y;
     const int cycle = 1;
+    startExplainedUnit();
+    std::array<double, neuronCount> nets;
     bool visited[neuronCount] = {};
     for (unsigned evaluated = 0; evaluated < neuronCount; ++evaluated) {
         unsigned i = 0;
@@ -95,11 +100,12 @@ void HAM() {
             i = static_cast<unsigned>(std::rand()) % neuronCount;
         while (visited[i]);
         visited[i] = true;
-        const double net = W[i] * X;
-        Y[i] = sgn(net);
+        nets[i] = W[i] * X;
+        Y[i] = sgn(nets[i]);
     }
     std::cout << std::endl << "Cycle no.: " << cycle;
     iprint("   ", Y);
+    explain([&] { return hamRecall(W, X, nets, Y); });
     run.recalled = Y;
     // No cycle follows to stop: the student only sees the recall before its verdict.
     pauseAfter("cycle", cycle, run);

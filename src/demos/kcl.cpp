@@ -3,6 +3,7 @@
 #include "demos.h"
 
 #include "dialog.h"
+#include "explain/explain.h"
 #include "matrix/cwtsmatrix.h"
 #include "matrix/cwtsprint.h"
 #include "model/geometry.h"
@@ -84,6 +85,7 @@ void KCL() {
     KohonenRun run{{"kcl", "distance the weights moved per cycle", "cycle", std::nan("")}};
     run.startWeights = w;
     run.patterns = X;
+    explainKclRule(alpha);
     Training training{"cycle", "weight movement"};
     training.unitLimit = maxKohonenCycles;
     while (training.goesOn()) {
@@ -107,6 +109,7 @@ void KCL() {
             w = step.after;
             std::cout << std::endl << "The weight vector is: " << std::endl;
             writeWeightVectors(w);
+            explain([&] { return kclStep(step); });
         }
         const double movement =
             euclideanDistance(w[0], previousCycle[0]) + euclideanDistance(w[1], previousCycle[1]);

@@ -4,6 +4,7 @@
 #include "demos.h"
 
 #include "dialog.h"
+#include "explain/explain.h"
 #include "matrix/cwtsmatrix.h"
 #include "matrix/cwtsprint.h"
 #include "model/neurons.h"
@@ -69,6 +70,7 @@ void MCCPTA() {
     MulticlassRun run{{"mccpta", "cycle error", "cycle", errorLimit}, false};
     run.patterns = Y;
     run.lambda = lambda;
+    explainMccptaRule(nu, lambda, errorLimit);
     Training training{"cycle", "cycle error", errorLimit};
     while (training.goesOn()) {
         const auto weightsBefore = W;
@@ -83,9 +85,11 @@ void MCCPTA() {
                 std::cout << std::endl << "\to" << k + 1 << ": " << step.output;
                 std::cout << "   d = " << d;
                 W[k] = step.after;
+                const double eBefore = E;
                 E += step.errorShare;
                 std::cout << "   e = " << E;
                 std::cout << std::endl << W[k];
+                explain([&] { return mccptaStep(step, i + 1, k + 1, eBefore); });
             }
         }
         run.curve.note(E);

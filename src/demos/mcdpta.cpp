@@ -3,6 +3,7 @@
 #include "demos.h"
 
 #include "dialog.h"
+#include "explain/explain.h"
 #include "matrix/cwtsmatrix.h"
 #include "matrix/cwtsprint.h"
 #include "model/steps.h"
@@ -67,6 +68,7 @@ void MCDPTA() {
 
     MulticlassRun run{{"mcdpta", "cycle error", "cycle", errorLimit}, true};
     run.patterns = Y;
+    explainMcdptaRule(C);
     Training training{"cycle", "cycle error", errorLimit};
     while (training.goesOn()) {
         const auto weightsBefore = W;
@@ -83,9 +85,11 @@ void MCDPTA() {
                 std::cout << "   d = " << d;
                 // The correction takes effect at once: the next neuron and class see it.
                 W[k] = step.after;
+                const double eBefore = E;
                 E = E + 0.5 * std::pow(d - o, 2);
                 std::cout << "   e = " << E;
                 std::cout << std::endl << W[k];
+                explain([&] { return mcdptaStep(step, i + 1, k + 1, eBefore); });
             }
         }
         run.curve.note(E);

@@ -1,6 +1,7 @@
 #include "pacing.h"
 
 #include "console/answers.h"
+#include "explain/explain.h"
 #include "settings.h"
 
 #include <iostream>
@@ -50,6 +51,9 @@ bool pauseAfterDrawing(const char* unit, int number, const std::function<void()>
             watchStopKey(watched);
             return false;
         }
+        // The unit's arithmetic, and the question again.
+        if ((answer == "e" || answer == "E") && writeKeptExplanation(toTypist()))
+            continue;
         int more = 1;
         if (answer.empty() || (readWhole(answer, more) && more > 0)) {
             pausesToPass = more - 1;

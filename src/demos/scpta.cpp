@@ -3,6 +3,7 @@
 #include "demos.h"
 
 #include "dialog.h"
+#include "explain/explain.h"
 #include "matrix/cwtsmatrix.h"
 #include "matrix/cwtsprint.h"
 #include "model/neurons.h"
@@ -68,6 +69,7 @@ void SCPTA() {
     run.lambda = lambda;
     run.patterns = Y;
     run.desired = d;
+    explainScptaRule(nu, lambda, errorLimit);
     Training training{"cycle", "cycle error", errorLimit};
     while (training.goesOn()) {
         const CWTSVector<2> weightsBefore = W;
@@ -77,9 +79,11 @@ void SCPTA() {
         for (unsigned p = 0; p < patternCount; ++p) {
             const ContinuousStep<2> step = continuousStep(W, Y[p], d[p], nu, lambda);
             W = step.after;
+            const double eBefore = E;
             E += step.errorShare;
             std::cout << std::endl << "e = " << E;
             std::cout << std::endl << "w = " << std::endl << W;
+            explain([&] { return scptaStep(step, p + 1, eBefore); });
         }
         run.curve.note(E);
         run.weights = W;

@@ -3,6 +3,7 @@
 #include "demos.h"
 
 #include "dialog.h"
+#include "explain/explain.h"
 #include "matrix/cwtsmatrix.h"
 #include "matrix/cwtsprint.h"
 #include "model/steps.h"
@@ -82,6 +83,7 @@ void SDPTA() {
     run.startWeights = W;
     run.patterns = Y;
     run.desired = d;
+    explainSdptaRule(C, stepsToRun);
     Training training{"step", "corrections"};
     training.unitLimit = stepsToRun;
     int corrections = 0;
@@ -101,6 +103,7 @@ void SDPTA() {
         std::cout << "  w" << s << ": ";
         iprint(W);
         std::cout << std::endl;
+        explain([&] { return sdptaStep(step, s, k + 1); });
 
         W = step.after;
         corrections += step.correction != 0;

@@ -1,6 +1,7 @@
 #include "training.h"
 
 #include "console/console.h"
+#include "explain/explain.h"
 #include "settings.h"
 
 #include <cmath>
@@ -25,6 +26,7 @@ bool Training::goesOn() {
 
 int Training::start() {
     ++units;
+    startExplainedUnit();
     watchStopKey(true);
     brief.begin(units);
     return units;

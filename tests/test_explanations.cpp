@@ -1,0 +1,343 @@
+// Every explanation holds: each line's arithmetic is redone from the numbers written in it, to
+// the precision they are written with, and its result is the number the trace shows for it.
+#include "demos/demos.h"
+#include "harness.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using ::testing::HasSubstr;
+
+// An interval that holds the exact value of what a line writes.
+struct Interval {
+    double lo, hi;
+};
+
+Interval widened(double lo, double hi) {
+    return {std::nextafter(lo, -INFINITY), std::nextafter(hi, INFINITY)};
+}
+
+// A number written with six significant digits stands for all that round to it.
+Interval written(double x) {
+    if (x == 0)
+        return {0, 0};
+    const double half = 0.5 * std::pow(10, std::floor(std::log10(std::fabs(x))) - 5);
+    return widened(x - half, x + half);
+}
+
+Interval operator+(Interval a, Interval b) {
+    return widened(a.lo + b.lo, a.hi + b.hi);
+}
+Interval operator-(Interval a, Interval b) {
+    return widened(a.lo - b.hi, a.hi - b.lo);
+}
+Interval operator*(Interval a, Interval b) {
+    const double p[] = {a.lo * b.lo, a.lo * b.hi, a.hi * b.lo, a.hi * b.hi};
+    return widened(*std::min_element(p, p + 4), *std::max_element(p, p + 4));
+}
+Interval operator/(Interval a, Interval b) {
+    if (b.lo <= 0 && b.hi >= 0)
+        return {-INFINITY, INFINITY};
+    return a * widened(1 / b.hi, 1 / b.lo);
+}
+
+using Value = std::vector<Interval>; // a number, or a vector's elements
+
+// Evaluates a numeric expression as the explanations write them: numbers, + - * /, products
+// of neighbours "(a)(b)", ^2, exp, sqrt, sgn (of each element), and vectors "[ a; b ]".
+// False where it names a symbol, such as "w . y", and so is no numeric expression.
+class Evaluation {
+  public:
+    explicit Evaluation(const std::string& expression) : text(expression) {}
+
+    bool evaluate(Value& value) {
+        symbol = false;
+        value = expression();
+        skipBlanks();
+        return !symbol && at == text.size();
+    }
+
+  private:
+    const std::string text;
+    std::size_t at = 0;
+    bool symbol = false;
+
+    void skipBlanks() {
+        while (at < text.size() && text[at] == ' ')
+            ++at;
+    }
+    bool next(char c) {
+        skipBlanks();
+        if (at < text.size() && text[at] == c) {
+            ++at;
+            return true;
+        }
+        return false;
+    }
+    static Value apply(const Value& a, const Value& b, Interval (*op)(Interval, Interval)) {
+        Value result;
+        for (std::size_t i = 0; i < std::max(a.size(), b.size()); ++i)
+            result.push_back(op(a[std::min(i, a.size() - 1)], b[std::min(i, b.size() - 1)]));
+        return result;
+    }
+    Value expression() {
+        Value value = term();
+        for (;;) {
+            if (next('+'))
+                value = apply(value, term(), [](Interval a, Interval b) { return a + b; });
+            else if (next('-'))
+                value = apply(value, term(), [](Interval a, Interval b) { return a - b; });
+            else
+                return value;
+        }
+    }
+    Value term() {
+        Value value = unary();
+        for (;;) {
+            skipBlanks();
+            if (next('*'))
+                value = apply(value, unary(), [](Interval a, Interval b) { return a * b; });
+            else if (next('/'))
+                value = apply(value, unary(), [](Interval a, Interval b) { return a / b; });
+            else if (at < text.size() && text[at] == '(') // neighbours multiply
+                value = apply(value, unary(), [](Interval a, Interval b) { return a * b; });
+            else
+                return value;
+        }
+    }
+    Value unary() {
+        if (next('-'))
+            return apply({{0, 0}}, unary(), [](Interval a, Interval b) { return a - b; });
+        Value value = primary();
+        if (next('^')) {
+            primary(); // the explanations square only
+            return apply(value, value, [](Interval a, Interval b) {
+                const Interval square = a * b;
+                return a.lo <= 0 && a.hi >= 0 ? Interval{0, square.hi} : square;
+            });
+        }
+        return value;
+    }
+    Value primary() {
+        skipBlanks();
+        if (next('(')) {
+            Value value = expression();
+            next(')');
+            return value;
+        }
+        if (next('[')) {
+            Value value;
+            do
+                value.push_back(expression().front());
+            while (next(';'));
+            next(']');
+            return value;
+        }
+        const std::size_t start = at;
+        while (at < text.size() &&
+               (std::isalnum(static_cast<unsigned char>(text[at])) || text[at] == '.' ||
+                (text[at] == '-' && text[at - 1] == 'e') || text[at] == '[' || text[at] == ']'))
+            if (text[at] == '[' || text[at] == ']') // a symbol's index, as in w1[0]
+                symbol = true, ++at;
+            else
+                ++at;
+        const std::string word = text.substr(start, at - start);
+        if (word.empty() || symbol) {
+            symbol = true;
+            return {{0, 0}};
+        }
+        if (std::isdigit(static_cast<unsigned char>(word[0])))
+            return {written(std::stod(word))};
+        Value argument = primary();
+        if (word == "exp")
+            for (Interval& x : argument)
+                x = widened(std::exp(x.lo), std::exp(x.hi));
+        else if (word == "sqrt")
+            for (Interval& x : argument)
+                x = widened(std::sqrt(std::max(0.0, x.lo)), std::sqrt(std::max(0.0, x.hi)));
+        else if (word == "sgn")
+            for (Interval& x : argument)
+                x = {x.hi < 0 ? -1.0 : x.lo >= 0 ? 1.0 : -1.0, x.hi < 0 ? -1.0 : 1.0};
+        else
+            symbol = true;
+        return argument;
+    }
+};
+
+bool overlaps(const Value& a, const Value& b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (a[i].hi < b[i].lo || b[i].hi < a[i].lo)
+            return false;
+    return true;
+}
+
+// The explanation lines of a screen, each whole (a line that goes on, joined again), with the
+// trace's text just before and just after it.
+struct Explained {
+    std::string line, before, after;
+};
+
+std::vector<Explained> explainedLines(const std::string& screen) {
+    std::vector<std::pair<std::string, std::size_t>> found; // each line, and where in the trace
+    std::string trace;
+    std::istringstream text(screen);
+    bool goesOn = false; // the line before was an explanation's
+    for (std::string line; std::getline(text, line);) {
+        if (goesOn && line.rfind("        ", 0) == 0) {
+            found.back().first += " " + line.substr(8);
+        } else if (line.rfind("    ", 0) == 0 && line.size() > 4 && line[4] != ' ') {
+            found.push_back({line.substr(4), trace.size()});
+            goesOn = true;
+            continue;
+        } else {
+            trace += line + "\n";
+        }
+        goesOn = goesOn && line.rfind("        ", 0) == 0;
+    }
+    std::vector<Explained> lines;
+    constexpr std::size_t around = 500;
+    for (const auto& [line, at] : found)
+        lines.push_back(
+            {line, trace.substr(at - std::min(at, around), std::min(at, around)), trace.substr(at, around)});
+    return lines;
+}
+
+// The numbers of a text, as written.
+std::vector<std::string> numbersIn(const std::string& text) {
+    static const std::regex number(R"(-?\d+(\.\d+)?(e[+-]\d+)?)");
+    std::vector<std::string> numbers;
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), number); it != std::sregex_iterator(); ++it)
+        numbers.push_back(it->str());
+    return numbers;
+}
+
+// True when the numbers follow one another among those of the text.
+bool shownIn(const std::vector<std::string>& numbers, const std::string& text) {
+    const std::vector<std::string> all = numbersIn(text);
+    return std::search(all.begin(), all.end(), numbers.begin(), numbers.end()) != all.end();
+}
+
+// Holds every explanation line of the screen: its numeric expressions equal its result, and a
+// result named by `traced` appears in the trace right before the line, or right after it.
+void expectExplanationsHold(const std::string& screen, const std::string& traced) {
+    const std::vector<Explained> lines = explainedLines(screen);
+    ASSERT_GT(lines.size(), 3u) << "no explanations";
+    // The rule's block and every explanation line fit 79 columns.
+    std::istringstream text(screen);
+    bool inRule = false;
+    for (std::string line; std::getline(text, line);) {
+        inRule = line.rfind("How it ", 0) == 0 || (inRule && !line.empty());
+        if (inRule || line.rfind("    ", 0) == 0) {
+            EXPECT_LE(line.size(), 79u) << line;
+        }
+    }
+    EXPECT_EQ(screen.find("How it "), screen.rfind("How it ")) << "the rule is told once";
+    const std::regex tracedName(traced);
+    for (const Explained& explained : lines) {
+        std::string line = explained.line;
+        line = line.substr(0, line.find("  ("));
+        if (line.find(" = ") == std::string::npos || line.find("nan") != std::string::npos ||
+            line.find("inf") != std::string::npos)
+            continue;
+        std::vector<std::string> parts;
+        for (std::size_t from = 0, to; from != std::string::npos;
+             from = to == std::string::npos ? to : to + 3) {
+            to = line.find(" = ", from);
+            parts.push_back(line.substr(from, to == std::string::npos ? to : to - from));
+        }
+        Value result;
+        ASSERT_TRUE(Evaluation(parts.back()).evaluate(result)) << "no result: " << line;
+        int checked = 0;
+        for (std::size_t i = 1; i + 1 < parts.size(); ++i) {
+            Value value;
+            if (!Evaluation(parts[i]).evaluate(value))
+                continue;
+            ++checked;
+            EXPECT_TRUE(overlaps(value, result)) << "the arithmetic does not hold: " << line;
+        }
+        EXPECT_GT(checked, 0) << "nothing to redo: " << line;
+        if (std::regex_match(parts.front(), tracedName)) {
+            EXPECT_TRUE(shownIn(numbersIn(parts.back()), explained.before) ||
+                        shownIn(numbersIn(parts.back()), explained.after))
+                << "the trace does not show " << line;
+        }
+    }
+}
+
+std::string explainedRun(const std::string& input) {
+    MenuRun run;
+    run.input = input;
+    run.settings.explain = true;
+    return menuOutput(run);
+}
+
+} // namespace
+
+// What each demo's default run explains, and the figures of the worked examples among them.
+TEST(Explanations, EveryDefaultRunsArithmeticHoldsAndMeetsItsTrace) {
+    const char* const traced[] = {R"(w\d+)",                               // sdpta: the next step's weights
+                                  R"(o\d|e|new w\d)",                      // mcdpta
+                                  R"(e|new w)",                            // scpta
+                                  R"(o\d|e|new w\d)",                      // mccpta
+                                  R"(y1|y2|o|e|delO|new w|new v1|new v2)", // bpn
+                                  R"(y\[\d\])",                            // ham
+                                  R"(W\[\d\]|a|b)",                        // bam
+                                  R"(d1|d2|new w\d)"};                     // kcl
+    for (int i = 0; i < demoCount; ++i) {
+        SCOPED_TRACE(demos[i].name);
+        expectExplanationsHold(explainedRun(std::to_string(i + 1) + "\ny\nq\n"), traced[i]);
+    }
+}
+
+// Runs on values typed in: a learning constant of 0.5, a steepness of 2, another threshold,
+// a Kohonen rate typed as shown, a Hopfield probe whose net input is 0, a B probe.
+TEST(Explanations, RunsOnTypedValuesHoldToo) {
+    const std::pair<const char*, const char*> runs[] = {
+        {"1\nn\n6 1 0.5 1 1 -0.5 -1 3 1 -2 -1 -2.5 1.75\nq\n", R"(w\d+)"},
+        {"3\nn\n1 0.2 2 1 1 -0.5 -1 3 1 -2 -1 -2.5 1.75\nq\n", R"(e|new w)"},
+        {"5\nn\n-2 0.5 1 0 0 -1 0 1 -1 1 0 -1 1 1 -1 0.5 0.4 0.8 0.9 1 -0.1 0 0 0 -1.2 1.1 0.3\nq\n",
+         R"(y1|y2|o|e|delO|new w|new v1|new v2)"},
+        {"6\nn\n1 -1 1 -1 1 -1 1 1 -1 -1 1 1 -1 1 1 2\nq\n", R"(y\[\d\])"},
+        {"7\nn\n1 1 1 1 1 1 -1 -1 -1 -1 -1 -1 1 1 -1 -1 1 1 -1 -1 1 1 -1 -1 1 1 1 -1 -1 -1 1 -1 1 -1 1 -1\n"
+         "B\n1 -1 -1\nq\n",
+         R"(W\[\d\]|a|b)"},
+        {"8\nn\n0.5 0.8 0.6 0.1736 -0.9848 0.707 0.707 0.342 -0.9397 0.6 0.8 0 1 0 -1\nq\n",
+         R"(d1|d2|new w\d)"}};
+    for (const auto& [input, traced] : runs) {
+        SCOPED_TRACE(input);
+        expectExplanationsHold(explainedRun(input), traced);
+    }
+}
+
+// The figures that the worked examples give and the traces do not print, in their lines.
+TEST(Explanations, TheWorkedExamplesFiguresAreInTheirLines) {
+    const auto run = [](const char* input) { return explainedRun(input); };
+    const std::string sdpta = run("1\ny\nq\n");
+    EXPECT_THAT(sdpta, HasSubstr("    net = w4 . y4 = (2)(-2) + (2.75)(1) = -1.25\n"));
+    EXPECT_THAT(sdpta, HasSubstr("    net = w10 . y2 = (2.5)(-0.5) + (1.75)(1) = 0.5\n"));
+    EXPECT_THAT(run("2\ny\nq\n"), HasSubstr("    net = w3 . y1 = (1)(10) + (3)(2) + (-1)(-1) = 17\n"));
+    const std::string scpta = run("3\ny\nq\n");
+    for (const char* output : {"-0.358357", "0.907787", "-0.991899", "0.997413"})
+        EXPECT_THAT(scpta, HasSubstr(std::string(") - 1\n        = ") + output + "\n"));
+    const std::string bpn = run("5\ny\nq\n");
+    EXPECT_THAT(bpn, HasSubstr("    net1 = v1 . x = (0.5)(0) + (0.4)(0) + (0.8)(-1) = -0.8\n"));
+    EXPECT_THAT(bpn, HasSubstr("    net2 = v2 . x = (0.9)(0) + (1)(0) + (-0.1)(-1) = 0.1\n"));
+    const std::string kcl = run("8\ny\nq\n");
+    EXPECT_THAT(
+        kcl, HasSubstr("alpha, 0.5:\n    w1 + alpha (x - w1) = [ 1 + (0.5)(0.8 - 1); 0 + (0.5)(0.6 - 0) ]\n"
+                       "        = [ 0.9; 0.3 ]\n    |w1| = sqrt((0.9)^2 + (0.3)^2) = 0.948683\n"));
+    EXPECT_THAT(run("6\nn\n1 -1 1 -1 1 -1 1 1 -1 -1 1 1 -1 1 1 2\nq\n"),
+                HasSubstr("= 0\n    y[1] = sgn(net[1]) = sgn(0) = 1  (a net input of 0 gives +1)\n"));
+}

@@ -4,6 +4,7 @@
 #include "console/console.h"
 #include "demos/demos.h"
 #include "demos/pacing.h"
+#include "options.h"
 #include "pictures/pictures.h"
 #include "settings.h"
 
@@ -37,6 +38,22 @@ void showMenu() {
     showItem("Q. Quit");
     std::cout << "**********************************************************************" << std::endl;
     showPrompt();
+}
+
+// At a terminal: what the menu takes, what each demo teaches, the keys of a pause and the
+// options, on one screen.
+void showMenuHelp() {
+    std::cout << "The demos, by number or name:" << std::endl;
+    for (int i = 0; i < demoCount; ++i) {
+        const std::string name = demos[i].name;
+        std::cout << "  " << i + 1 << "  " << name << std::string(8 - name.size(), ' ') << demos[i].teaches
+                  << std::endl;
+    }
+    std::cout << "At the menu: a number or name; help, h or ? for this; q, quit or exit to end." << std::endl
+              << "In a dialog: Enter keeps the value shown; one line may answer several prompts." << std::endl
+              << "At a pause (-s): Enter: next, N: N more, c: to the end, q: stop, e: explain." << std::endl
+              << "Ctrl-C stops a training. Options, when the program starts (nnrules --help):" << std::endl
+              << optionLines();
 }
 
 // Reads the next menu choice. A demo may have left the stream failed by a non-number
@@ -89,14 +106,25 @@ void runChosenDemo(const Demo& demo) {
 void runMenu(const Settings& sessionSettings) {
     useSettings(sessionSettings);
     bool quit = false;
+    bool helpShown = false;
     while (!quit) {
-        showMenu();
+        // After the help the prompt alone follows, so that the help stays on the screen.
+        if (helpShown)
+            showPrompt();
+        else
+            showMenu();
+        helpShown = false;
         std::string choice;
         if (!readChoice(choice))
             break;
         const Demo* const demo = findDemo(choice.c_str());
-        if (choice == "Q" || choice == "q") {
+        // A line typed at a terminal may be a word; from a file, the menu reads a letter.
+        const bool typed = inputIsTyped();
+        if (choice == "Q" || choice == "q" || (typed && (choice == "quit" || choice == "exit"))) {
             quit = true;
+        } else if (typed && (choice == "help" || choice == "h" || choice == "?")) {
+            showMenuHelp();
+            helpShown = true;
         } else if (!demo) {
             std::cout << "      !!!!   Invalid Choice   !!!! " << std::endl;
         } else {

@@ -17,12 +17,15 @@ Options failure(const std::string& what) {
 } // namespace
 
 Options parseOptions(int argc, char* argv[]) {
-    const option longOptions[] = {
-        {"defaults", no_argument, nullptr, 'd'},    {"pictures", no_argument, nullptr, 'p'},
-        {"explain", no_argument, nullptr, 'e'},
-        {"step", no_argument, nullptr, 's'},        {"brief", no_argument, nullptr, 'b'},
-        {"curve", required_argument, nullptr, 'c'}, {"help", no_argument, nullptr, 'h'},
-        {"version", no_argument, nullptr, 'V'},     {nullptr, 0, nullptr, 0}};
+    const option longOptions[] = {{"defaults", no_argument, nullptr, 'd'},
+                                  {"pictures", no_argument, nullptr, 'p'},
+                                  {"explain", no_argument, nullptr, 'e'},
+                                  {"step", no_argument, nullptr, 's'},
+                                  {"brief", no_argument, nullptr, 'b'},
+                                  {"curve", required_argument, nullptr, 'c'},
+                                  {"help", no_argument, nullptr, 'h'},
+                                  {"version", no_argument, nullptr, 'V'},
+                                  {nullptr, 0, nullptr, 0}};
     Options options;
     optind = 1;
     // The leading colon keeps getopt's own messages back: the program writes its own.
@@ -133,6 +136,15 @@ std::string helpText() {
            "\n"
            "Exit status: 0 when done, 1 when the output could not be written, 2 for a bad\n"
            "command line. See nnrules(1) for more.\n";
+}
+
+std::string optionLines() {
+    return "  -d, --defaults    run the DEMO named on its own values, its question answered\n"
+           "  -e, --explain     each training's rule, and each step's arithmetic\n"
+           "  -p, --pictures    after each demo, pictures of what it learned\n"
+           "  -s, --step        pause after every step or cycle\n"
+           "      --brief       of each training, only the first and last units in full\n"
+           "      --curve FILE  the learning curves, for a plotting tool\n";
 }
 
 std::string versionText() {

@@ -20,6 +20,9 @@ Options parseOptions(int argc, char* argv[]);
 
 // The usage that --help shows, and the name, version and licence that --version shows.
 std::string helpText();
+
+// The options, one line each, for the menu's help.
+std::string optionLines();
 std::string versionText();
 
 #endif

@@ -19,20 +19,27 @@ void BAM();
 void KCL();
 
 struct Demo {
-    const char* name;  // the short name the command line takes, in lower case
-    const char* title; // the menu's and --help's name of it
+    const char* name;    // the short name the command line takes, in lower case
+    const char* title;   // the menu's and --help's name of it
+    const char* teaches; // what it shows a student, in a few words
     void (*run)();
 };
 
 inline constexpr Demo demos[] = {
-    {"sdpta", "Single Discrete Perceptron Training Algorithm", SDPTA},
-    {"mcdpta", "Multiclass Discrete Perceptron Training Algorithm", MCDPTA},
-    {"scpta", "Single Continuous Perceptron Training Algorithm", SCPTA},
-    {"mccpta", "Multiclass Continuous Perceptron Training Algorithm", MCCPTA},
-    {"bpn", "2-Layer Back Propagation Network", BPN},
-    {"ham", "Hopfield Auto-Associative Memory Storage", HAM},
-    {"bam", "Bidirectional Associative Memory Storage", BAM},
-    {"kcl", "Kohonen Competitive Learning", KCL},
+    {"sdpta", "Single Discrete Perceptron Training Algorithm",
+     "fixed-increment correction of one signum neuron", SDPTA},
+    {"mcdpta", "Multiclass Discrete Perceptron Training Algorithm",
+     "the same for three signum neurons, one a class", MCDPTA},
+    {"scpta", "Single Continuous Perceptron Training Algorithm",
+     "the delta rule for one continuous bipolar neuron", SCPTA},
+    {"mccpta", "Multiclass Continuous Perceptron Training Algorithm",
+     "the delta rule for three such neurons, one a class", MCCPTA},
+    {"bpn", "2-Layer Back Propagation Network", "back-propagation in two layers, on the exclusive-or", BPN},
+    {"ham", "Hopfield Auto-Associative Memory Storage",
+     "a Hopfield memory: three vectors stored, one recalled", HAM},
+    {"bam", "Bidirectional Associative Memory Storage", "a bidirectional memory: four pairs, one recalled",
+     BAM},
+    {"kcl", "Kohonen Competitive Learning", "winner-take-all learning of two neurons", KCL},
 };
 
 inline constexpr int demoCount = static_cast<int>(std::size(demos));

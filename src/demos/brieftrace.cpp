@@ -44,5 +44,4 @@ void BriefTrace::writeHeld() {
     }
     for (int i = 0; i < lastCount; ++i)
         std::cout << last[i].text;
-    leftOut = lastCount = 0;
 }

@@ -89,10 +89,11 @@ void HAM() {
     // Every neuron is evaluated from the unchanged probe state X, so a second cycle would
     // recall the same Y as the first: the first cycle decides whether X is retrieved.
     const CWTSVector<neuronCount> X = V[static_cast<unsigned>(probeNumber - 1)];
-    CWTSVector<neuronCount> Y;
+    // Every neuron sets its element below; zeros to begin with keep a missed one in sight.
+    CWTSVector<neuronCount> Y{};
     const int cycle = 1;
     startExplainedUnit();
-    std::array<double, neuronCount> nets;
+    std::array<double, neuronCount> nets{};
     bool visited[neuronCount] = {};
     for (unsigned evaluated = 0; evaluated < neuronCount; ++evaluated) {
         unsigned i = 0;

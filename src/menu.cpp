@@ -6,6 +6,7 @@
 #include "demos/pacing.h"
 #include "options.h"
 #include "pictures/pictures.h"
+#include "quiz/quiz.h"
 #include "settings.h"
 
 #include <iostream>
@@ -98,7 +99,9 @@ void pauseBeforeMenu() {
 // Runs one demo, as the menu or the command line chooses it.
 void runChosenDemo(const Demo& demo) {
     startPacing();
+    startQuiz();
     demo.run();
+    endQuiz();
 }
 
 } // namespace

@@ -1,9 +1,11 @@
 #include "options.h"
 
+#include "console/answers.h"
 #include "demos/demos.h"
 #include "pictures/curvefile.h"
 
 #include <getopt.h>
+#include <limits>
 
 namespace {
 
@@ -12,6 +14,24 @@ Options failure(const std::string& what) {
     options.action = Options::Action::Error;
     options.error = what;
     return options;
+}
+
+// --quiz alone asks about the first 3 units; --quiz=N about N, --quiz=all about every one.
+bool readQuizCount(const char* value, int& count) {
+    if (!value)
+        count = 3;
+    else if (std::string(value) == "all")
+        count = std::numeric_limits<int>::max();
+    else
+        return readWhole(value, count) && count > 0;
+    return true;
+}
+
+// A seed is a whole number, 0 to 2^64 - 1, written in digits alone.
+bool readSeed(const char* value, std::uint64_t& seed) {
+    const std::string digits = value;
+    return !digits.empty() && digits.find_first_not_of("0123456789") == std::string::npos &&
+           readWhole(digits, seed);
 }
 
 } // namespace
@@ -23,6 +43,9 @@ Options parseOptions(int argc, char* argv[]) {
                                   {"step", no_argument, nullptr, 's'},
                                   {"brief", no_argument, nullptr, 'b'},
                                   {"curve", required_argument, nullptr, 'c'},
+                                  {"quiz", optional_argument, nullptr, 'q'},
+                                  {"exercise", required_argument, nullptr, 'x'},
+                                  {"problem", no_argument, nullptr, 'P'},
                                   {"help", no_argument, nullptr, 'h'},
                                   {"version", no_argument, nullptr, 'V'},
                                   {nullptr, 0, nullptr, 0}};
@@ -52,8 +75,16 @@ Options parseOptions(int argc, char* argv[]) {
                            "' (a file of that name is --curve=" + optarg + " or ./" + optarg + ")");
         else if (option == 'c')
             settings.curveFile = optarg;
+        else if (option == 'q' && !readQuizCount(optarg, settings.quizzedUnits))
+            return failure("'" + typed + "' needs a number of steps or cycles, or all");
+        else if (option == 'x' && !readSeed(optarg, settings.seed))
+            return failure("'" + typed + "' needs a seed, a whole number such as 42");
+        else if (option == 'q' || option == 'x')
+            settings.exercise = settings.exercise || option == 'x';
+        else if (option == 'P')
+            settings.problemOnly = true;
         else if (option == ':')
-            return failure("'" + typed + "' needs a file name");
+            return failure("'" + typed + (optopt == 'x' ? "' needs a seed" : "' needs a file name"));
         else if (option == 'h' || option == 'V')
             options.action = option == 'h' ? Options::Action::Help : Options::Action::Version;
         else if (typed.rfind("--", 0) == 0) // a long option, named as it was given
@@ -72,7 +103,10 @@ Options parseOptions(int argc, char* argv[]) {
         if (optind + 1 < argc)
             return failure("one demo at a time: '" + std::string(argv[optind + 1]) + "' is one too many");
         options.action = Options::Action::Demo;
-    } else if (options.settings.defaultsAnswered) {
+    }
+    if (options.settings.problemOnly && !options.settings.exercise)
+        return failure("--problem needs --exercise=SEED");
+    if (options.action != Options::Action::Demo && options.settings.defaultsAnswered) {
         return failure("--defaults needs a demo to run");
     }
     return options;

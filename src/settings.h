@@ -3,6 +3,7 @@
 #ifndef NNRULES_SETTINGS_H
 #define NNRULES_SETTINGS_H
 
+#include <cstdint>
 #include <string>
 
 struct Settings {
@@ -11,6 +12,10 @@ struct Settings {
     bool brief = false;            // of a training, the first two and last two units in full (--brief)
     bool defaultsAnswered = false; // answer each demo's question y, reading nothing (-d)
     bool explain = false;          // the rule, and each step's arithmetic after its trace (-e)
+    int quizzedUnits = 0;          // the first units asked about before their results (--quiz)
+    bool exercise = false;         // values drawn from the seed instead of the defaults (--exercise)
+    std::uint64_t seed = 0;        // the exercise's seed
+    bool problemOnly = false;      // the exercise's problem alone, no question, no trace (--problem)
     std::string curveFile;         // where the learning curves go, if anywhere (--curve)
     int cycleLimit = 100000;       // no training runs more cycles (or steps) than this; tests lower it
 };

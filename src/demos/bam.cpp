@@ -8,6 +8,7 @@
 #include "matrix/cwtsprint.h"
 #include "model/activation.h"
 #include "pictures/pictures.h"
+#include "quiz/quiz.h"
 #include "training.h"
 
 #include <array>
@@ -142,26 +143,26 @@ void BAM() {
         ++cycle;
         std::cout << std::endl << "Cycle no.: " << cycle;
         startExplainedUnit();
-        // A pass from a to b (forward) or from b to a (backward), explained.
-        const auto forward = [&] {
-            const CWTSVector<aLength> from = a;
-            const CWTSVector<bLength> net = WT * a;
-            b = thresholded(net);
-            explain([&] { return bamPass("wT", WT, "a", from, "b", net, b); });
-        };
-        const auto backward = [&] {
-            const CWTSVector<bLength> from = b;
-            const CWTSVector<aLength> net = W * b;
-            a = thresholded(net);
-            explain([&] { return bamPass("W", W, "b", from, "a", net, a); });
-        };
+        // A forward pass from a to b and a backward one from b to a, the backward first
+        // from a B probe.
+        const CWTSVector<aLength> aBefore = a;
+        const CWTSVector<bLength> bBefore = b;
+        CWTSVector<aLength> netA;
+        CWTSVector<bLength> netB;
         if (probeIsB) {
-            backward();
-            forward();
+            netA = W * b;
+            a = thresholded(netA);
+            netB = WT * a;
+            b = thresholded(netB);
         } else {
-            forward();
-            backward();
+            netB = WT * a;
+            b = thresholded(netB);
+            netA = W * b;
+            a = thresholded(netA);
         }
+        quiz(cycle, [&] { return bamQuestion(cycle, W, WT, aBefore, bBefore, netA, a, netB, b, probeIsB); });
+        explain(
+            [&] { return bamQuestion(cycle, W, WT, aBefore, bBefore, netA, a, netB, b, probeIsB).worked; });
         const bool matched = !(b != B[k] && a != A[k]);
         run.recalledA = a;
         run.recalledB = b;

@@ -10,6 +10,7 @@
 #include "model/neurons.h"
 #include "model/steps.h"
 #include "pictures/pictures.h"
+#include "quiz/quiz.h"
 #include "training.h"
 
 #include <array>
@@ -88,9 +89,11 @@ void BPN() {
         const int cycle = training.start();
         std::cout << std::endl << std::endl << "*** LEARNING CYCLE NO. " << cycle << " ***" << std::endl;
         for (unsigned p = 0; p < patternCount; ++p) {
+            const NetworkStep step = networkStep(X[p], d[p], V, W, threshold, nu);
+            if (p == 0)
+                quiz(cycle, [&] { return bpnQuestion(step, cycle); });
             std::cout << std::endl << "Working with pattern X[" << p + 1 << "]: ";
             iprint(X[p], "\n");
-            const NetworkStep step = networkStep(X[p], d[p], V, W, threshold, nu);
             std::cout << "y; ";
             iprint(step.hidden, "\n");
             std::cout << "  w: ";

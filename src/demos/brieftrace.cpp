@@ -1,12 +1,14 @@
 #include "brieftrace.h"
 
+#include "quiz/quiz.h"
 #include "settings.h"
 
 #include <iostream>
 #include <utility>
 
 void BriefTrace::begin(int number) {
-    if (settings().brief && !settings().step && number > kept) {
+    // A unit that the quiz asks about is shown in full.
+    if (settings().brief && !settings().step && number > kept && !quizzes(number)) {
         holding.str("");
         output = std::cout.rdbuf(&holding);
     }

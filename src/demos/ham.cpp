@@ -7,6 +7,7 @@
 #include "matrix/cwtsprint.h"
 #include "model/activation.h"
 #include "pictures/pictures.h"
+#include "quiz/quiz.h"
 #include "training.h"
 
 #include <array>
@@ -104,6 +105,7 @@ void HAM() {
         nets[i] = W[i] * X;
         Y[i] = sgn(nets[i]);
     }
+    quiz(cycle, [&] { return hamQuestion(probeNumber, W, X, nets, Y); });
     std::cout << std::endl << "Cycle no.: " << cycle;
     iprint("   ", Y);
     explain([&] { return hamRecall(W, X, nets, Y); });

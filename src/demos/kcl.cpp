@@ -9,6 +9,7 @@
 #include "model/geometry.h"
 #include "model/steps.h"
 #include "pictures/pictures.h"
+#include "quiz/quiz.h"
 #include "training.h"
 
 #include <array>
@@ -89,12 +90,14 @@ void KCL() {
     Training training{"cycle", "weight movement"};
     training.unitLimit = maxKohonenCycles;
     while (training.goesOn()) {
-        training.start();
+        const int cycle = training.start();
         alpha = alpha * 0.5;
         for (unsigned p = 0; p < patternCount; ++p) {
+            const KohonenStep step = kohonenStep(X[p], w, alpha);
+            if (p == 0)
+                quiz(cycle, [&] { return kclQuestion(step, cycle); });
             std::cout << std::endl << "Input Vector X" << p + 1 << ": ";
             iprint(X[p]);
-            const KohonenStep step = kohonenStep(X[p], w, alpha);
             for (unsigned j = 0; j < neuronCount; ++j) {
                 std::cout << std::endl << "d" << j + 1 << " = " << step.distances[j];
                 if (step.tookMinimum[j])

@@ -10,6 +10,7 @@
 #include "model/neurons.h"
 #include "model/steps.h"
 #include "pictures/pictures.h"
+#include "quiz/quiz.h"
 #include "training.h"
 
 #include <array>
@@ -82,6 +83,8 @@ void MCCPTA() {
             for (unsigned k = 0; k < classCount; ++k) {
                 const double d = k == i ? 1.0 : -1.0;
                 const ContinuousStep<3> step = continuousStep(W[k], Y[i], d, nu, lambda);
+                if (i == 0 && k == 0)
+                    quiz(cycle, [&] { return mccptaQuestion(step, cycle); });
                 std::cout << std::endl << "\to" << k + 1 << ": " << step.output;
                 std::cout << "   d = " << d;
                 W[k] = step.after;

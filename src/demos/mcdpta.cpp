@@ -8,6 +8,7 @@
 #include "matrix/cwtsprint.h"
 #include "model/steps.h"
 #include "pictures/pictures.h"
+#include "quiz/quiz.h"
 #include "training.h"
 
 #include <array>
@@ -76,10 +77,17 @@ void MCDPTA() {
         const int cycle = training.start();
         std::cout << std::endl << "Learning Cycle No.: " << cycle;
         for (unsigned i = 0; i < patternCount; ++i) {
+            // Each neuron's step for the class changes its own weights alone, so all three
+            // can be worked out before any is shown.
+            std::array<DiscreteStep<3>, classCount> steps;
+            for (unsigned k = 0; k < classCount; ++k)
+                steps[k] = discreteStep(W[k], Y[i], i == k ? 1 : -1, C);
+            if (i == 0)
+                quiz(cycle, [&] { return mcdptaQuestion(steps, cycle, E); });
             std::cout << std::endl << "\t## Class " << i + 1 << " ##";
             for (unsigned k = 0; k < classCount; ++k) {
-                const double d = i == k ? 1 : -1;
-                const DiscreteStep<3> step = discreteStep(W[k], Y[i], d, C);
+                const DiscreteStep<3>& step = steps[k];
+                const double d = step.desired;
                 const double o = step.output;
                 std::cout << std::endl << "\to" << k + 1 << ": " << o;
                 std::cout << "   d = " << d;

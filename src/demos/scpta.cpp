@@ -9,6 +9,7 @@
 #include "model/neurons.h"
 #include "model/steps.h"
 #include "pictures/pictures.h"
+#include "quiz/quiz.h"
 #include "training.h"
 
 #include <array>
@@ -78,6 +79,8 @@ void SCPTA() {
         std::cout << std::endl << "****** Learning Cycle No.: " << cycle << " ******" << std::endl;
         for (unsigned p = 0; p < patternCount; ++p) {
             const ContinuousStep<2> step = continuousStep(W, Y[p], d[p], nu, lambda);
+            if (p == 0)
+                quiz(cycle, [&] { return scptaQuestion(step, cycle); });
             W = step.after;
             const double eBefore = E;
             E += step.errorShare;

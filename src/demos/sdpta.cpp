@@ -8,6 +8,7 @@
 #include "matrix/cwtsprint.h"
 #include "model/steps.h"
 #include "pictures/pictures.h"
+#include "quiz/quiz.h"
 #include "settings.h"
 #include "training.h"
 
@@ -91,6 +92,7 @@ void SDPTA() {
         const int s = training.start();
         const unsigned k = static_cast<unsigned>(s - 1) % patternCount;
         const DiscreteStep<2> step = discreteStep(W, Y[k], d[k], C);
+        quiz(s, [&] { return sdptaQuestion(step, s, k + 1); });
 
         std::cout << std::endl << "****** Step " << s << " ******" << std::endl;
         if (k == static_cast<unsigned>(s - 1))

@@ -1,0 +1,128 @@
+// Each demo's question about a unit: what it is computed from, as the trace showed it or as
+// the rule takes it, and the numbers it wants.
+#include "explain/text.h"
+#include "quiz.h"
+
+using CwMtx::CWTSMatrix;
+using CwMtx::CWTSVector;
+
+namespace {
+
+std::string n(int number) {
+    return std::to_string(number);
+}
+
+// The vector's elements, then the number, as an answer's numbers.
+template <unsigned N>
+std::vector<double> elements(const CWTSVector<N>& v) {
+    std::vector<double> numbers;
+    for (unsigned i = 0; i < N; ++i)
+        numbers.push_back(v[i]);
+    return numbers;
+}
+
+template <unsigned N>
+std::vector<double> numberThenElements(double first, const CWTSVector<N>& v) {
+    std::vector<double> numbers = {first};
+    const std::vector<double> rest = elements(v);
+    numbers.insert(numbers.end(), rest.begin(), rest.end());
+    return numbers;
+}
+
+// The lines of several explanations, one after another.
+Lines joined(std::initializer_list<Lines> parts) {
+    Lines lines;
+    for (const Lines& part : parts)
+        lines.insert(lines.end(), part.begin(), part.end());
+    return lines;
+}
+
+} // namespace
+
+Question sdptaQuestion(const DiscreteStep<2>& step, int stepNumber, unsigned pattern) {
+    return {"Step " + n(stepNumber) + ": y = " + vectorText(step.input) + ", d = " + number(step.desired) +
+                ", w = " + vectorText(step.weights) + ", c = " + number(step.learningConstant) + ".",
+            "The weights after this step", elements(step.after), sdptaStep(step, stepNumber, pattern)};
+}
+
+Question mcdptaQuestion(const std::array<DiscreteStep<3>, 3>& steps, int cycle, double eBefore) {
+    std::string given = "Cycle " + n(cycle) + ", class 1: y = " + vectorText(steps[0].input);
+    std::vector<double> answer;
+    Lines worked;
+    double e = eBefore;
+    for (unsigned k = 0; k < 3; ++k) {
+        given += ", w" + n(static_cast<int>(k) + 1) + " = " + vectorText(steps[k].weights);
+        answer.push_back(steps[k].output);
+        const Lines neuron = mcdptaStep(steps[k], 1, k + 1, e);
+        worked.insert(worked.end(), neuron.begin(), neuron.end());
+        e = e + 0.5 * std::pow(steps[k].desired - steps[k].output, 2);
+    }
+    for (const DiscreteStep<3>& step : steps) {
+        const std::vector<double> after = elements(step.after);
+        answer.insert(answer.end(), after.begin(), after.end());
+    }
+    return {given + ", c = " + number(steps[0].learningConstant) + ".",
+            "The outputs o1, o2, o3, then w1, w2 and w3 after class 1", answer, worked};
+}
+
+Question scptaQuestion(const ContinuousStep<2>& step, int cycle) {
+    return {"Cycle " + n(cycle) + ", pattern 1: y = " + vectorText(step.input) +
+                ", d = " + number(step.desired) + ", w = " + vectorText(step.weights) +
+                ", nu = " + number(step.nu) + ", lambda = " + number(step.lambda) + ".",
+            "The output o, then the weights after this step", numberThenElements(step.output, step.after),
+            scptaStep(step, 1, 0)};
+}
+
+Question mccptaQuestion(const ContinuousStep<3>& step, int cycle) {
+    return {"Cycle " + n(cycle) + ", class 1, neuron 1: y = " + vectorText(step.input) +
+                ", d = " + number(step.desired) + ", w1 = " + vectorText(step.weights) +
+                ", nu = " + number(step.nu) + ", lambda = " + number(step.lambda) + ".",
+            "The output o1, then w1 after this step", numberThenElements(step.output, step.after),
+            mccptaStep(step, 1, 1, 0)};
+}
+
+Question bpnQuestion(const NetworkStep& step, int cycle) {
+    return {"Cycle " + n(cycle) + ", pattern 1: x = " + vectorText(step.input) +
+                ", d = " + number(step.desired) + ", v1 = " + vectorText(step.firstLayer[0]) +
+                ", v2 = " + vectorText(step.firstLayer[1]) + ", w = " + vectorText(step.secondLayer) +
+                ", y3 = " + number(step.threshold) + ", nu = " + number(step.nu) + ".",
+            "The output o, then w after this pattern", numberThenElements(step.output, step.secondLayerAfter),
+            bpnStep(step, 1, 0)};
+}
+
+Question kclQuestion(const KohonenStep& step, int cycle) {
+    const double winner = step.winner;
+    const CWTSVector<2> after = step.winner ? step.after[step.winner - 1] : step.input;
+    return {"Cycle " + n(cycle) + ", pattern 1: x = " + vectorText(step.input) +
+                ", w1 = " + vectorText(step.weights[0]) + ", w2 = " + vectorText(step.weights[1]) +
+                ", alpha = " + number(step.rate) + " (this cycle's rate).",
+            "The winning neuron, then its new weights", numberThenElements(winner, after), kclStep(step)};
+}
+
+Question hamQuestion(int probeNumber, const std::array<CWTSVector<5>, 5>& weights, const CWTSVector<5>& x,
+                     const std::array<double, 5>& nets, const CWTSVector<5>& y) {
+    return {"Cycle 1: the probe x = V" + n(probeNumber) + " = " + vectorText(x) +
+                ", with the weights of the vectors V1, V2 and V3 above.",
+            "The vector recalled", elements(y), hamRecall(weights, x, nets, y)};
+}
+
+Question bamQuestion(int cycle, const CWTSMatrix<6, 3>& W, const CWTSMatrix<3, 6>& WT,
+                     const CWTSVector<6>& aBefore, const CWTSVector<3>& bBefore, const CWTSVector<6>& netA,
+                     const CWTSVector<6>& a, const CWTSVector<3>& netB, const CWTSVector<3>& b,
+                     bool probeIsB) {
+    const Lines backward = bamPass("W", W, "b", probeIsB ? bBefore : b, "a", netA, a);
+    if (probeIsB) {
+        std::vector<double> answer = elements(a);
+        const std::vector<double> second = elements(b);
+        answer.insert(answer.end(), second.begin(), second.end());
+        return {"Cycle " + n(cycle) + ": b = " + vectorText(bBefore) + ", with the matrix w above.",
+                "a after the backward pass, then b after the forward pass", answer,
+                joined({backward, bamPass("wT", WT, "a", a, "b", netB, b)})};
+    }
+    std::vector<double> answer = elements(b);
+    const std::vector<double> second = elements(a);
+    answer.insert(answer.end(), second.begin(), second.end());
+    return {"Cycle " + n(cycle) + ": a = " + vectorText(aBefore) + ", with the matrix w above.",
+            "b after the forward pass, then a after the backward pass", answer,
+            joined({bamPass("wT", WT, "a", aBefore, "b", netB, b), backward})};
+}

@@ -138,8 +138,12 @@ std::string helpText() {
            "  -d, --defaults    run the DEMO on its own values, its question answered for you\n"
            "  -p, --pictures    after each demo, draw what it learned: its learning curve\n"
            "                    and where it decides, or what a memory recalled\n"
-           "  -e, --explain     before each training, its rule in symbols and a legend of the\n"
-           "                    trace; after each step, its arithmetic with the numbers put in\n"
+           "  -e, --explain     before each training its rule and a legend of the trace;\n"
+           "                    after each step, its arithmetic with the numbers put in\n"
+           "      --quiz[=N]    before each of the first N steps or cycles (3, or all)\n"
+           "                    shows its results, ask for them, and grade the answer\n"
+           "      --exercise=SEED  run each demo on values drawn from SEED, a new problem\n"
+           "                    of the textbook's kind; with --problem, the problem alone\n"
            "  -s, --step        pause after every step or cycle: Enter for the next, a\n"
            "                    number N for N more, c to the end, q to stop training\n"
            "      --brief       of each training, only the first two and the last two\n"
@@ -178,7 +182,9 @@ std::string optionLines() {
            "  -p, --pictures    after each demo, pictures of what it learned\n"
            "  -s, --step        pause after every step or cycle\n"
            "      --brief       of each training, only the first and last units in full\n"
-           "      --curve FILE  the learning curves, for a plotting tool\n";
+           "      --curve FILE  the learning curves, for a plotting tool\n"
+           "      --quiz[=N]    ask for each of the first N units' results before they show\n"
+           "      --exercise=SEED  a new problem drawn from SEED; --problem: it alone\n";
 }
 
 std::string versionText() {

@@ -47,15 +47,18 @@ bool nextTypedWord(std::string& word) {
 void refuseTypedWord(const std::string& word, bool wholeNumbersOnly) {
     // A word typed on the line just ended is refused on the next line; one left over from
     // an earlier line, after the prompt it met.
-    std::ostream& typist = toTypist();
     if (!wordStartsLine)
-        typist << std::endl;
-    if (wholeNumbersOnly)
-        typist << '"' << shownWord(word) << "\" is not a whole number; type a whole number such as 10."
-               << std::endl;
-    else
-        typist << '"' << shownWord(word) << "\" is not a number; type a number such as 0.5." << std::endl;
+        toTypist() << std::endl;
+    sayNotANumber(word, wholeNumbersOnly);
     typedWords = std::istringstream();
+}
+
+void sayNotANumber(const std::string& word, bool wholeNumbersOnly) {
+    if (wholeNumbersOnly)
+        toTypist() << '"' << shownWord(word) << "\" is not a whole number; type a whole number such as 10."
+                   << std::endl;
+    else
+        toTypist() << '"' << shownWord(word) << "\" is not a number; type a number such as 0.5." << std::endl;
 }
 
 bool readTypedAnswer(std::string& line) {

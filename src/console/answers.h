@@ -37,6 +37,9 @@ bool nextTypedWord(std::string& word);
 // of its line.
 void refuseTypedWord(const std::string& word, bool wholeNumbersOnly);
 
+// At a terminal: says that the word is not a number (or not a whole one), on a line of its own.
+void sayNotANumber(const std::string& word, bool wholeNumbersOnly);
+
 // At a terminal: reads a whole line, leading and trailing blanks taken off, dropping any
 // words of the line before. False once the input has ended.
 bool readTypedAnswer(std::string& line);

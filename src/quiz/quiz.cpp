@@ -7,23 +7,11 @@
 
 #include <cmath>
 #include <iostream>
+#include <sstream>
 
 namespace {
 
 int asked = 0, rightAnswers = 0;
-
-// The power of ten of the last digit of the number as written: -4 for "-1.2037", 0 for "3",
-// -5 for "1e-05", 2 for "2.5e+03".
-int lastDigitPower(const std::string& text) {
-    const std::size_t exponentAt = text.find('e');
-    const std::string mantissa = text.substr(0, exponentAt);
-    const std::size_t point = mantissa.find('.');
-    int power = point == std::string::npos ? 0 : -static_cast<int>(mantissa.size() - point - 1);
-    int exponent = 0;
-    if (exponentAt != std::string::npos && readWhole(text.substr(exponentAt + 1), exponent))
-        power += exponent;
-    return power;
-}
 
 // The numbers written as the trace writes them, a blank between two.
 std::string numbersText(const std::vector<double>& numbers) {
@@ -71,11 +59,12 @@ bool rightNumber(const std::string& typed, double value) {
     double number;
     if (!readWhole(typed, number))
         return false;
-    const std::string traced = written(value);
-    if (written(number) == traced)
+    if (written(number) == written(value))
         return true;
-    // A part in 10^12 more, so that a difference of exactly a half is not lost to rounding.
-    const double half = 0.5 * std::pow(10.0, lastDigitPower(traced)) * (1 + 1e-12);
+    // Half a unit of the sixth significant digit, and a part in 10^12 more, so that a
+    // difference of exactly a half is not lost to rounding.
+    const double half =
+        value == 0 ? 0 : 0.5 * std::pow(10.0, std::floor(std::log10(std::fabs(value))) - 5) * (1 + 1e-12);
     return std::fabs(number - value) <= half;
 }
 
@@ -96,27 +85,30 @@ void askQuestion(const Question& question) {
         writeWrapped(question.given);
         std::cout << std::endl << prompt;
     }
-    // The numbers one by one, as many on a line as the student likes. At a terminal an empty
-    // line or a word that is no number asks again for the numbers still to come; from a file
-    // such a word is a wrong number.
+    // The numbers one by one, as many on a line as the student likes. At a terminal a line
+    // is the question's: a word on it that is no number is refused and the numbers still to
+    // come asked for again. From a file such a word is a wrong number.
     std::vector<std::string> typed;
     while (typed.size() < count) {
-        std::string word;
-        if (!readWord(word)) {
+        std::string line;
+        if (inputIsTyped() ? !readTypedAnswer(line) : !readWord(line)) {
             std::cout << std::endl;
             writeWrapped("No answer: the input has ended. The answer is " + numbersText(question.answer) +
                          ".");
             std::cout << std::endl;
             return;
         }
-        double number;
-        if (inputIsTyped() && !word.empty() && !readWhole(word, number))
-            refuseTypedWord(word, false);
-        if (word.empty() || (inputIsTyped() && !readWhole(word, number))) {
-            toTypist() << numbersAsked(count - typed.size(), typed.empty() ? "" : " more");
-            continue;
+        std::istringstream words(line);
+        for (std::string word; typed.size() < count && words >> word;) {
+            double number;
+            if (inputIsTyped() && !readWhole(word, number)) {
+                sayNotANumber(word, false);
+                break;
+            }
+            typed.push_back(word);
         }
-        typed.push_back(word);
+        if (inputIsTyped() && typed.size() < count)
+            toTypist() << numbersAsked(count - typed.size(), typed.empty() ? "" : " more");
     }
     bool right = true;
     for (std::size_t i = 0; i < count; ++i)

@@ -39,8 +39,8 @@ void quiz(int unit, const Make& make) {
 // Writes the score when the demo was quizzed: "Quiz: 7 of 9 answers right."
 void endQuiz();
 
-// True when the typed number is the value to the precision the trace writes (six significant
-// digits), or within half a unit of the last digit the trace writes of it.
+// True when the typed number is the value to the precision the trace writes: the same six
+// significant digits, or within half a unit of the sixth.
 bool rightNumber(const std::string& typed, double value);
 
 // Each demo's question about the unit under way.

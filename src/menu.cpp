@@ -100,7 +100,11 @@ void pauseBeforeMenu() {
 void runChosenDemo(const Demo& demo) {
     startPacing();
     startQuiz();
-    demo.run();
+    try {
+        demo.run();
+    } catch (const LeaveDemo&) {
+        return;
+    }
     endQuiz();
 }
 

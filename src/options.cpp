@@ -37,18 +37,13 @@ bool readSeed(const char* value, std::uint64_t& seed) {
 } // namespace
 
 Options parseOptions(int argc, char* argv[]) {
-    const option longOptions[] = {{"defaults", no_argument, nullptr, 'd'},
-                                  {"pictures", no_argument, nullptr, 'p'},
-                                  {"explain", no_argument, nullptr, 'e'},
-                                  {"step", no_argument, nullptr, 's'},
-                                  {"brief", no_argument, nullptr, 'b'},
-                                  {"curve", required_argument, nullptr, 'c'},
-                                  {"quiz", optional_argument, nullptr, 'q'},
-                                  {"exercise", required_argument, nullptr, 'x'},
-                                  {"problem", no_argument, nullptr, 'P'},
-                                  {"help", no_argument, nullptr, 'h'},
-                                  {"version", no_argument, nullptr, 'V'},
-                                  {nullptr, 0, nullptr, 0}};
+    const option longOptions[] = {
+        {"defaults", no_argument, nullptr, 'd'},   {"pictures", no_argument, nullptr, 'p'},
+        {"explain", no_argument, nullptr, 'e'},    {"step", no_argument, nullptr, 's'},
+        {"brief", no_argument, nullptr, 'b'},      {"curve", required_argument, nullptr, 'c'},
+        {"quiz", optional_argument, nullptr, 'q'}, {"exercise", required_argument, nullptr, 'x'},
+        {"problem", no_argument, nullptr, 'P'},    {"help", no_argument, nullptr, 'h'},
+        {"version", no_argument, nullptr, 'V'},    {nullptr, 0, nullptr, 0}};
     Options options;
     optind = 1;
     // The leading colon keeps getopt's own messages back: the program writes its own.

@@ -40,6 +40,10 @@ bool readTypedLine(std::string& line, const std::string& terminalPrompt = "");
 using Typist = std::function<bool(std::string& line)>;
 void typeAtTerminal(Typist typist);
 
+// Thrown to end the demo under way at once, back at the menu (or the end of a run of one
+// demo): after an exercise's problem shown alone, and when the student leaves it.
+struct LeaveDemo {};
+
 // While watched, and where input is typed, the stop key (Ctrl-C) asks the training under
 // way to stop, which stopKeyPressed() then says, instead of ending the program; pressed a
 // second time before the training has stopped, it ends the program after all. Not watched,

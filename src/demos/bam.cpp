@@ -4,11 +4,13 @@
 #include "demos.h"
 
 #include "dialog.h"
+#include "exercises/exercises.h"
 #include "explain/explain.h"
 #include "matrix/cwtsprint.h"
-#include "model/activation.h"
+#include "model/memories.h"
 #include "pictures/pictures.h"
 #include "quiz/quiz.h"
+#include "settings.h"
 #include "training.h"
 
 #include <array>
@@ -22,15 +24,6 @@ namespace {
 constexpr unsigned pairCount = 4;
 constexpr unsigned aLength = 6;
 constexpr unsigned bLength = 3;
-
-// The net inputs of one pass, each replaced by its neuron's bipolar output.
-template <unsigned N>
-CWTSVector<N> thresholded(const CWTSMatrix<N, 1>& net) {
-    CWTSVector<N> output(net);
-    for (unsigned i = 0; i < N; ++i)
-        output[i] = sgn(output[i]);
-    return output;
-}
 
 } // namespace
 
@@ -47,6 +40,9 @@ void BAM() {
     CWTSVector<aLength> probe;
     probe.Fill(1);
     probe[0] = -1;
+    // An exercise's values stand where the defaults do.
+    if (settings().exercise)
+        drawBam(settings().seed, A, B, probe);
 
     for (unsigned k = 0; k < pairCount; ++k) {
         std::cout << std::endl << "Vector A" << k + 1;
@@ -87,14 +83,7 @@ void BAM() {
     }
 
     explainBamRule(probeIsB);
-    CWTSMatrix<aLength, bLength> W;
-    for (unsigned i = 0; i < aLength; ++i)
-        for (unsigned j = 0; j < bLength; ++j) {
-            double sum = 0;
-            for (unsigned k = 0; k < pairCount; ++k)
-                sum += A[k][i] * B[k][j];
-            W[i][j] = sum;
-        }
+    const CWTSMatrix<aLength, bLength> W = correlationMatrix(A, B);
     std::cout << "w: " << std::endl << W;
     const CWTSMatrix<bLength, aLength> WT = transpose(W);
     std::cout << "wT: " << std::endl << WT;

@@ -3,6 +3,7 @@
 #include "demos.h"
 
 #include "dialog.h"
+#include "exercises/exercises.h"
 #include "explain/explain.h"
 #include "matrix/cwtsmatrix.h"
 #include "matrix/cwtsprint.h"
@@ -11,6 +12,7 @@
 #include "model/steps.h"
 #include "pictures/pictures.h"
 #include "quiz/quiz.h"
+#include "settings.h"
 #include "training.h"
 
 #include <array>
@@ -38,6 +40,9 @@ void BPN() {
         {{0, 0, threshold}, {0, 1, threshold}, {1, 0, threshold}, {1, 1, threshold}}};
     FirstLayer V = {{{0.5, 0.4, 0.8}, {0.9, 1, -0.1}, {0, 0, 0}}};
     CWTSVector<3> W{-1.2, 1.1, 0.3};
+    // An exercise's values stand where the defaults do.
+    if (settings().exercise)
+        drawBpn(settings().seed, nu, X, d, threshold, V, W);
 
     std::cout << std::endl
               << "************           2-Layer Back Propagation Network            ************";

@@ -3,11 +3,14 @@
 #include "demos.h"
 
 #include "dialog.h"
+#include "exercises/exercises.h"
 #include "explain/explain.h"
 #include "matrix/cwtsprint.h"
 #include "model/activation.h"
+#include "model/memories.h"
 #include "pictures/pictures.h"
 #include "quiz/quiz.h"
+#include "settings.h"
 #include "training.h"
 
 #include <array>
@@ -20,10 +23,6 @@ namespace {
 
 constexpr unsigned vectorCount = 3;
 constexpr unsigned neuronCount = 5;
-
-// What a bipolar vector adds to each diagonal weight is its element squared, 1; taking
-// off the number of stored vectors leaves a zero diagonal for bipolar vectors.
-constexpr double diagonalCorrection = vectorCount;
 
 // Asks for the number of the vector to recall until it names a stored one. Input that
 // ends or is not a number keeps the number shown.
@@ -55,6 +54,9 @@ void HAM() {
     std::array<CWTSVector<neuronCount>, vectorCount> V = {
         {{1, -1, 1, -1, 1}, {-1, 1, 1, -1, -1}, {1, 1, -1, 1, 1}}};
     int probeNumber = 1;
+    // An exercise's values stand where the defaults do.
+    if (settings().exercise)
+        drawHam(settings().seed, V, probeNumber);
 
     for (unsigned v = 0; v < vectorCount; ++v) {
         std::cout << std::endl << "Vector V" << v + 1;
@@ -71,16 +73,9 @@ void HAM() {
     }
 
     explainHamRule();
-    // W[i][j] is the weight from neuron j to neuron i: the sum of the outer products.
-    std::array<CWTSVector<neuronCount>, neuronCount> W;
-    for (unsigned i = 0; i < neuronCount; ++i)
-        W[i].Fill(0);
-    for (unsigned v = 0; v < vectorCount; ++v)
-        for (unsigned i = 0; i < neuronCount; ++i)
-            for (unsigned j = 0; j < neuronCount; ++j)
-                W[j][i] += V[v][i] * V[v][j];
-    for (unsigned i = 0; i < neuronCount; ++i)
-        W[i][i] -= diagonalCorrection;
+    // W[i][j] is the weight from neuron j to neuron i: the sum of the outer products, with
+    // the number of stored vectors taken off the diagonal.
+    const std::array<CWTSVector<neuronCount>, neuronCount> W = hopfieldWeights(V);
     explain([&] { return hamWeights(V, W); });
 
     HopfieldRun run;

@@ -3,6 +3,7 @@
 #include "demos.h"
 
 #include "dialog.h"
+#include "exercises/exercises.h"
 #include "explain/explain.h"
 #include "matrix/cwtsmatrix.h"
 #include "matrix/cwtsprint.h"
@@ -10,6 +11,7 @@
 #include "model/steps.h"
 #include "pictures/pictures.h"
 #include "quiz/quiz.h"
+#include "settings.h"
 #include "training.h"
 
 #include <array>
@@ -48,11 +50,14 @@ void KCL() {
     std::array<CWTSVector<2>, patternCount> X = {
         {{0.8, 0.6}, {0.1736, -0.9848}, {0.707, 0.707}, {0.342, -0.9397}, {0.6, 0.8}}};
     WeightVectors w = {{{1, 0}, {-1, 0}}};
+    // Halved at the start of every cycle, so it is shown as the rate of cycle 1.
+    double alpha = 1;
+    // An exercise's values stand where the defaults do.
+    if (settings().exercise)
+        drawKcl(settings().seed, X, w, alpha);
     // Taken before the dialog: weight vectors typed in are compared with the defaults
     // at the end of cycle 1.
     WeightVectors previousCycle = w;
-    // Halved at the start of every cycle, so it is shown as the rate of cycle 1.
-    double alpha = 1;
 
     std::cout << std::endl
               << "************              Kohonen Competitive Learning             ************";

@@ -4,6 +4,7 @@
 #include "demos.h"
 
 #include "dialog.h"
+#include "exercises/exercises.h"
 #include "explain/explain.h"
 #include "matrix/cwtsmatrix.h"
 #include "matrix/cwtsprint.h"
@@ -11,6 +12,7 @@
 #include "model/steps.h"
 #include "pictures/pictures.h"
 #include "quiz/quiz.h"
+#include "settings.h"
 #include "training.h"
 
 #include <array>
@@ -38,6 +40,9 @@ void MCCPTA() {
     std::array<CWTSVector<3>, patternCount> Y = {
         {{10, 2, threshold}, {2, -5, threshold}, {-5, 5, threshold}}};
     std::array<CWTSVector<3>, classCount> W = {{{0.4, -0.2, 0.1}, {0.5, -0.1, 0.2}, {0.1, 0.3, -0.1}}};
+    // An exercise's values stand where the defaults do.
+    if (settings().exercise)
+        drawMccpta(settings().seed, nu, Y, W);
 
     showDefault(patternCount, "No. of Input Patterns P");
     showDefault(classCount, "No. of Classes R");

@@ -3,12 +3,14 @@
 #include "demos.h"
 
 #include "dialog.h"
+#include "exercises/exercises.h"
 #include "explain/explain.h"
 #include "matrix/cwtsmatrix.h"
 #include "matrix/cwtsprint.h"
 #include "model/steps.h"
 #include "pictures/pictures.h"
 #include "quiz/quiz.h"
+#include "settings.h"
 #include "training.h"
 
 #include <array>
@@ -34,6 +36,9 @@ void MCDPTA() {
     std::array<CWTSVector<3>, patternCount> Y = {
         {{10, 2, threshold}, {2, -5, threshold}, {-5, 5, threshold}}};
     std::array<CWTSVector<3>, classCount> W = {{{1, -2, 0}, {0, -1, 2}, {1, 3, -1}}};
+    // An exercise's values stand where the defaults do.
+    if (settings().exercise)
+        drawMcdpta(settings().seed, Y, W);
 
     std::cout << std::endl << "************ Multiclass Discrete Perceptron Training Algorithm ************";
     std::cout << std::endl

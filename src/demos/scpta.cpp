@@ -3,6 +3,7 @@
 #include "demos.h"
 
 #include "dialog.h"
+#include "exercises/exercises.h"
 #include "explain/explain.h"
 #include "matrix/cwtsmatrix.h"
 #include "matrix/cwtsprint.h"
@@ -10,6 +11,7 @@
 #include "model/steps.h"
 #include "pictures/pictures.h"
 #include "quiz/quiz.h"
+#include "settings.h"
 #include "training.h"
 
 #include <array>
@@ -35,6 +37,9 @@ void SCPTA() {
         {{1, threshold}, {-0.5, threshold}, {3, threshold}, {-2, threshold}}};
     std::array<double, patternCount> d = {1, -1, 1, -1};
     CWTSVector<2> W{-2.5, 1.75};
+    // An exercise's values stand where the defaults do.
+    if (settings().exercise)
+        drawScpta(settings().seed, nu, Y, d, W);
 
     showDefault(patternCount, "No. of Input Patterns P");
     showDefault(threshold, "Threshold");

@@ -3,6 +3,7 @@
 #include "demos.h"
 
 #include "dialog.h"
+#include "exercises/exercises.h"
 #include "explain/explain.h"
 #include "matrix/cwtsmatrix.h"
 #include "matrix/cwtsprint.h"
@@ -33,6 +34,9 @@ void SDPTA() {
         {{1, threshold}, {-0.5, threshold}, {3, threshold}, {-2, threshold}}};
     std::array<double, patternCount> d = {1, -1, 1, -1};
     CWTSVector<2> W{-2.5, 1.75};
+    // An exercise's values stand where the defaults do.
+    if (settings().exercise)
+        drawSdpta(settings().seed, steps, C, Y, d, W);
 
     std::cout << std::endl << "************ Single Discrete Perceptron Training Algorithm ************";
     std::cout << std::endl

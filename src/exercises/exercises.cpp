@@ -205,13 +205,13 @@ void drawMccpta(std::uint64_t seed, double& nu, std::array<CWTSVector<3>, 3>& Y,
 void drawBpn(std::uint64_t seed, double& nu, const std::array<CWTSVector<3>, 4>& X,
              const std::array<double, 4>& d, double threshold, FirstLayer& V, CWTSVector<3>& W) {
     Draw draw(seed);
-    const double rates[] = {0.1, 0.2, 0.5};
+    const double rates[] = {0.2, 0.5};
     for (;;) {
         for (unsigned k = 0; k < 2; ++k)
             V[k] = {draw.tenths(-10, 10), draw.tenths(-10, 10), draw.tenths(-10, 10)};
         V[2] = {0, 0, 0};
         W = {draw.tenths(-15, 15), draw.tenths(-15, 15), draw.tenths(-15, 15)};
-        nu = rates[draw.between(0, 2)];
+        nu = rates[draw.between(0, 1)];
         FirstLayer v = V;
         CWTSVector<3> w = W;
         for (int cycle = 1; cycle <= 20000; ++cycle) {

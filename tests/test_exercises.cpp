@@ -1,0 +1,70 @@
+// Exercises: every problem drawn is one that the demo's own rule ends, soon, the same for a
+// seed every time, and a new one for another seed.
+#include "demos/demos.h"
+#include "harness.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <set>
+#include <string>
+
+namespace {
+
+using ::testing::HasSubstr;
+using ::testing::Not;
+
+std::string exerciseRun(int demo, std::uint64_t seed) {
+    MenuRun run;
+    run.input = std::to_string(demo + 1) + "\ny\n";
+    run.settings.exercise = true;
+    run.settings.seed = seed;
+    run.settings.brief = true;
+    return menuOutput(run);
+}
+
+// The last whole number after the text, or -1.
+long lastNumberAfter(const std::string& screen, const std::string& text) {
+    const std::size_t at = screen.rfind(text);
+    return at == std::string::npos ? -1 : std::stol(screen.substr(at + text.size()));
+}
+
+} // namespace
+
+class Exercises : public ::testing::TestWithParam<int> {};
+
+TEST_P(Exercises, EverySeedDrawsAProblemThatTheDemosRuleEndsSoon) {
+    // How each demo says it ended, and where it says after how many units: at most so many.
+    const struct {
+        const char* ended;
+        const char* count;
+        long most;
+    } ends[] = {{"Training terminated.", "No. of Training Steps (", 20},
+                {"Training terminated: further", "Learning Cycle No.: ", 10},
+                {"Training terminated.", "Total Learning Cycles = ", 10},
+                {"Training terminated: further", "Learning Cycle No.: ", 10},
+                {"Training terminated: further", "Total cycles: ", 20000},
+                {"correctly.", "Cycle no.: ", 1},
+                {"k: ", "Cycle no.: ", 2},
+                {"Training terminated.", "Total no. of cycles: ", 200}};
+    const int demo = GetParam();
+    {
+        std::set<std::string> problems;
+        for (std::uint64_t seed = 1; seed <= 30; ++seed) {
+            SCOPED_TRACE(std::string(demos[demo].name) + " seed " + std::to_string(seed));
+            const std::string screen = exerciseRun(demo, seed);
+            EXPECT_THAT(screen, HasSubstr(ends[demo].ended));
+            EXPECT_THAT(screen, Not(HasSubstr("stopped")));
+            const long units = lastNumberAfter(screen, ends[demo].count);
+            EXPECT_GE(units, 1);
+            EXPECT_LE(units, ends[demo].most);
+            EXPECT_EQ(screen, exerciseRun(demo, seed));
+            problems.insert(screen.substr(0, screen.find("Do you want")));
+        }
+        EXPECT_EQ(problems.size(), 30u) << demos[demo].name << ": seeds that draw the same problem";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryDemo, Exercises, ::testing::Range(0, demoCount),
+                         [](const auto& demo) { return std::string(demos[demo.param].name); });

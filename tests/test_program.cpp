@@ -166,6 +166,10 @@ TEST(Program, BadCommandLinesSayWhatIsWrongAndEndWithStatus2) {
           {"--curve", "'--curve' needs a file name"},
           {"--curve= 1", "'--curve=' needs a file name"},
           {"--curve '' 1", "'--curve' needs a file name"},
+          {"--problem 1", "--problem needs --exercise=SEED"},
+          {"--quiz=0 1", "'--quiz=0' needs a number of steps or cycles, or all"},
+          {"--exercise=-1 1", "'--exercise=-1' needs a seed, a whole number such as 42"},
+          {"--exercise", "'--exercise' needs a seed"},
           {"--curve --brief bpn", "'--curve' needs a file name, not '--brief' (a file of that "
                                   "name is --curve=--brief or ./--brief)"}}) {
         const Ran refused = run(std::string("nnrules ") + arguments + " </dev/null");
@@ -226,6 +230,14 @@ TEST(Program, TheCurveFileIsWrittenWholeOrTheFailureSaid) {
         EXPECT_EQ(contents(), "demo\trun\tmeasure\tcycle\tvalue\n") << closed;
     }
     run("rm " + file);
+}
+
+// An exercise's problem alone, for a sheet: the demo's banner and values, then nothing.
+TEST(Program, AProblemAloneIsTheDemosValuesWithoutItsQuestion) {
+    const Ran sheet = run("nnrules --exercise=7 --problem 1 </dev/null");
+    EXPECT_EQ(sheet.status, 0);
+    const std::string run1 = run("nnrules --exercise=7 -d 1").output;
+    EXPECT_EQ(sheet.output, run1.substr(0, run1.find("\nDo you want")) + "\n");
 }
 
 TEST(Program, OneDemoShowsTheMenuRunsScreenWithoutTheMenu) {

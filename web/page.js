@@ -16,6 +16,9 @@ const terminal = new Terminal({
 });
 terminal.open(document.getElementById('terminal'));
 terminal.focus();
+// Ctrl-V pastes, as on any page, rather than reaching the program as a key that edits nothing.
+terminal.attachCustomKeyEventHandler(event =>
+  !(event.ctrlKey && !event.altKey && !event.metaKey && event.key.toLowerCase() === 'v'));
 
 // The session's text as the terminal shows it, for "Save the trace": what the program
 // wrote, without the control of the screen, and each typed line after its prompt.
@@ -45,7 +48,8 @@ let programEnded = false;
 
 function takeTypedKeys() {
   while (linePrompt && typedKeys.length > 0) {
-    const line = editor.key(typedKeys.shift());
+    const { taken, line } = editor.take(typedKeys);
+    typedKeys.splice(0, taken);
     if (line === undefined)
       continue;
     session.push(linePrompt + (line ?? '') + '\n');

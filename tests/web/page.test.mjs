@@ -54,7 +54,8 @@ after(async () => {
 // Opens the page at the query; what it fetches, the errors it throws and the breaches of
 // its Content-Security-Policy are kept for the checks.
 async function openPage(query = '') {
-  const context = await browser.newContext({ viewport: { width: 900, height: 770 }, acceptDownloads: true });
+  const context = await browser.newContext({ viewport: { width: 900, height: 770 }, acceptDownloads: true,
+    permissions: ['clipboard-read', 'clipboard-write'] });
   const page = await context.newPage();
   page.fetched = [];
   page.errors = [];
@@ -138,6 +139,9 @@ function shownLines(text) {
   return lines;
 }
 
+// A line short enough for a failure's message.
+const abridged = line => (line.length > 100 ? `${line.slice(0, 40)}...${line.slice(-40)} (${line.length} characters)` : line);
+
 // A figure that is no number has the sign its compiler's order of operands gives it.
 const figures = line => line?.replaceAll('-nan', 'nan');
 
@@ -212,6 +216,24 @@ describe('a dialog at the page', () => {
     const expected = nativeScreen(typed);
     assert.ok(expected.includes('Total Learning Cycles = 579'), 'the values kept did not give the default run');
     await assertShows(page, expected);
+    await closePage(page);
+  });
+
+  test('takes a pasted line of 100,000 characters as one answer, refuses it whole and asks again', async () => {
+    const page = await openPage('?demo=scpta');
+    await answer(page, ['n']);
+    const pasted = 'x'.repeat(100_000);
+    await page.evaluate(text => navigator.clipboard.writeText(text), pasted);
+    await page.keyboard.press('Control+v');
+    await page.keyboard.press('Enter');
+    await waitForPrompt(page, 2);
+    // Each line whole: the line as typed, its refusal, and the question again.
+    const expected = [`Threshold (1): ${pasted}`, `"${pasted}" is not a number; type a number such as 0.5.`,
+      'Threshold (1):'];
+    for (const [i, line] of shownLines(await screenOf(page)).slice(-3).entries())
+      assert.ok(line === expected[i], `line ${i + 1} of 3 differs: ${abridged(line)}`);
+    await answer(page, ['0.5']);
+    assert.equal(shownLines(await screenOf(page)).at(-1), 'nu (0.1):');
     await closePage(page);
   });
 

@@ -123,6 +123,19 @@ const page = {
   },
 };
 
+// What the page says of the program's end, in words rather than its exit status: it ended as
+// asked (q at the menu, the end of the input, Ctrl-C, whose status is a shell's 130), or why
+// it stopped.
+function endingOf(status) {
+  if (status === 0 || status === 130)
+    return 'The program has ended.';
+  if (status === 2)
+    return 'The program did not start: the address asks for something it does not take, as said above.';
+  if (status === 1)
+    return 'The program stopped: its output could not be written.';
+  return 'The program stopped on an error.';
+}
+
 function endProgram(message) {
   programEnded = true;
   terminal.options.disableStdin = true;
@@ -188,7 +201,6 @@ startProgram({
   // written before the console is set up, is shown too, a line at a time.
   print: line => showText(line + '\n'),
   printErr: line => showText(line + '\n'),
-  onExit: status =>
-    endProgram(status === 0 ? 'The program has ended.' : `The program has ended (status ${status}).`),
+  onExit: status => endProgram(endingOf(status)),
   onAbort: () => endProgram('The program stopped on an error.'),
 });

@@ -147,7 +147,8 @@ function endProgram(message) {
 }
 
 // The program's arguments from the page's address: each word as the long option of its
-// name (?pictures is --pictures, ?curve=x is --curve=x), and demo= as the demo to run.
+// name (?pictures is --pictures, ?curve=x is --curve=x), and demo= as the demo to run, after
+// -- so that no demo's name is taken for an option (?demo=--help names an unknown demo).
 function programArguments(query) {
   const options = [];
   const demos = [];
@@ -157,7 +158,7 @@ function programArguments(query) {
     else
       options.push(value === '' ? `--${name}` : `--${name}=${value}`);
   }
-  return [...options, ...demos];
+  return demos.length > 0 ? [...options, '--', ...demos] : options;
 }
 
 function saveTrace() {

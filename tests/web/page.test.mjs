@@ -319,13 +319,15 @@ describe('the program in the page', () => {
     await closePage(page);
   });
 
-  test('answers a wrong address as the program answers a wrong command line', async () => {
-    for (const demo of ['nope']) {
+  test('answers a wrong address as the program answers a wrong command line, a demo\'s name never taken for an option', async () => {
+    for (const demo of ['nope', '--help', '-1']) {
       const page = await openPage(`?demo=${encodeURIComponent(demo)}`);
       await page.waitForSelector('#ended', { state: 'visible' });
       assert.equal(await page.textContent('#ended-message'),
         'The program did not start: the address asks for something it does not take, as said above.');
-      await assertShows(page, spawnSync(nativeProgram, [demo], { encoding: 'utf8' }).stderr);
+      assert.ok(shownLines(await screenOf(page)).some(line => line.includes(`unknown demo '${demo}'`)),
+        `?demo=${demo} not answered as an unknown demo`);
+      await assertShows(page, spawnSync(nativeProgram, ['--', demo], { encoding: 'utf8' }).stderr);
       await closePage(page);
     }
   });

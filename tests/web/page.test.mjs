@@ -192,12 +192,13 @@ describe('a dialog at the page', () => {
     await answer(page, ['3', 'no']);
     await page.keyboard.type('12');
     await press('ArrowLeft', 'Delete', 'Enter');
-    // nu: "x01", Left, ".", Home, Delete, End: 0.1.
+    // nu: "x01", Left, ".", Home, Backspace (with nothing before the cursor, it deletes
+    // nothing), Delete, End: 0.1.
     await waitForPrompt(page, 3);
     await page.keyboard.type('x01');
     await press('ArrowLeft');
     await page.keyboard.type('.');
-    await press('Home', 'Delete', 'End', 'Enter');
+    await press('Home', 'Backspace', 'Delete', 'End', 'Enter');
     // lambda: "9", Up to the 0.1 of nu, Down back to the 9, Backspace, then Up twice to the
     // 1 of the threshold; Right at the line's end moves nothing.
     await waitForPrompt(page, 4);

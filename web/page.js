@@ -16,9 +16,14 @@ const terminal = new Terminal({
 });
 terminal.open(document.getElementById('terminal'));
 terminal.focus();
-// Ctrl-V pastes, as on any page, rather than reaching the program as a key that edits nothing.
-terminal.attachCustomKeyEventHandler(event =>
-  !(event.ctrlKey && !event.altKey && !event.metaKey && event.key.toLowerCase() === 'v'));
+// Ctrl-V pastes, and Ctrl-C with text selected copies it, as on any page: the terminal leaves
+// these keys to the browser, and neither the line nor the program sees them.
+terminal.attachCustomKeyEventHandler(event => {
+  if (!event.ctrlKey || event.altKey || event.metaKey)
+    return true;
+  const key = event.key.toLowerCase();
+  return !(key === 'v' || (key === 'c' && terminal.hasSelection()));
+});
 
 // The session's text as the terminal shows it, for "Save the trace": what the program
 // wrote, without the control of the screen, and each typed line after its prompt.
@@ -174,8 +179,12 @@ document.getElementById('save').addEventListener('click', saveTrace);
 document.getElementById('reload').addEventListener('click', () => location.reload());
 
 // What the browser test reads: the terminal's lines, the session's text, and whether the
-// program waits for a line or has ended.
+// program waits for a line or has ended; and the rows on the screen, selected as with the mouse.
 window.nnrulesPage = {
+  selectScreen() {
+    const top = terminal.buffer.active.viewportY;
+    terminal.selectLines(top, top + terminal.rows - 1);
+  },
   screenLines() {
     const buffer = terminal.buffer.active;
     const lines = [];

@@ -118,6 +118,25 @@ async function typeLines(page, lines) {
   await page.waitForFunction(() => window.nnrulesPage.ended(), null, { timeout: longWait });
 }
 
+const clipboardOf = page => page.evaluate(() => navigator.clipboard.readText());
+
+// The middle of the first letter of the text where the terminal shows it, for the mouse.
+async function placeOf(page, text) {
+  const { x, y } = await page.evaluate(text => {
+    const rows = document.querySelector('#terminal .xterm-rows');
+    const walker = document.createTreeWalker(rows, NodeFilter.SHOW_TEXT);
+    while (walker.nextNode() && !walker.currentNode.data.includes(text))
+      ;
+    const letter = document.createRange();
+    const start = walker.currentNode.data.indexOf(text);
+    letter.setStart(walker.currentNode, start);
+    letter.setEnd(walker.currentNode, start + 1);
+    const box = letter.getBoundingClientRect();
+    return { x: box.left + box.width / 2, y: box.top + box.height / 2 };
+  }, text);
+  return [x, y];
+}
+
 const sessionOf = page => page.evaluate(() => window.nnrulesPage.sessionText());
 const screenOf = page => page.evaluate(() => window.nnrulesPage.screenLines());
 
@@ -317,6 +336,36 @@ describe('the program in the page', () => {
     await page.waitForSelector('#ended', { state: 'visible' });
     assert.equal(await page.textContent('#ended-message'), 'The program has ended.');
     assert.equal(shownLines(await sessionOf(page)).at(-1), pauseBeforeMenu + '56^C');
+    await closePage(page);
+  });
+
+  test('copies the selected text on Ctrl-C, which then neither stops a training nor ends the program', async () => {
+    const page = await openPage();
+    await waitForPrompt(page, 0);
+    // At the menu's prompt, a double click on MAIN selects the word.
+    await page.mouse.dblclick(...(await placeOf(page, 'MAIN MENU')));
+    await page.keyboard.press('Control+c');
+    assert.equal(await clipboardOf(page), 'MAIN');
+    assert.ok(await waitForPrompt(page, 0), 'Ctrl-C ended the program');
+    // During the multiclass continuous perceptron's training (whose trace the terminal keeps
+    // whole), the rows on the screen, selected by the terminal: the mouse is slow to be heard
+    // while the page trains. The page is slowed down, so that the training lasts.
+    await answer(page, ['4']);
+    const browserTools = await page.context().newCDPSession(page);
+    await browserTools.send('Emulation.setCPUThrottlingRate', { rate: 10 });
+    await typeLine(page, 'y');
+    await page.waitForFunction(() => window.nnrulesPage.sessionText().includes('Learning Cycle No.: 2\n'));
+    await page.evaluate(() => window.nnrulesPage.selectScreen());
+    assert.ok(!(await page.evaluate(() => window.nnrulesPage.waitsForLine())), 'the training ended before Ctrl-C');
+    await page.keyboard.press('Control+c');
+    const copied = (await clipboardOf(page)).split('\n').map(line => line.trimEnd()).filter(Boolean);
+    await browserTools.send('Emulation.setCPUThrottlingRate', { rate: 1 });
+    assert.ok(await waitForPrompt(page, 2), 'Ctrl-C ended the program');
+    const shown = new Set(shownLines(await sessionOf(page)).map(expandTabs));
+    assert.ok(copied.length > 10 && copied.every(line => shown.has(line)), `not what the screen showed: ${copied}`);
+    const atPause = shownLines(await screenOf(page));
+    assert.ok(atPause.includes('Training terminated: further weight adjustment unrequired.'), 'the training stopped');
+    assert.equal(atPause.at(-1), pauseBeforeMenu);
     await closePage(page);
   });
 

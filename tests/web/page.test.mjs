@@ -1,122 +1,44 @@
 // The web page (SITE, build-web/site) in headless Chromium, typed at as a person types, held
 // line for line to what the native program (in BUILD) shows at a terminal for the same lines;
-// its size and speed are reported. Run as: node tests/web/page.test.mjs SITE BUILD
+// its screenshots go beside the site, in SITE/../screenshots. Run as:
+// node tests/web/page.test.mjs SITE BUILD
 import { after, before, describe, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { execFileSync, spawn, spawnSync } from 'node:child_process';
-import { createRequire } from 'node:module';
+import { execFileSync, spawnSync } from 'node:child_process';
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
+import {
+  answer, closePage, openPage, pauseBeforeMenu, repository, screenOf, sessionOf, shownLines, startBrowser,
+  stopBrowser, typeLine, typeLines, waitForPrompt,
+} from './browser.mjs';
 
 const [site, build] = process.argv.slice(2).map(folder => path.resolve(folder ?? ''));
-const repository = path.resolve(path.dirname(new URL(import.meta.url).pathname), '../..');
-const { chromium } = createRequire(path.join(repository, 'web/package.json'))('playwright-core');
 const nativeProgram = path.join(build, 'nnrules');
 const terminalScreen = path.join(build, 'tests/web/terminal_screen');
-const screenshot = path.join(repository, 'doc/web-page.png');
-// The longest run, back-propagation's, takes a second or two; a minute is for a busy machine.
-const longWait = 60_000;
+const screenshots = path.join(path.dirname(site), 'screenshots');
 
-const pauseBeforeMenu = "Press Enter to return to the menu, or p and Enter for this run's pictures.";
-
-let server;
-let origin;
-let browser;
 let scratch; // a folder for the lines given to terminal_screen
 
 before(async () => {
   scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'nnrules-web-test-'));
-  // The page's server: the site's files from this machine, nothing else, on a free port.
-  server = spawn('python3', ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1', '--directory', site],
-    { stdio: ['ignore', 'pipe', 'ignore'] });
-  origin = await new Promise(ready => server.stdout.on('data', data => {
-    const port = String(data).match(/port (\d+)/)?.[1];
-    if (port)
-      ready(`http://127.0.0.1:${port}`);
-  }));
-  // Debian's Chromium, its own connections off: they fail where there is no network.
-  browser = await chromium.launch({
-    executablePath: '/usr/bin/chromium',
-    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
-      '--disable-component-update', '--disable-sync'],
-  });
+  fs.mkdirSync(screenshots, { recursive: true });
+  await startBrowser(site);
 });
 
 after(async () => {
-  await browser?.close();
-  server?.kill();
+  await stopBrowser();
   fs.rmSync(scratch, { recursive: true, force: true });
 });
 
+// Writes the page's screenshot to the screenshots' folder, and names it in the test's output.
+async function takeScreenshot(t, page, name) {
+  const file = path.join(screenshots, `${name}.png`);
+  await page.screenshot({ path: file });
+  t.diagnostic(`screenshot: ${file}`);
+}
+
 // --- The page, and typing at it.
-
-// Opens the page at the query; what it fetches, the errors it throws and the breaches of
-// its Content-Security-Policy are kept for the checks.
-async function openPage(query = '') {
-  const context = await browser.newContext({ viewport: { width: 900, height: 770 }, acceptDownloads: true,
-    permissions: ['clipboard-read', 'clipboard-write'] });
-  const page = await context.newPage();
-  page.fetched = [];
-  page.errors = [];
-  page.on('request', request => page.fetched.push(request.url()));
-  page.on('pageerror', error => page.errors.push(error.message));
-  await page.addInitScript(() => {
-    window.policyBreaches = [];
-    document.addEventListener('securitypolicyviolation', event =>
-      window.policyBreaches.push(`${event.violatedDirective} ${event.blockedURI}`));
-  });
-  await page.goto(`${origin}/${query}`);
-  return page;
-}
-
-async function closePage(page) {
-  assert.deepEqual(page.errors, [], 'the page threw errors');
-  assert.deepEqual(await page.evaluate(() => window.policyBreaches), [],
-    'the page broke its Content-Security-Policy');
-  await page.context().close();
-}
-
-// Waits until the program waits for its next line (the count-th of the run, from 0) or
-// has ended; true when it waits. A page that does neither in time is shown in the failure.
-async function waitForPrompt(page, count) {
-  try {
-    await page.waitForFunction(count => {
-      const program = window.nnrulesPage;
-      return program && (program.ended() || (program.waitsForLine() && program.linesRead() >= count));
-    }, count, { timeout: longWait });
-  } catch (error) {
-    const screen = await page.evaluate(() => window.nnrulesPage?.screenLines().join('\n'));
-    assert.fail(`${error.message}\nThe page's terminal:\n${shownLines(screen ?? '').slice(-10).join('\n')}\n` +
-      `The page fetched: ${page.fetched.join(' ')}\nIts errors: ${page.errors.join(' ')}`);
-  }
-  return !(await page.evaluate(() => window.nnrulesPage.ended()));
-}
-
-async function typeLine(page, line) {
-  await page.keyboard.type(line);
-  await page.keyboard.press('Enter');
-}
-
-// Types each line at the prompt that asks for it; true when the program then waits for
-// the next line, false when it has ended.
-async function answer(page, lines) {
-  const first = await page.evaluate(() => window.nnrulesPage.linesRead());
-  for (const [count, line] of lines.entries()) {
-    if (!(await waitForPrompt(page, first + count)))
-      return false;
-    await typeLine(page, line);
-  }
-  return waitForPrompt(page, first + lines.length);
-}
-
-// Types the lines as answer does, then ends the input with Ctrl-D where the program still
-// reads; returns when the program has ended.
-async function typeLines(page, lines) {
-  if (await answer(page, lines))
-    await page.keyboard.press('Control+d');
-  await page.waitForFunction(() => window.nnrulesPage.ended(), null, { timeout: longWait });
-}
 
 const clipboardOf = page => page.evaluate(() => navigator.clipboard.readText());
 
@@ -137,8 +59,6 @@ async function placeOf(page, text) {
   return [x, y];
 }
 
-const sessionOf = page => page.evaluate(() => window.nnrulesPage.sessionText());
-const screenOf = page => page.evaluate(() => window.nnrulesPage.screenLines());
 
 // --- What the native program shows.
 
@@ -147,15 +67,6 @@ function nativeScreen(lines, options = []) {
   const typed = path.join(scratch, 'typed');
   fs.writeFileSync(typed, lines.map(line => line + '\n').join(''));
   return execFileSync(terminalScreen, [typed, ...options], { encoding: 'utf8', maxBuffer: 1 << 30 });
-}
-
-// The lines of a text as a terminal shows them: no blanks at their ends (the terminal's
-// rows are padded), no empty lines after the last.
-function shownLines(text) {
-  const lines = (Array.isArray(text) ? text : text.split('\n')).map(line => line.trimEnd());
-  while (lines.length > 0 && lines[lines.length - 1] === '')
-    lines.pop();
-  return lines;
 }
 
 // A line short enough for a failure's message.
@@ -304,7 +215,7 @@ describe('the program in the page', () => {
     await closePage(page);
   });
 
-  test('takes its options from the address: ?demo=kcl&pictures draws the Kohonen plane', async () => {
+  test('takes its options from the address: ?demo=kcl&pictures draws the Kohonen plane', async t => {
     const page = await openPage('?demo=kcl&pictures');
     await typeLines(page, ['y']);
     await assertShows(page, nativeScreen(['y'], ['--pictures', 'kcl']));
@@ -314,8 +225,7 @@ describe('the program in the page', () => {
     assert.ok(plane.length > 10, 'no Kohonen plane');
     assertSameLines(plane, planeOf(shownLines(execFileSync(nativeProgram, ['-p', '-d', 'kcl'], { encoding: 'utf8' }))),
       'the Kohonen plane');
-    fs.mkdirSync(path.dirname(screenshot), { recursive: true });
-    await page.screenshot({ path: screenshot });
+    await takeScreenshot(t, page, 'kcl-pictures');
     await closePage(page);
   });
 

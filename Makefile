@@ -42,7 +42,7 @@ XTERM      = web/node_modules/@xterm/xterm
 # optimizer needs in Debian's folder by itself only when it is Debian's own Node.js.
 EMSCRIPTEN_ENV = NODE_PATH=/usr/share/nodejs
 
-.PHONY: all run test sanitize bench fuzz package web web-serve web-test web-screenshot install clean
+.PHONY: all run test sanitize bench fuzz package web web-serve web-test web-bench web-screenshot install clean
 
 all:
 	$(call install-packages,$(PROGRAM_PACKAGES))
@@ -128,13 +128,20 @@ web-serve: web
 	python3 -m http.server $(WEB_PORT) --bind 127.0.0.1 --directory $(SITE)
 
 # The page in headless Chromium, typed at as a person types, against the native program's
-# text for the same lines (tests/web/); reports the page's size and its speed, and its
-# screenshots go to $(WEBBUILD)/screenshots.
+# text for the same lines (tests/web/); its screenshots go to $(WEBBUILD)/screenshots.
 web-test: web
 	$(call install-packages,$(WEB_TEST_PACKAGES))
 	$(call configure,$(BUILD),Release)
 	cmake --build $(BUILD) -j $(JOBS) --target nnrules terminal_screen
 	node tests/web/page.test.mjs $(SITE) $(BUILD)
+
+# The back-propagation run in the page against the native program at a terminal (tmux): fails
+# when the page takes more than 3 times as long.
+web-bench: web
+	$(call install-packages,$(WEB_TEST_PACKAGES))
+	$(call configure,$(BUILD),Release)
+	cmake --build $(BUILD) -j $(JOBS) --target nnrules
+	node tests/web/page.bench.mjs $(SITE) $(BUILD)
 
 # The README's picture of the page, doc/web-page.png, taken anew.
 web-screenshot: web

@@ -178,8 +178,9 @@ function saveTrace() {
 document.getElementById('save').addEventListener('click', saveTrace);
 document.getElementById('reload').addEventListener('click', () => location.reload());
 
-// What the browser test reads: the terminal's lines, the session's text, and whether the
-// program waits for a line or has ended; and the rows on the screen, selected as with the mouse.
+// What the browser test reads: the terminal's lines, the session's text, its size, and whether
+// the program waits for a line or has ended; and the rows on the screen, selected as with the
+// mouse.
 window.nnrulesPage = {
   selectScreen() {
     const top = terminal.buffer.active.viewportY;
@@ -199,6 +200,7 @@ window.nnrulesPage = {
     return lines;
   },
   sessionText: () => session.join(''),
+  size: () => ({ columns: terminal.cols, rows: terminal.rows }),
   waitsForLine: () => linePrompt !== null,
   linesRead: () => linesRead,
   ended: () => programEnded,

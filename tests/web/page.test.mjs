@@ -9,7 +9,7 @@ import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import {
-  answer, closePage, openPage, pauseBeforeMenu, repository, screenOf, sessionOf, shownLines, startBrowser,
+  answer, closePage, longWait, openPage, pauseBeforeMenu, repository, screenOf, sessionOf, shownLines, startBrowser,
   stopBrowser, typeLine, typeLines, waitForPrompt,
 } from './browser.mjs';
 
@@ -18,12 +18,13 @@ const nativeProgram = path.join(build, 'nnrules');
 const terminalScreen = path.join(build, 'tests/web/terminal_screen');
 const screenshots = path.join(path.dirname(site), 'screenshots');
 
+let origin; // the page's server
 let scratch; // a folder for the lines given to terminal_screen
 
 before(async () => {
   scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'nnrules-web-test-'));
   fs.mkdirSync(screenshots, { recursive: true });
-  await startBrowser(site);
+  origin = await startBrowser(site);
 });
 
 after(async () => {

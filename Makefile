@@ -36,8 +36,9 @@ configure = cmake -S . -B $(1) --log-level=NOTICE -DCMAKE_BUILD_TYPE=$(2) -DNNRU
 
 # The web page: the page's own files, the program as WebAssembly, and the terminal component.
 SITE       = $(WEBBUILD)/site
-PAGE_FILES = web/index.html web/page.css web/page.js web/lineeditor.js web/icon.svg
+PAGE_FILES = web/index.html web/page.css web/page.js web/lineeditor.js web/options.js web/icon.svg
 XTERM      = web/node_modules/@xterm/xterm
+XTERM_FIT  = web/node_modules/@xterm/addon-fit
 # Debian's emscripten runs its optimizer on Node.js, which finds the JavaScript modules the
 # optimizer needs in Debian's folder by itself only when it is Debian's own Node.js.
 EMSCRIPTEN_ENV = NODE_PATH=/usr/share/nodejs
@@ -108,16 +109,17 @@ package:
 # The program in a web page: $(SITE) holds all that any static web host needs to serve it.
 # It is optimised for size (MinSizeRel, -Os): the page loads a third less than at -O3, and the
 # back-propagation run is about as fast.
-# npm installs the terminal component, pinned by web/package-lock.json, when that changes;
-# Debian's npm is installed only where there is no npm at all, since another Node.js (from
-# its own packages) brings its npm along and conflicts with Debian's.
+# npm installs the terminal component and its addon that fits it to the window, pinned by
+# web/package-lock.json, when that changes; Debian's npm is installed only where there is no
+# npm at all, since another Node.js (from its own packages) brings its npm along and
+# conflicts with Debian's.
 web: $(XTERM)/package.json
 	$(call install-packages,$(WEB_PACKAGES))
 	$(EMSCRIPTEN_ENV) emcmake $(call configure,$(WEBBUILD),MinSizeRel,-DNNRULES_TESTS=OFF)
 	$(EMSCRIPTEN_ENV) cmake --build $(WEBBUILD) -j $(JOBS) --target nnrules
 	rm -rf $(SITE) && mkdir -p $(SITE)
 	cp $(PAGE_FILES) $(WEBBUILD)/nnrules.js $(WEBBUILD)/nnrules.wasm $(XTERM)/lib/xterm.mjs \
-	  $(XTERM)/css/xterm.css $(SITE)/
+	  $(XTERM)/css/xterm.css $(XTERM_FIT)/lib/addon-fit.mjs $(SITE)/
 
 $(XTERM)/package.json: web/package-lock.json
 	command -v npm >/dev/null || $(call install-packages,npm)

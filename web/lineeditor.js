@@ -118,6 +118,19 @@ export class LineEditor {
     return line;
   }
 
+  // After the terminal's width has changed, which has wrapped the line anew with the cursor
+  // on its place in it: the rows counted anew, and the line drawn again from its start.
+  rewrap() {
+    const width = this.columns();
+    const position = this.lineStart + this.cursor;
+    this.row = Math.floor(position / width);
+    this.column = position % width;
+    this.lastRow = Math.max(this.row, Math.floor((this.lineStart + Math.max(0, this.chars.length - 1)) / width));
+    this.changed(0);
+    this.drawChanges();
+    this.moveTo(this.lineStart + this.cursor);
+  }
+
   // Leaves the line unfinished, the cursor after it, and returns it.
   leave() {
     this.moveTo(this.lineStart + this.chars.length);

@@ -43,23 +43,38 @@ async function takeScreenshot(t, page, name) {
 
 const clipboardOf = page => page.evaluate(() => navigator.clipboard.readText());
 
-// The middle of the first letter of the text where the terminal shows it, for the mouse.
-async function placeOf(page, text) {
-  const { x, y } = await page.evaluate(text => {
+// Where the terminal shows the text (its last time on the screen), as a box of the page.
+function boxOf(page, text) {
+  return page.evaluate(text => {
     const rows = document.querySelector('#terminal .xterm-rows');
     const walker = document.createTreeWalker(rows, NodeFilter.SHOW_TEXT);
-    while (walker.nextNode() && !walker.currentNode.data.includes(text))
-      ;
-    const letter = document.createRange();
-    const start = walker.currentNode.data.indexOf(text);
-    letter.setStart(walker.currentNode, start);
-    letter.setEnd(walker.currentNode, start + 1);
-    const box = letter.getBoundingClientRect();
-    return { x: box.left + box.width / 2, y: box.top + box.height / 2 };
+    let found = null;
+    while (walker.nextNode())
+      if (walker.currentNode.data.includes(text))
+        found = walker.currentNode;
+    const shown = document.createRange();
+    const start = found.data.lastIndexOf(text);
+    shown.setStart(found, start);
+    shown.setEnd(found, start + text.length);
+    const { x, y, width, height } = shown.getBoundingClientRect();
+    return { x, y, width, height };
   }, text);
-  return [x, y];
 }
 
+// The middle of the first letter of the text where the terminal shows it, for the mouse.
+async function placeOf(page, text) {
+  const box = await boxOf(page, text);
+  return [box.x + box.width / text.length / 2, box.y + box.height / 2];
+}
+
+// Fails unless the box lies wholly in the window, seen without scrolling.
+async function assertInView(page, box, what) {
+  const window = page.viewportSize();
+  assert.ok(box && box.x >= 0 && box.y >= 0 && box.x + box.width <= window.width && box.y + box.height <= window.height,
+    `${what} is not in the window of ${window.width}x${window.height}: ${JSON.stringify(box)}`);
+}
+
+const sizeOf = page => page.evaluate(() => window.nnrulesPage.size());
 
 // --- What the native program shows.
 
@@ -296,6 +311,97 @@ describe('the program in the page', () => {
     const page = await openPage('?demo=bpn&defaults');
     await page.waitForFunction(() => window.nnrulesPage.ended(), null, { timeout: longWait });
     await assertShows(page, execFileSync(nativeProgram, ['-d', 'bpn'], { encoding: 'utf8', maxBuffer: 1 << 30 }));
+    await closePage(page);
+  });
+});
+
+describe('the page in the window', () => {
+  test('fills the window with the terminal, 80 columns at least, and follows its size, the line being typed with it', async () => {
+    const page = await openPage('', { width: 1366, height: 657 });
+    await waitForPrompt(page, 0);
+    const wide = await page.locator('#terminal .xterm-screen').boundingBox();
+    assert.ok(wide.x + wide.width > 1366 - 60 && wide.y + wide.height > 657 - 40, `the terminal leaves room: ${JSON.stringify(wide)}`);
+    // A line begun in the wide window, the window made narrow, the line edited and ended.
+    const begun = 'abcdefghij'.repeat(15);
+    await page.keyboard.type(begun);
+    await page.setViewportSize({ width: 600, height: 400 });
+    await page.waitForFunction(() => window.nnrulesPage.size().columns === 80);
+    assert.ok((await sizeOf(page)).rows < 20, 'as many rows in a shorter window');
+    await assertInView(page, await boxOf(page, 'abcdefghij'), 'the line being typed');
+    await page.keyboard.press('Home');
+    await page.keyboard.type('12');
+    await page.keyboard.press('Enter');
+    // And a line typed in the narrow window, ended in a wide one.
+    await waitForPrompt(page, 1);
+    await page.keyboard.type(begun);
+    await page.setViewportSize({ width: 1366, height: 657 });
+    await page.waitForFunction(() => window.nnrulesPage.size().columns > 100);
+    await page.keyboard.press('Backspace');
+    await typeLines(page, ['', 'q']);
+    await assertShows(page, nativeScreen(['12' + begun, begun.slice(0, -1), 'q']));
+    await closePage(page);
+  });
+
+  test('shows the prompt and the controls without scrolling, on a 1366x657 laptop and a 1280x720 screen at 150%', async t => {
+    for (const [width, height, zoom] of [[1366, 657, 1], [1280, 720, 1.5]]) {
+      const page = await openPage('?demo=ham', { width, height, zoom });
+      await waitForPrompt(page, 0);
+      await assertInView(page, await boxOf(page, 'Do you want to use the default values? (y/n):'), 'the prompt');
+      for (const control of ['#demo', '#option-pictures', '#option-step', '#option-brief', '#option-defaults',
+        '#screen-reader', '#address', '#smaller', '#larger', '#save'])
+        await assertInView(page, await page.locator(control).boundingBox(), control);
+      await takeScreenshot(t, page, `window-${width}x${height}-at-${zoom * 100}`);
+      await typeLines(page, ['y']);
+      await page.waitForSelector('#ended', { state: 'visible' });
+      await assertInView(page, await page.locator('#reload').boundingBox(), 'Start again');
+      await closePage(page);
+    }
+  });
+
+  test('shows the address\'s options in its controls, and starts the program again with those chosen there', async () => {
+    const page = await openPage('?demo=5&pictures&brief');
+    await waitForPrompt(page, 0);
+    const checked = () => page.evaluate(() =>
+      [...document.querySelectorAll('#options input')].filter(box => box.checked).map(box => box.id));
+    assert.equal(await page.inputValue('#demo'), 'bpn');
+    assert.deepEqual(await checked(), ['option-pictures', 'option-brief']);
+    assert.ok((await page.textContent('#address')).endsWith('/?demo=bpn&pictures&brief'));
+    // Step by step turned on: the same demo, paused after its first cycle.
+    await Promise.all([page.waitForURL(/step/), page.click('#option-step')]);
+    assert.equal(new URL(page.url()).search, '?demo=bpn&pictures&step&brief');
+    assert.deepEqual(await checked(), ['option-pictures', 'option-step', 'option-brief']);
+    await answer(page, ['y']);
+    assert.match(shownLines(await screenOf(page)).at(-1), /^Paused after cycle 1\./);
+    // The menu chosen: the options kept, but for the defaults, which need a demo.
+    await Promise.all([page.waitForURL(url => !url.search.includes('demo')), page.selectOption('#demo', '')]);
+    await waitForPrompt(page, 0);
+    assert.equal(new URL(page.url()).search, '?pictures&step&brief');
+    assert.ok(await page.isDisabled('#option-defaults'), 'the defaults offered without a demo');
+    assert.equal(shownLines(await screenOf(page)).at(-1), '      Enter Your Choice:');
+    await closePage(page);
+  });
+
+  test('keeps the font size chosen for the next visit, and offers the screen reader\'s mode', async () => {
+    const page = await openPage();
+    await waitForPrompt(page, 0);
+    const { columns } = await sizeOf(page);
+    await page.click('#larger');
+    await page.click('#larger');
+    await page.waitForFunction(columns => window.nnrulesPage.size().columns < columns, columns);
+    const larger = await sizeOf(page);
+    await page.click('#screen-reader');
+    await page.reload();
+    await waitForPrompt(page, 0);
+    assert.deepEqual(await sizeOf(page), larger, 'the font size was not kept');
+    assert.ok(await page.isChecked('#screen-reader'), 'the screen reader\'s mode was not kept');
+    // What the screen shows, written for a screen reader too, and typing as before.
+    await page.waitForFunction(() =>
+      document.querySelector('.xterm-accessibility-tree')?.textContent.includes('Enter Your Choice:'));
+    await typeLines(page, ['6', 'y', '', 'q']);
+    await assertShows(page, nativeScreen(['6', 'y', '', 'q']));
+    await page.click('#smaller');
+    await page.click('#smaller');
+    await page.waitForFunction(columns => window.nnrulesPage.size().columns === columns, columns);
     await closePage(page);
   });
 });

@@ -39,29 +39,50 @@ export class LineEditor {
     // Positions count the cells from the start of the cursor's row.
     this.row = 0;
     this.column = column;
+    this.lastRow = 0; // the lowest row that the line has reached
     this.lineStart = column + [...prompt].length;
+    this.changedFrom = Infinity;
     this.show(prompt, column);
   }
 
-  // Takes one key: the line when Enter ends it, null at the end of the input (Ctrl-D on
-  // an empty line), undefined while the line goes on.
-  key(key) {
-    const action = moves[key];
-    if (action === 'enter') {
-      const line = this.chars.join('');
-      this.moveTo(this.lineStart);
-      this.show(line + '\r\n');
-      if (line !== '')
-        this.history.push(line);
-      return line;
+  // Takes the keys in turn until one ends the line, and draws the line once for all of
+  // them: a paste of thousands of characters is one drawing, not one a character. Returns
+  // how many keys it took, and the line when Enter ended it, null at the end of the input
+  // (Ctrl-D on an empty line), undefined while the line goes on.
+  take(keys) {
+    let typed = []; // printable characters in a row, put in the line together
+    const putTyped = () => {
+      if (typed.length === 0)
+        return;
+      this.chars = this.chars.slice(0, this.cursor).concat(typed, this.chars.slice(this.cursor));
+      this.changed(this.cursor);
+      this.cursor += typed.length;
+      typed = [];
+    };
+    for (const [index, key] of keys.entries()) {
+      const action = moves[key];
+      if (action === undefined && key >= ' ' && !key.startsWith('\x1b')) {
+        typed.push(key);
+        continue;
+      }
+      putTyped();
+      if (action === 'enter')
+        return { taken: index + 1, line: this.end() };
+      if (action === 'eof' && this.chars.length === 0) {
+        this.drawChanges();
+        this.write('\r\n');
+        return { taken: index + 1, line: null };
+      }
+      this.edit(action);
     }
-    if (action === 'eof' && this.chars.length === 0) {
-      this.write('\r\n');
-      return null;
-    }
-    if (action === undefined && key >= ' ' && !key.startsWith('\x1b'))
-      this.chars.splice(this.cursor++, 0, key);
-    else if (action === 'left')
+    putTyped();
+    this.drawChanges();
+    this.moveTo(this.lineStart + this.cursor);
+    return { taken: keys.length, line: undefined };
+  }
+
+  edit(action) {
+    if (action === 'left')
       this.cursor = Math.max(0, this.cursor - 1);
     else if (action === 'right')
       this.cursor = Math.min(this.chars.length, this.cursor + 1);
@@ -70,15 +91,44 @@ export class LineEditor {
     else if (action === 'end')
       this.cursor = this.chars.length;
     else if (action === 'backspace' && this.cursor > 0)
-      this.chars.splice(--this.cursor, 1);
-    else if (action === 'delete' || action === 'eof')
-      this.chars.splice(this.cursor, 1);
+      this.remove(--this.cursor);
+    else if ((action === 'delete' || action === 'eof') && this.cursor < this.chars.length)
+      this.remove(this.cursor);
     else if (action === 'up' && this.recalled > 0)
       this.recall(this.recalled - 1);
     else if (action === 'down' && this.recalled < this.history.length)
       this.recall(this.recalled + 1);
-    this.redraw();
-    return undefined;
+  }
+
+  remove(index) {
+    this.chars.splice(index, 1);
+    this.changed(index);
+  }
+
+  // Ends the line with the cursor after it, drawn as it was typed, and returns it.
+  end() {
+    const line = this.chars.join('');
+    // Drawing the last character again leaves the cursor after it, even at the end of a full
+    // row, where the new line then goes down one row, not two.
+    this.changed(Math.max(0, this.chars.length - 1));
+    this.drawChanges();
+    this.show('\r\n');
+    if (line !== '')
+      this.history.push(line);
+    return line;
+  }
+
+  // After the terminal's width has changed, which has wrapped the line anew with the cursor
+  // on its place in it: the rows counted anew, and the line drawn again from its start.
+  rewrap() {
+    const width = this.columns();
+    const position = this.lineStart + this.cursor;
+    this.row = Math.floor(position / width);
+    this.column = position % width;
+    this.lastRow = Math.max(this.row, Math.floor((this.lineStart + Math.max(0, this.chars.length - 1)) / width));
+    this.changed(0);
+    this.drawChanges();
+    this.moveTo(this.lineStart + this.cursor);
   }
 
   // Leaves the line unfinished, the cursor after it, and returns it.
@@ -93,13 +143,26 @@ export class LineEditor {
     this.recalled = index;
     this.chars = index === this.history.length ? this.draft : [...this.history[index]];
     this.cursor = this.chars.length;
+    this.changed(0);
   }
 
-  // Draws the line anew after the prompt, erasing what was drawn of it before.
-  redraw() {
-    this.moveTo(this.lineStart);
-    this.show(this.chars.join('') + '\x1b[J');
-    this.moveTo(this.lineStart + this.cursor);
+  // Notes that the line has changed from the index on, to be drawn again from there.
+  changed(index) {
+    this.changedFrom = Math.min(this.changedFrom, index);
+  }
+
+  // Draws the line from where it changed to its end, erasing what was drawn of it after.
+  drawChanges() {
+    if (this.changedFrom === Infinity)
+      return;
+    // The terminal marks a row as the one before it wrapped only when a character wraps onto
+    // it, so a row's first character is drawn together with the one before it.
+    let from = this.changedFrom;
+    if (from > 0 && (this.lineStart + from) % this.columns() === 0)
+      from -= 1;
+    this.moveTo(this.lineStart + from);
+    this.show(this.chars.slice(from).join('') + '\x1b[J');
+    this.changedFrom = Infinity;
   }
 
   // Writes text that starts at the cursor's position and is drawn one cell a character.
@@ -119,6 +182,7 @@ export class LineEditor {
       this.row = Math.floor(end / width);
       this.column = end % width;
     }
+    this.lastRow = Math.max(this.lastRow, this.row);
   }
 
   position() {
@@ -131,11 +195,16 @@ export class LineEditor {
     let moves = '';
     if (row < this.row)
       moves += `\x1b[${this.row - row}A`;
-    // Down by new lines, which scroll the screen when a wrapped line has reached its foot.
-    moves += '\r\n'.repeat(Math.max(0, row - this.row));
+    // Down the rows that the line has reached, and then by new lines, which add a row (and
+    // scroll the screen at its foot) but leave it marked as a line of its own: the row that a
+    // character wraps onto is marked as part of the line above.
+    if (Math.min(row, this.lastRow) > this.row)
+      moves += `\x1b[${Math.min(row, this.lastRow) - this.row}B`;
+    moves += '\r\n'.repeat(Math.max(0, row - Math.max(this.row, this.lastRow)));
     moves += `\x1b[${(position % width) + 1}G`;
     this.write(moves);
     this.row = row;
     this.column = position % width;
+    this.lastRow = Math.max(this.lastRow, row);
   }
 }

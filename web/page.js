@@ -1,21 +1,58 @@
 // The nnrules program at a terminal in the page. The program (nnrules.js and its
 // WebAssembly) writes to the terminal and waits for the lines typed and edited here; its
-// options come from the page's address: ?demo=bpn&pictures runs `nnrules --pictures bpn`.
+// options come from the page's address and its controls (options.js). The terminal fills the
+// window, in a font size of the student's choice.
 import { Terminal } from './xterm.mjs';
+import { FitAddon } from './addon-fit.mjs';
 import { LineEditor, keysOf } from './lineeditor.js';
+import { programArguments, showOptions } from './options.js';
 import startProgram from './nnrules.js';
 
+// What the student chose on an earlier visit: the font size and the screen reader's mode.
+function remembered(name, otherwise) {
+  try {
+    return JSON.parse(localStorage.getItem(`nnrules-${name}`)) ?? otherwise;
+  } catch {
+    return otherwise; // storage turned off, or a value not written here
+  }
+}
+
+function remember(name, value) {
+  try {
+    localStorage.setItem(`nnrules-${name}`, JSON.stringify(value));
+  } catch {
+    // Storage turned off: the choice holds for this visit.
+  }
+}
+
+// The font sizes offered, in pixels.
+const fontSizes = { first: 14, least: 8, most: 40, step: 2 };
+const fontSizeWithin = size => Math.min(fontSizes.most, Math.max(fontSizes.least, Number(size) || fontSizes.first));
+
 const terminal = new Terminal({
-  cols: 100,
-  rows: 40,
   // The program ends its lines with \n alone, as it does at a system's terminal.
   convertEol: true,
   scrollback: 10000,
   fontFamily: 'DejaVu Sans Mono, Liberation Mono, monospace',
-  fontSize: 14,
+  fontSize: fontSizeWithin(remembered('font-size', fontSizes.first)),
+  screenReaderMode: remembered('screen-reader', false) === true,
+  // The line being typed is wrapped anew with the others when the width changes, and its
+  // editor then counts its rows anew.
+  reflowCursorLine: true,
 });
+const fit = new FitAddon();
+terminal.loadAddon(fit);
 terminal.open(document.getElementById('terminal'));
 terminal.focus();
+
+// Ctrl-V pastes, and Ctrl-C with text selected copies it, as on any page: the terminal leaves
+// these keys to the browser, and neither the line nor the program sees them.
+terminal.attachCustomKeyEventHandler(event => {
+  if (!event.ctrlKey || event.altKey || event.metaKey)
+    return true;
+  const key = event.key.toLowerCase();
+  return !(key === 'v' || (key === 'c' && terminal.hasSelection()));
+});
 
 // The session's text as the terminal shows it, for "Save the trace": what the program
 // wrote, without the control of the screen, and each typed line after its prompt.
@@ -29,6 +66,29 @@ function showText(text) {
 }
 
 const editor = new LineEditor(text => terminal.write(text), () => terminal.cols);
+
+// The terminal as large as its place in the window, but 80 columns at least (the pictures are
+// 79 wide: a narrower window scrolls sideways) and a few rows.
+const leastColumns = 80;
+const leastRows = 5;
+
+function fitTerminal() {
+  const proposed = fit.proposeDimensions();
+  if (!(proposed?.cols > 0 && proposed?.rows > 0))
+    return; // the terminal not laid out (yet)
+  const columns = Math.max(leastColumns, proposed.cols);
+  // A row fewer where the scroll bar across takes its place.
+  const rows = Math.max(leastRows, proposed.rows - (proposed.cols < leastColumns ? 1 : 0));
+  if (columns === terminal.cols && rows === terminal.rows)
+    return;
+  // Once the terminal has taken all that was written at the old width, so that the line being
+  // typed, and where its editor draws, are wrapped anew together.
+  terminal.write('', () => {
+    terminal.resize(columns, rows);
+    if (linePrompt !== null)
+      editor.rewrap();
+  });
+}
 
 // The keys typed while the program computes wait for its next line, as a terminal's do.
 const typedKeys = [];
@@ -45,7 +105,8 @@ let programEnded = false;
 
 function takeTypedKeys() {
   while (linePrompt && typedKeys.length > 0) {
-    const line = editor.key(typedKeys.shift());
+    const { taken, line } = editor.take(typedKeys);
+    typedKeys.splice(0, taken);
     if (line === undefined)
       continue;
     session.push(linePrompt + (line ?? '') + '\n');
@@ -119,6 +180,19 @@ const page = {
   },
 };
 
+// What the page says of the program's end, in words rather than its exit status: it ended as
+// asked (q at the menu, the end of the input, Ctrl-C, whose status is a shell's 130), or why
+// it stopped.
+function endingOf(status) {
+  if (status === 0 || status === 130)
+    return 'The program has ended.';
+  if (status === 2)
+    return 'The program did not start: the address asks for something it does not take, as said above.';
+  if (status === 1)
+    return 'The program stopped: its output could not be written.';
+  return 'The program stopped on an error.';
+}
+
 function endProgram(message) {
   programEnded = true;
   terminal.options.disableStdin = true;
@@ -127,20 +201,6 @@ function endProgram(message) {
     document.getElementById('ended-message').textContent = message;
     document.getElementById('ended').hidden = false;
   });
-}
-
-// The program's arguments from the page's address: each word as the long option of its
-// name (?pictures is --pictures, ?curve=x is --curve=x), and demo= as the demo to run.
-function programArguments(query) {
-  const options = [];
-  const demos = [];
-  for (const [name, value] of new URLSearchParams(query)) {
-    if (name === 'demo')
-      demos.push(value);
-    else
-      options.push(value === '' ? `--${name}` : `--${name}=${value}`);
-  }
-  return [...options, ...demos];
 }
 
 function saveTrace() {
@@ -152,12 +212,37 @@ function saveTrace() {
   terminal.focus();
 }
 
-document.getElementById('save').addEventListener('click', saveTrace);
-document.getElementById('reload').addEventListener('click', () => location.reload());
+function setFontSize(size) {
+  terminal.options.fontSize = fontSizeWithin(size);
+  remember('font-size', terminal.options.fontSize);
+  fitTerminal();
+  terminal.focus();
+}
 
-// What the browser test reads: the terminal's lines, the session's text, and whether the
-// program waits for a line or has ended.
+const screenReader = document.getElementById('screen-reader');
+screenReader.checked = terminal.options.screenReaderMode;
+screenReader.addEventListener('change', () => {
+  terminal.options.screenReaderMode = screenReader.checked;
+  remember('screen-reader', screenReader.checked);
+  terminal.focus();
+});
+
+document.getElementById('save').addEventListener('click', saveTrace);
+document.getElementById('smaller').addEventListener('click', () => setFontSize(terminal.options.fontSize - fontSizes.step));
+document.getElementById('larger').addEventListener('click', () => setFontSize(terminal.options.fontSize + fontSizes.step));
+document.getElementById('reload').addEventListener('click', () => location.reload());
+showOptions(document.getElementById('options'), location.search);
+new ResizeObserver(fitTerminal).observe(document.getElementById('terminal'));
+fitTerminal();
+
+// What the browser test reads: the terminal's lines, the session's text, its size, and whether
+// the program waits for a line or has ended; and the rows on the screen, selected as with the
+// mouse.
 window.nnrulesPage = {
+  selectScreen() {
+    const top = terminal.buffer.active.viewportY;
+    terminal.selectLines(top, top + terminal.rows - 1);
+  },
   screenLines() {
     const buffer = terminal.buffer.active;
     const lines = [];
@@ -172,6 +257,7 @@ window.nnrulesPage = {
     return lines;
   },
   sessionText: () => session.join(''),
+  size: () => ({ columns: terminal.cols, rows: terminal.rows }),
   waitsForLine: () => linePrompt !== null,
   linesRead: () => linesRead,
   ended: () => programEnded,
@@ -184,7 +270,6 @@ startProgram({
   // written before the console is set up, is shown too, a line at a time.
   print: line => showText(line + '\n'),
   printErr: line => showText(line + '\n'),
-  onExit: status =>
-    endProgram(status === 0 ? 'The program has ended.' : `The program has ended (status ${status}).`),
+  onExit: status => endProgram(endingOf(status)),
   onAbort: () => endProgram('The program stopped on an error.'),
 });

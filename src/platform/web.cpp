@@ -65,9 +65,10 @@ void showPendingOutput() {
     pendingOutput.clear();
 }
 
-// The page's keys and drawing run only while the program waits, so a long run waits a
-// moment every so often: the terminal draws what it has been given, Ctrl-C is seen, and
-// the tab never stops answering.
+// The page's keys and drawing run only while the program waits, so a training waits a
+// moment every so often, when it asks whether Ctrl-C was pressed: the terminal draws what it
+// has been given, Ctrl-C is seen, and the tab never stops answering. Writing never waits: the
+// streams reach it through calls by pointer, which the build leaves unable to wait.
 constexpr double yieldInterval = 50; // milliseconds
 constexpr unsigned typingPoll = 10;  // milliseconds
 double lastYield = 0;
@@ -121,8 +122,6 @@ bool platform::write(Destination to, const char* bytes, std::size_t count) {
     pendingOutput.append(bytes, count);
     if (ending)
         showPendingOutput();
-    else
-        yieldToPage();
     return true;
 }
 

@@ -1,0 +1,99 @@
+// The program's options in the page's address and in its controls. Each word of the address
+// is the long option of its name (?pictures is --pictures, ?curve=x is --curve=x), and demo=
+// names the demo to run: ?demo=bpn&pictures runs `nnrules --pictures -- bpn`. The controls show
+// the options of the address the page was opened with, and a change starts the program again
+// at the address of the new ones.
+
+// The options offered as toggles, in the order shown; one entry each.
+const toggles = [
+  { name: 'pictures', label: 'Pictures', title: 'After each demo, draw what it learned' },
+  { name: 'step', label: 'Step by step', title: 'Pause after every step or cycle' },
+  { name: 'brief', label: 'Brief trace', title: 'Of each training, only the first two and the last two cycles in full' },
+  { name: 'defaults', label: 'Default values', title: 'Run the demo on its own values', needsDemo: true },
+];
+
+// The demos, in the menu's order: a number in the address (?demo=5) names the demo in its place.
+const demos = [
+  ['sdpta', 'Single Discrete Perceptron Training Algorithm'],
+  ['mcdpta', 'Multiclass Discrete Perceptron Training Algorithm'],
+  ['scpta', 'Single Continuous Perceptron Training Algorithm'],
+  ['mccpta', 'Multiclass Continuous Perceptron Training Algorithm'],
+  ['bpn', '2-Layer Back Propagation Network'],
+  ['ham', 'Hopfield Auto-Associative Memory Storage'],
+  ['bam', 'Bidirectional Associative Memory Storage'],
+  ['kcl', 'Kohonen Competitive Learning'],
+];
+
+// The program's arguments for the address's query: the demo's name after --, so that no name
+// is taken for an option (?demo=--help names an unknown demo).
+export function programArguments(query) {
+  const options = [];
+  const named = [];
+  for (const [name, value] of new URLSearchParams(query)) {
+    if (name === 'demo')
+      named.push(value);
+    else
+      options.push(value === '' ? `--${name}` : `--${name}=${value}`);
+  }
+  return named.length > 0 ? [...options, '--', ...named] : options;
+}
+
+// The query of the demo (or '' for the menu) and the options turned on, with whatever else
+// the address held (?curve=...) kept after them.
+function queryOf(demo, turnedOn, others) {
+  const words = [];
+  if (demo)
+    words.push(`demo=${encodeURIComponent(demo)}`);
+  words.push(...turnedOn);
+  for (const [name, value] of others)
+    words.push(value === '' ? encodeURIComponent(name) : `${encodeURIComponent(name)}=${encodeURIComponent(value)}`);
+  return words.length > 0 ? `?${words.join('&')}` : '';
+}
+
+// Fills the options' row (in the element given) with the demo chooser, the toggles and the
+// address that holds them, as the query has them.
+export function showOptions(row, query) {
+  const params = new URLSearchParams(query);
+  const asked = params.get('demo') ?? '';
+  const demo = demos[Number(asked) - 1]?.[0] ?? demos.find(([name]) => name === asked.toLowerCase())?.[0] ?? '';
+  const others = [...params].filter(([name]) => name !== 'demo' && !toggles.some(toggle => toggle.name === name));
+
+  const chooser = document.createElement('select');
+  chooser.id = 'demo';
+  chooser.append(new Option('the menu', ''), ...demos.map(([name, title]) => new Option(`${name}: ${title}`, name)));
+  chooser.value = demo;
+  const chooserLabel = document.createElement('label');
+  chooserLabel.append('Run ', chooser);
+  row.append(chooserLabel);
+
+  const boxes = toggles.map(toggle => {
+    const box = document.createElement('input');
+    box.type = 'checkbox';
+    box.id = `option-${toggle.name}`;
+    box.checked = params.has(toggle.name);
+    box.disabled = toggle.needsDemo && !demo;
+    const label = document.createElement('label');
+    label.title = toggle.title;
+    label.append(box, ` ${toggle.label}`);
+    row.append(label);
+    return box;
+  });
+
+  const address = document.createElement('a');
+  address.id = 'address';
+  address.href = location.pathname + queryOf(demo || asked, toggles.filter(toggle => params.has(toggle.name))
+    .map(toggle => toggle.name), others);
+  address.textContent = address.href;
+  address.title = 'The address of these options, to keep or to give';
+  row.append(address);
+
+  // A change starts the program again at the address of the options now chosen.
+  const startAgain = () => {
+    const chosen = chooser.value;
+    const turnedOn = toggles.filter((toggle, i) => boxes[i].checked && !(toggle.needsDemo && !chosen));
+    location.assign(location.pathname + queryOf(chosen, turnedOn.map(toggle => toggle.name), others));
+  };
+  chooser.addEventListener('change', startAgain);
+  for (const box of boxes)
+    box.addEventListener('change', startAgain);
+}

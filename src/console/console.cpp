@@ -206,6 +206,12 @@ bool typingEnded = false;
 // Whether the stop key is being watched: while a training runs where input is typed.
 bool stopKeyIsWatched = false;
 
+// The demo under way is being left: what to say once it has returned, and the state standard
+// input had.
+bool leaving = false;
+std::string farewell;
+std::ios_base::iostate inputState;
+
 int FileBuffer::sync() {
     if (!platform::write(to, pending.data(), pending.size())) {
         // Standard output first, so that the failure is said after what came before it.
@@ -260,7 +266,33 @@ void typeAtTerminal(Typist lines) {
     typingEnded = false;
 }
 
+void leaveDemo(const std::string& words) {
+    if (leaving)
+        return;
+    leaving = true;
+    farewell = words;
+    inputState = std::cin.rdstate();
+    std::cin.setstate(std::ios_base::failbit);
+    std::cout.setstate(std::ios_base::badbit);
+}
+
+bool leavingDemo() {
+    return leaving;
+}
+
+bool demoEnded() {
+    if (!leaving)
+        return false;
+    leaving = false;
+    std::cin.clear(inputState);
+    std::cout.clear();
+    std::cout << farewell;
+    return true;
+}
+
 bool readTypedLine(std::string& line, const std::string& terminalPrompt) {
+    if (leaving)
+        return false;
     // Once ended, the input stays ended, as a file's does: the prompts still show, each
     // on a line of its own, and the terminal is not asked again.
     if (typist) {

@@ -40,9 +40,16 @@ bool readTypedLine(std::string& line, const std::string& terminalPrompt = "");
 using Typist = std::function<bool(std::string& line)>;
 void typeAtTerminal(Typist typist);
 
-// Thrown to end the demo under way at once, back at the menu (or the end of a run of one
-// demo): after an exercise's problem shown alone, and when the student leaves it.
-struct LeaveDemo {};
+// Leaves the demo under way: from now until it has returned, nothing more is read (a read
+// ends as at the end of the input, changing nothing) and nothing more is written, and a
+// training stops; the demo then comes to its end at once. The farewell is written after it:
+// for an exercise's problem shown alone, and when the student leaves the demo.
+void leaveDemo(const std::string& farewell);
+bool leavingDemo();
+
+// The demo has returned: reading and writing go on as before it was left. True when it was
+// left, its farewell written.
+bool demoEnded();
 
 // While watched, and where input is typed, the stop key (Ctrl-C) asks the training under
 // way to stop, which stopKeyPressed() then says, instead of ending the program; pressed a

@@ -3,7 +3,6 @@
 #ifndef NNRULES_DEMOS_BRIEFTRACE_H
 #define NNRULES_DEMOS_BRIEFTRACE_H
 
-#include <iostream>
 #include <sstream>
 #include <streambuf>
 #include <string>
@@ -12,13 +11,7 @@ class BriefTrace {
   public:
     // `unit` names one unit ("cycle", "step"), `valueName` what a unit's value is.
     BriefTrace(const char* unitName, const char* valueNamed) : unit(unitName), valueName(valueNamed) {}
-    BriefTrace(const BriefTrace&) = delete;
-    BriefTrace& operator=(const BriefTrace&) = delete;
-    // A demo left while a unit is held back gives standard output its buffer again.
-    ~BriefTrace() {
-        if (output)
-            std::cout.rdbuf(output);
-    }
+
 
     // Begins the unit numbered so, from 1: from the third on, its trace is held back (by
     // giving standard output a buffer of its own), to be written only if it is one of the last.

@@ -5,8 +5,8 @@
 bool keepDefaults() {
     // An exercise's problem alone, for a sheet: its values, and no question.
     if (settings().problemOnly) {
-        std::cout << std::endl;
-        throw LeaveDemo{};
+        leaveDemo("\n");
+        return true;
     }
     std::cout << std::endl << "Do you want to use the default values? (y/n): ";
     return settings().defaultsAnswered || !answeredNo();

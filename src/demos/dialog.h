@@ -13,7 +13,7 @@
 // terminal also no or No, on a line of their own) asks for new values; any other answer,
 // an empty line and the end of input keep the defaults. With the defaults answered for the
 // user (--defaults), nothing is read. For an exercise's problem alone (--problem), the demo
-// ends here, its values shown (LeaveDemo).
+// is left here, its values shown.
 bool keepDefaults();
 
 // Opens the entry of new values with its two explanatory lines.

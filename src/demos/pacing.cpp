@@ -22,7 +22,7 @@ void startPacing() {
 }
 
 bool pauseAfterDrawing(const char* unit, int number, const std::function<void()>& drawPicture) {
-    if (stopKeyPressed())
+    if (stopKeyPressed() || leavingDemo())
         return false;
     if (!settings().step || runToEnd)
         return true;

@@ -11,7 +11,7 @@ Training::Training(const char* unitName, const char* valueName, double limit)
     : unit(unitName), errorLimit(limit), unitLimit(settings().cycleLimit), brief(unitName, valueName) {}
 
 bool Training::due() const {
-    return units < unitLimit && weightsMoved &&
+    return units < unitLimit && weightsMoved && !leavingDemo() &&
            (units == 0 || std::isnan(errorLimit) || lastValue > errorLimit);
 }
 

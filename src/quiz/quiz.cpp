@@ -52,7 +52,7 @@ void startQuiz() {
 }
 
 bool quizzes(int unit) {
-    return unit <= settings().quizzedUnits;
+    return unit <= settings().quizzedUnits && !leavingDemo();
 }
 
 bool rightNumber(const std::string& typed, double value) {

@@ -101,12 +101,18 @@ void pauseBeforeMenu() {
 // Runs one demo, as the menu or the command line chooses it.
 // Static rather than in the anonymous namespace: the page names it (cmake/web.cmake) as a
 // caller by pointer of functions that wait for typed lines.
-static void runChosenDemo(const Demo& demo) {
+static void runChosenDemo(const Demo& demo, bool fromMenu) {
+    // From the menu, Ctrl-C at a prompt goes back to it; alone, the demo ends the program.
+    if (fromMenu)
+        beginDemo();
     startPacing();
     startQuiz();
     demo.run();
-    if (!demoEnded())
+    if (!leavingDemo())
         endQuiz();
+    if (fromMenu && inputIsTyped() && !leavingDemo())
+        pauseBeforeMenu();
+    demoEnded();
 }
 
 void runMenu(const Settings& sessionSettings) {
@@ -134,14 +140,12 @@ void runMenu(const Settings& sessionSettings) {
         } else if (!demo) {
             std::cout << "      !!!!   Invalid Choice   !!!! " << std::endl;
         } else {
-            runChosenDemo(*demo);
-            if (inputIsTyped())
-                pauseBeforeMenu();
+            runChosenDemo(*demo, true);
         }
     }
 }
 
 void runDemo(const Demo& demo, const Settings& sessionSettings) {
     useSettings(sessionSettings);
-    runChosenDemo(demo);
+    runChosenDemo(demo, false);
 }

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <csignal>
 #include <cstdio>
 #include <fcntl.h>
 #include <fstream>
@@ -56,13 +57,21 @@ std::string sourceFile(const std::string& name, const std::string& folder = NNRU
     return text.str();
 }
 
+// Keys typed at a terminal once it shows `after` (after what the keys before waited for),
+// and its line editor reads.
+struct Typing {
+    std::string after, keys;
+};
+
 // What the program shows at a real (pseudo) terminal, with libedit, run with the arguments,
-// when the lines are typed as soon as it first shows `ready`, then Ctrl-D: from its cleared
-// screen on (where it clears it), line ends as "\n". Its standard output goes to the file
-// when one is named.
-std::string atTerminal(std::string lines, const std::vector<const char*>& arguments = {},
-                       const std::string& ready = "Enter Your Choice: ", const std::string& outputFile = "") {
-    lines += '\x04';
+// as the keys are typed: from its cleared screen on (where it clears it), line ends as "\n";
+// and how it ended. Its standard output goes to the file when one is named.
+struct AtTerminal {
+    std::string shown;
+    int status = -1;
+};
+AtTerminal atTerminal(const std::vector<Typing>& typing, const std::vector<const char*>& arguments = {},
+                      const std::string& outputFile = "") {
     int terminal = -1;
     winsize size{40, 100, 0, 0};
     const pid_t child = forkpty(&terminal, nullptr, nullptr, &size);
@@ -77,26 +86,31 @@ std::string atTerminal(std::string lines, const std::vector<const char*>& argume
         execv(NNRULES_BINARY, const_cast<char* const*>(argv.data()));
         _exit(127);
     }
-    std::string shown;
+    AtTerminal ran;
+    std::string& shown = ran.shown;
+    std::size_t next = 0, seenTo = 0;
     char buffer[1 << 16];
     for (ssize_t got; (got = read(terminal, buffer, sizeof buffer)) > 0;) {
-        const bool waiting = shown.find(ready) == std::string::npos;
         shown.append(buffer, static_cast<std::size_t>(got));
-        if (waiting && shown.find(ready) != std::string::npos) {
+        for (std::size_t at;
+             next < typing.size() && (at = shown.find(typing[next].after, seenTo)) != std::string::npos;
+             ++next) {
             // Once libedit reads (the terminal echoes nothing then: libedit shows the line).
             termios modes{};
             for (int tries = 0; tries < 5000 && tcgetattr(terminal, &modes) == 0 && (modes.c_lflag & ECHO);
                  ++tries)
                 usleep(1000);
-            EXPECT_EQ(write(terminal, lines.data(), lines.size()), static_cast<ssize_t>(lines.size()));
+            const std::string& keys = typing[next].keys;
+            EXPECT_EQ(write(terminal, keys.data(), keys.size()), static_cast<ssize_t>(keys.size()));
+            seenTo = at + typing[next].after.size();
         }
     }
     close(terminal);
-    waitpid(child, nullptr, 0);
+    waitpid(child, &ran.status, 0);
     if (const auto cleared = shown.find("\x1b[H\x1b[2J"); cleared != std::string::npos)
         shown.erase(0, cleared + 7);
     shown.erase(std::remove(shown.begin(), shown.end(), '\r'), shown.end());
-    return shown;
+    return ran;
 }
 
 } // namespace
@@ -106,7 +120,8 @@ std::string atTerminal(std::string lines, const std::vector<const char*>& argume
 TEST(Program, TypedFixturesLookTheSameThroughLibeditAtAPseudoTTY) {
     for (const char* name : {"typed-dialog", "typed-menu", "typed-yes"}) {
         const Fixture fixture = readFixture(name);
-        EXPECT_EQ(atTerminal(fixture.input), menuOutput(fixture)) << name;
+        EXPECT_EQ(atTerminal({{"Enter Your Choice: ", fixture.input + "\x04"}}).shown, menuOutput(fixture))
+            << name;
     }
 }
 
@@ -116,7 +131,8 @@ TEST(Program, TypedFixturesLookTheSameThroughLibeditAtAPseudoTTY) {
 TEST(Program, WhatIsSaidToThePersonTypingStaysOutOfTheTraceFile) {
     const std::string file = ::testing::TempDir() + "nnrules-trace-" + std::to_string(getpid());
     const std::string shown =
-        atTerminal("n\nabc\n" + std::string(13, '\n') + "x\nc\n", {"-s", "scpta"}, "(y/n): ", file);
+        atTerminal({{"(y/n): ", "n\nabc\n" + std::string(13, '\n') + "x\nc\n\x04"}}, {"-s", "scpta"}, file)
+            .shown;
     for (const char* said : {"\"abc\" is not a number; type a number such as 0.5.\nThreshold (1): ",
                              "Paused after cycle 1. Enter: next, N: N more, c: to the end, q: stop: ",
                              "\"x\" is not an answer here: press Enter, or type a number, c or q.\n"})
@@ -129,6 +145,19 @@ TEST(Program, WhatIsSaidToThePersonTypingStaysOutOfTheTraceFile) {
     // Shown with the defaults, then asked once.
     EXPECT_EQ(trace.find("Threshold (1): ", trace.find("Threshold (1): ") + 1),
               trace.rfind("Threshold (1): "));
+}
+
+// At a terminal with libedit, Ctrl-C at a prompt leaves the demo for the menu, and at the
+// menu ends the program as Ctrl-C does.
+TEST(Program, CtrlCAtAPromptGoesBackToTheMenuAndAtTheMenuEnds) {
+    const AtTerminal ran = atTerminal({{"Enter Your Choice: ", "3\r"},
+                                       {"(y/n): ", "n\r"},
+                                       {"Threshold (1): ", "12"},
+                                       {"12", "\x03"},
+                                       {"Enter Your Choice: ", "\x03"}});
+    EXPECT_THAT(ran.shown, HasSubstr("\nThreshold (1): 12^C\nBack to the menu.\n\n***"));
+    EXPECT_THAT(ran.shown, ::testing::EndsWith("Enter Your Choice: ^C\n"));
+    EXPECT_TRUE(WIFSIGNALED(ran.status) && WTERMSIG(ran.status) == SIGINT);
 }
 
 TEST(Program, HelpAndVersion) {

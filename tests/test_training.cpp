@@ -61,7 +61,6 @@ TEST_F(AtATerminal, TheStopKeyPressedWhileAPictureIsDrawnStopsTheTraining) {
             training.goesOn();
             training.start();
             stopped = !pauseAfterDrawing("cycle", 1, [] { std::raise(SIGINT); });
-            watchStopKey(false);
         },
         "");
     EXPECT_TRUE(stopped);

@@ -6,6 +6,8 @@
 
 // The options offered as toggles, in the order shown; one entry each.
 const toggles = [
+  { name: 'explain', label: 'Explain', title: 'The rule, and each step\'s arithmetic with the numbers put in' },
+  { name: 'quiz', label: 'Quiz', title: 'Before each of the first 3 steps or cycles shows its results, ask for them' },
   { name: 'pictures', label: 'Pictures', title: 'After each demo, draw what it learned' },
   { name: 'step', label: 'Step by step', title: 'Pause after every step or cycle' },
   { name: 'brief', label: 'Brief trace', title: 'Of each training, only the first two and the last two cycles in full' },

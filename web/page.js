@@ -94,11 +94,10 @@ function fitTerminal() {
 const typedKeys = [];
 let linePrompt = null; // the prompt of the line being read, while the program waits for one
 // The line typed last, and its length in bytes: -1 when the input has ended, -2 while the
-// line is being typed.
+// line is being typed, -3 when Ctrl-C stopped it.
 let typedLine = '';
 let typedLength = -2;
-let interruptWatched = false;
-let interruptPressed = false;
+let interruptPressed = false; // and not yet acted on
 let endPressed = false;
 let linesRead = 0;
 let programEnded = false;
@@ -117,17 +116,24 @@ function takeTypedKeys() {
   }
 }
 
-// Ctrl-C asks the training under way to stop; pressed outside one, or again before it
-// has stopped, it ends the program, as at a system's terminal.
+// Ctrl-C at a prompt stops the line being typed (the program leaves its demo for the menu,
+// or ends at the menu); elsewhere it is noted, for the training under way to stop, or the
+// next prompt; pressed again before the program has acted on it, it ends the program, as at
+// a system's terminal.
 function pressInterrupt() {
-  if (interruptWatched && !interruptPressed) {
+  if (linePrompt !== null) {
+    session.push(linePrompt + editor.leave());
+    linePrompt = null;
+    linesRead += 1;
+    typedLength = -3;
+    showText('^C\n');
+    return;
+  }
+  if (!interruptPressed) {
     interruptPressed = true;
     return;
   }
   endPressed = true;
-  if (linePrompt !== null)
-    session.push(linePrompt + editor.leave());
-  linePrompt = null;
   showText('^C\n');
 }
 
@@ -168,12 +174,11 @@ const page = {
   takeLine() {
     return typedLine;
   },
-  watchInterrupt(watched) {
-    interruptWatched = watched;
-    interruptPressed = false;
-  },
   interruptPressed() {
     return interruptPressed;
+  },
+  forgetInterrupt() {
+    interruptPressed = false;
   },
   endPressed() {
     return endPressed;

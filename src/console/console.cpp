@@ -203,11 +203,9 @@ Console* console = nullptr;
 Typist typist;
 bool typingEnded = false;
 
-// Whether the stop key is being watched: while a training runs where input is typed.
-bool stopKeyIsWatched = false;
-
-// The demo under way is being left: what to say once it has returned, and the state standard
-// input had.
+// A demo is under way; it is being left: what to say once it has returned, and the state
+// standard input had.
+bool demoUnderWay = false;
 bool leaving = false;
 std::string farewell;
 std::ios_base::iostate inputState;
@@ -264,6 +262,26 @@ std::ostream& toTypist() {
 void typeAtTerminal(Typist lines) {
     typist = std::move(lines);
     typingEnded = false;
+    if (typist)
+        platform::noteStopKey();
+}
+
+// The stop key stopped a line: the demo under way is left, and the menu's line ends the
+// program (where typing is a stand-in's, the typing instead).
+void stopLine() {
+    platform::forgetStopKey();
+    if (demoUnderWay) {
+        leaveDemo("Back to the menu.\n");
+    } else if (typist) {
+        typingEnded = true;
+    } else {
+        writePendingOutput();
+        platform::endByStopKey();
+    }
+}
+
+void beginDemo() {
+    demoUnderWay = true;
 }
 
 void leaveDemo(const std::string& words) {
@@ -281,6 +299,7 @@ bool leavingDemo() {
 }
 
 bool demoEnded() {
+    demoUnderWay = false;
     if (!leaving)
         return false;
     leaving = false;
@@ -298,6 +317,11 @@ bool readTypedLine(std::string& line, const std::string& terminalPrompt) {
     if (typist) {
         std::cout << terminalPrompt;
         typingEnded = typingEnded || !typist(line);
+        if (!typingEnded && line == "\x03") {
+            std::cout << "^C" << std::endl;
+            stopLine();
+            return false;
+        }
         std::cout << (typingEnded ? "" : line) << std::endl;
         return !typingEnded;
     }
@@ -310,22 +334,21 @@ bool readTypedLine(std::string& line, const std::string& terminalPrompt) {
     if (output.shown)
         output.dropOpenLine();
     output.writeOut();
-    typingEnded = !platform::readTypedLine(prompt, line);
+    const platform::Typed typed = platform::readTypedLine(prompt, line);
+    if (typed == platform::Typed::stopped) {
+        stopLine();
+        return false;
+    }
+    typingEnded = typed == platform::Typed::ended;
     return !typingEnded;
-}
-
-void watchStopKey(bool watched) {
-    if (watched != stopKeyIsWatched && inputIsTyped())
-        platform::watchStopKey(watched);
-    stopKeyIsWatched = watched;
-}
-
-bool stopKeyWatched() {
-    return stopKeyIsWatched;
 }
 
 bool stopKeyPressed() {
     return platform::stopKeyPressed();
+}
+
+void forgetStopKey() {
+    platform::forgetStopKey();
 }
 
 void clearScreen() {

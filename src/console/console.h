@@ -31,14 +31,20 @@ std::ostream& toTypist();
 // Reads a line typed at the terminal, with line editing (Left, Right, Home, End, Backspace,
 // Delete) and the earlier lines of the run on Up and Down. The line that standard output has
 // begun, and then terminalPrompt, which only the terminal shows, are its prompt. False when
-// the input has ended (Ctrl-D); it then stays ended.
+// the input has ended (Ctrl-D); it then stays ended. False too when the stop key (Ctrl-C)
+// stopped the line: a demo under way is then left ("Back to the menu."), and at the menu
+// the program ends.
 bool readTypedLine(std::string& line, const std::string& terminalPrompt = "");
 
 // Takes the lines typed at the terminal from `typist` instead, which gives the next line
 // or false at the end of input; the terminal is then shown as standard output: each line
-// after its prompt, as the terminal echoes it. For tests; an empty typist ends this.
+// after its prompt, as the terminal echoes it, and a line of Ctrl-C alone (\x03) as the stop
+// key pressed at its prompt. For tests; an empty typist ends this.
 using Typist = std::function<bool(std::string& line)>;
 void typeAtTerminal(Typist typist);
+
+// Begins a demo: from now until demoEnded(), the stop key pressed at a prompt leaves it.
+void beginDemo();
 
 // Leaves the demo under way: from now until it has returned, nothing more is read (a read
 // ends as at the end of the input, changing nothing) and nothing more is written, and a
@@ -51,13 +57,12 @@ bool leavingDemo();
 // left, its farewell written.
 bool demoEnded();
 
-// While watched, and where input is typed, the stop key (Ctrl-C) asks the training under
-// way to stop, which stopKeyPressed() then says, instead of ending the program; pressed a
-// second time before the training has stopped, it ends the program after all. Not watched,
-// it ends the program.
-void watchStopKey(bool watched);
-bool stopKeyWatched();
+// Where input is typed, the stop key (Ctrl-C) asks the training under way to stop, which
+// stopKeyPressed() then says until the program has acted on it (forgetStopKey()); pressed at
+// a prompt it stops the line (above); pressed a second time before the first was acted on,
+// it ends the program. Elsewhere it ends the program at once.
 bool stopKeyPressed();
+void forgetStopKey();
 
 // Clears the screen when standard output is a terminal, keeping the terminal's earlier
 // lines in its scrollback; a file or a pipe gets nothing.

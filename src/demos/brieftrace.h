@@ -12,7 +12,6 @@ class BriefTrace {
     // `unit` names one unit ("cycle", "step"), `valueName` what a unit's value is.
     BriefTrace(const char* unitName, const char* valueNamed) : unit(unitName), valueName(valueNamed) {}
 
-
     // Begins the unit numbered so, from 1: from the third on, its trace is held back (by
     // giving standard output a buffer of its own), to be written only if it is one of the last.
     void begin(int number);

@@ -22,8 +22,12 @@ void startPacing() {
 }
 
 bool pauseAfterDrawing(const char* unit, int number, const std::function<void()>& drawPicture) {
-    if (stopKeyPressed() || leavingDemo())
+    if (leavingDemo())
         return false;
+    if (stopKeyPressed()) {
+        forgetStopKey();
+        return false;
+    }
     if (!settings().step || runToEnd)
         return true;
     if (pausesToPass > 0) {
@@ -33,11 +37,10 @@ bool pauseAfterDrawing(const char* unit, int number, const std::function<void()>
     if (settings().pictures)
         drawPicture();
     // Ctrl-C pressed while the picture was drawn stops the training, as during the trace.
-    if (stopKeyPressed())
+    if (stopKeyPressed()) {
+        forgetStopKey();
         return false;
-    // Ctrl-C at the pause's prompt ends the program, as at any prompt.
-    const bool watched = stopKeyWatched();
-    watchStopKey(false);
+    }
     for (;;) {
         toTypist() << std::endl
                    << "Paused after " << unit << " " << number
@@ -47,10 +50,8 @@ bool pauseAfterDrawing(const char* unit, int number, const std::function<void()>
             runToEnd = true;
             break;
         }
-        if (answer == "q" || answer == "Q") {
-            watchStopKey(watched);
+        if (answer == "q" || answer == "Q")
             return false;
-        }
         // The unit's arithmetic, and the question again.
         if ((answer == "e" || answer == "E") && writeKeptExplanation(toTypist()))
             continue;
@@ -68,6 +69,5 @@ bool pauseAfterDrawing(const char* unit, int number, const std::function<void()>
                    << '"' << shownWord(answer)
                    << "\" is not an answer here: press Enter, or type a number, c or q.";
     }
-    watchStopKey(watched);
     return true;
 }

@@ -17,17 +17,14 @@ bool Training::due() const {
 
 bool Training::goesOn() {
     const bool more = !stopAsked && due();
-    if (!more) {
+    if (!more)
         brief.writeHeld();
-        watchStopKey(false);
-    }
     return more;
 }
 
 int Training::start() {
     ++units;
     startExplainedUnit();
-    watchStopKey(true);
     brief.begin(units);
     return units;
 }

@@ -1,6 +1,7 @@
 // Lines typed at a terminal, edited with libedit where it can be loaded, and read as the
 // terminal gives them where it cannot.
 #include "platform.h"
+#include "system.h"
 
 #include <clocale>
 #include <cstdio>
@@ -19,6 +20,7 @@ struct LineEditor {
     int (*addHistory)(const char* line) = nullptr;
     FILE** output = nullptr;                                     // where it shows what it edits
     char* (**completion)(const char* word, int state) = nullptr; // what Tab completes
+    int* catchesSignals = nullptr; // whether it handles Ctrl-C itself: the program does
 };
 
 // Tab completes nothing: an answer is a number, not a file name.
@@ -35,9 +37,10 @@ FILE* screen() {
     return terminal ? terminal : stderr;
 }
 
-// Ends the line on the screen: the input ended on it (Ctrl-D), and what comes next starts
-// a new one.
-void endScreenLine() {
+// Ends the line on the screen, with the text: the input ended on it (Ctrl-D) or the stop key
+// (Ctrl-C) stopped it, and what comes next starts a new line.
+void endScreenLine(const char* text = "") {
+    std::fputs(text, screen());
     std::fputs("\n", screen());
     std::fflush(screen());
 }
@@ -52,7 +55,7 @@ char* readPlainLine(const char* prompt) {
     ssize_t got;
     while ((got = read(STDIN_FILENO, &c, 1)) > 0 && c != '\n')
         line += c;
-    if (got <= 0)
+    if (got <= 0 && !platform::stopKeyPressed())
         endScreenLine();
     return got <= 0 && line.empty() ? nullptr : strdup(line.c_str());
 }
@@ -70,12 +73,15 @@ const LineEditor& lineEditor() {
             loaded.output = static_cast<FILE**>(dlsym(library, "rl_outstream"));
             loaded.completion =
                 static_cast<char* (**)(const char*, int)>(dlsym(library, "rl_completion_entry_function"));
+            loaded.catchesSignals = static_cast<int*>(dlsym(library, "rl_catch_signals"));
         }
         // A library that lacks any of them is no line editor.
         if (!loaded.readline || !loaded.addHistory || !loaded.output || !loaded.completion)
             return LineEditor{readPlainLine};
         *loaded.output = screen();
         *loaded.completion = noCompletion;
+        if (loaded.catchesSignals)
+            *loaded.catchesSignals = 0;
         return loaded;
     }();
     return editor;
@@ -88,17 +94,29 @@ void platform::showToTypist(const std::string& text) {
     std::fflush(screen());
 }
 
-bool platform::readTypedLine(const std::string& prompt, std::string& line) {
+platform::Typed platform::readTypedLine(const std::string& prompt, std::string& line) {
     const LineEditor& editor = lineEditor();
+    // Pressed before the line was asked for, Ctrl-C stops it as one pressed while it is typed.
+    if (stopKeyPressed())
+        return Typed::stopped;
+    catchStopKey(false);
     char* const typed = editor.readline(prompt.c_str());
+    catchStopKey(true);
+    if (stopKeyPressed()) {
+        std::free(typed);
+        // The terminal shows the key itself where it echoes what is typed, as it does when
+        // there is no line editor.
+        endScreenLine(editor.readline == readPlainLine ? "" : "^C");
+        return Typed::stopped;
+    }
     if (!typed) {
         if (editor.readline != readPlainLine)
             endScreenLine();
-        return false;
+        return Typed::ended;
     }
     line = typed;
     std::free(typed);
     if (!line.empty() && editor.addHistory)
         editor.addHistory(line.c_str());
-    return true;
+    return Typed::line;
 }

@@ -44,14 +44,24 @@ void showToTypist(const std::string& text);
 std::size_t readInput(char* into, std::size_t count);
 
 // Shows the prompt and reads a line typed by the person, with line editing and the
-// earlier lines of the run on Up. False when the input has ended.
-bool readTypedLine(const std::string& prompt, std::string& line);
+// earlier lines of the run on Up: a line, the end of the input (Ctrl-D), or the stop key
+// (Ctrl-C) pressed while the line was typed, or before it was asked for. The line shown
+// ends with "^C" then.
+enum class Typed { line, ended, stopped };
+Typed readTypedLine(const std::string& prompt, std::string& line);
 
-// While watched, the stop key (Ctrl-C) asks the training under way to stop instead of
-// ending the program, which stopKeyPressed() then says; pressed again before it has
-// stopped, it ends the program.
-void watchStopKey(bool watched);
+// Where input is typed, the stop key (Ctrl-C) does not end the program at once: it is noted,
+// which stopKeyPressed() says until the program has acted on it (forgetStopKey()), and ends
+// the program only when pressed again before that.
 bool stopKeyPressed();
+void forgetStopKey();
+
+// Notes the stop key from now on, as setUp does where input is typed: for a stand-in of the
+// typing.
+void noteStopKey();
+
+// Ends the program as the stop key ends it (with the status a shell reports for Ctrl-C).
+[[noreturn]] void endByStopKey();
 
 } // namespace platform
 

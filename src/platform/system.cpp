@@ -1,8 +1,10 @@
 // The program on the system's standard descriptors, at a terminal or not.
+#include "system.h"
 #include "platform.h"
 
 #include <cerrno>
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -11,13 +13,19 @@
 namespace {
 
 volatile std::sig_atomic_t stopPending = 0;
+// While a line is typed, the stop key makes standard input give nothing more at once, so that
+// the line editor, which reads again after a read that a signal cut short, stops.
+volatile std::sig_atomic_t lineBeingTyped = 0;
 
+// Ctrl-C noted, or, pressed again before the program has acted on it, the end.
 extern "C" void onStopKey(int) {
     if (stopPending) {
         std::signal(SIGINT, SIG_DFL);
         std::raise(SIGINT);
     }
     stopPending = 1;
+    if (lineBeingTyped)
+        fcntl(STDIN_FILENO, F_SETFL, fcntl(STDIN_FILENO, F_GETFL) | O_NONBLOCK);
 }
 
 // True when the path names the file that the descriptor is open on, and writing to the
@@ -41,6 +49,19 @@ void platform::setUp() {
     for (const int descriptor : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO})
         if (fcntl(descriptor, F_GETFD) == -1)
             open("/dev/null", O_RDONLY);
+    if (inputIsTyped())
+        catchStopKey(true);
+}
+
+void platform::catchStopKey(bool letReadsGoOn) {
+    lineBeingTyped = !letReadsGoOn;
+    if (letReadsGoOn) // standard input as it was, once the line is typed
+        fcntl(STDIN_FILENO, F_SETFL, fcntl(STDIN_FILENO, F_GETFL) & ~O_NONBLOCK);
+    struct sigaction action = {};
+    action.sa_handler = onStopKey;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = letReadsGoOn ? SA_RESTART : 0;
+    sigaction(SIGINT, &action, nullptr);
 }
 
 bool platform::inputIsTyped() {
@@ -70,7 +91,7 @@ platform::Destination platform::createFile(const std::string& path, std::string&
 }
 
 // No write or read is cut short by a signal: the one handler, the stop key's, lets them go
-// on (SA_RESTART).
+// on (SA_RESTART), but while a line is typed.
 bool platform::write(Destination to, const char* bytes, std::size_t count) {
     while (count > 0) {
         const ssize_t written = ::write(to, bytes, count);
@@ -91,15 +112,20 @@ std::size_t platform::readInput(char* into, std::size_t count) {
     return got > 0 ? static_cast<std::size_t>(got) : 0;
 }
 
-void platform::watchStopKey(bool watched) {
-    stopPending = 0;
-    struct sigaction action = {};
-    action.sa_handler = watched ? onStopKey : SIG_DFL;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    sigaction(SIGINT, &action, nullptr);
+void platform::noteStopKey() {
+    catchStopKey(true);
 }
 
 bool platform::stopKeyPressed() {
     return stopPending != 0;
+}
+
+void platform::forgetStopKey() {
+    stopPending = 0;
+}
+
+void platform::endByStopKey() {
+    std::signal(SIGINT, SIG_DFL);
+    std::raise(SIGINT);
+    std::_Exit(130);
 }

@@ -25,7 +25,8 @@ EM_JS(void, beginLineOnPage, (const char* prompt), {
 });
 
 // The typed line's length in bytes once Enter has ended it, to be taken with takeTypedLine;
-// -1 when the input has ended (Ctrl-D), -2 while the line is being typed.
+// -1 when the input has ended (Ctrl-D), -2 while the line is being typed, -3 when Ctrl-C
+// stopped it.
 EM_JS(int, typedLineLength, (), {
     return Module.page.typedLineLength();
 });
@@ -34,15 +35,16 @@ EM_JS(void, takeTypedLine, (char* into, std::size_t size), {
     stringToUTF8(Module.page.takeLine(), into, size);
 });
 
-EM_JS(void, watchInterruptOnPage, (bool watched), {
-    Module.page.watchInterrupt(watched);
-});
-
+// Ctrl-C pressed and not yet acted on.
 EM_JS(bool, interruptPressedOnPage, (), {
     return Module.page.interruptPressed();
 });
 
-// True once Ctrl-C has ended the program: pressed outside a training, or twice in one.
+EM_JS(void, forgetInterruptOnPage, (), {
+    Module.page.forgetInterrupt();
+});
+
+// True once Ctrl-C has ended the program: pressed again before the first was acted on.
 EM_JS(bool, endPressedOnPage, (), {
     return Module.page.endPressed();
 });
@@ -51,8 +53,9 @@ EM_JS(bool, endPressedOnPage, (), {
 // The status of a program that Ctrl-C ended, as a shell reports it.
 constexpr int interruptedStatus = 130;
 
-// What typedLineLength says while the line is being typed.
+// What typedLineLength says while the line is being typed, and when Ctrl-C stopped it.
 constexpr int lineBeingTyped = -2;
+constexpr int lineStopped = -3;
 
 // Output is handed to the page in pieces of many lines, not line by line: each hand-over
 // costs the page a decoding and a call into its terminal, which draws a frame at a time
@@ -138,8 +141,11 @@ std::size_t platform::readInput(char*, std::size_t) {
     return 0;
 }
 
-bool platform::readTypedLine(const std::string& prompt, std::string& line) {
+platform::Typed platform::readTypedLine(const std::string& prompt, std::string& line) {
     showPendingOutput();
+    // Pressed before the line was asked for, Ctrl-C stops it as one pressed while it is typed.
+    if (interruptPressedOnPage())
+        return Typed::stopped;
     beginLineOnPage(prompt.c_str());
     // The program sleeps while the line is typed, waking now and then to see whether it is
     // done: the runtime sees the program end (and the page hears of it) only when it wakes
@@ -150,19 +156,28 @@ bool platform::readTypedLine(const std::string& prompt, std::string& line) {
     lastYield = emscripten_get_now();
     if (endPressedOnPage())
         std::_Exit(interruptedStatus);
+    if (length == lineStopped)
+        return Typed::stopped;
     if (length < 0)
-        return false;
+        return Typed::ended;
     line.resize(static_cast<std::size_t>(length) + 1);
     takeTypedLine(line.data(), line.size());
     line.resize(static_cast<std::size_t>(length));
-    return true;
-}
-
-void platform::watchStopKey(bool watched) {
-    watchInterruptOnPage(watched);
+    return Typed::line;
 }
 
 bool platform::stopKeyPressed() {
     yieldToPage();
     return interruptPressedOnPage();
+}
+
+// The page notes Ctrl-C itself.
+void platform::noteStopKey() {}
+
+void platform::forgetStopKey() {
+    forgetInterruptOnPage();
+}
+
+void platform::endByStopKey() {
+    std::_Exit(interruptedStatus);
 }

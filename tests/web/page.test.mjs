@@ -245,7 +245,7 @@ describe('the program in the page', () => {
     await closePage(page);
   });
 
-  test('stops a training on Ctrl-C, not the program, shows its results, and ends at Ctrl-C at a prompt', async () => {
+  test('stops a training on Ctrl-C, shows its results, goes back to the menu on Ctrl-C at a prompt and ends on Ctrl-C at the menu', async () => {
     const page = await openPage();
     await answer(page, ['5']);
     await typeLine(page, 'y');
@@ -256,12 +256,17 @@ describe('the program in the page', () => {
     assert.ok(shown.some(line => /^Training stopped after \d+ cycles, as asked\.$/.test(line)), 'no stop said');
     assert.ok(shown.some(line => line.includes('Final O')), 'no testing table after the stop');
     assert.equal(shown.at(-1), pauseBeforeMenu);
-    // At a prompt, as at a terminal, Ctrl-C ends the program.
+    // At a prompt, as at a terminal, Ctrl-C leaves the demo for the menu.
     await page.keyboard.type('56');
+    await page.keyboard.press('Control+c');
+    assert.ok(await waitForPrompt(page, 3), 'Ctrl-C at a prompt ended the program');
+    const session = shownLines(await sessionOf(page));
+    assert.deepEqual(session.slice(-17, -14), [pauseBeforeMenu + '56^C', 'Back to the menu.', '']);
+    assert.equal(session.at(-1), '      Enter Your Choice:');
+    // At the menu it ends the program, which the page says in words.
     await page.keyboard.press('Control+c');
     await page.waitForSelector('#ended', { state: 'visible' });
     assert.equal(await page.textContent('#ended-message'), 'The program has ended.');
-    assert.equal(shownLines(await sessionOf(page)).at(-1), pauseBeforeMenu + '56^C');
     await closePage(page);
   });
 
@@ -276,7 +281,7 @@ describe('the program in the page', () => {
     // The multiclass continuous perceptron at a rate of 0.0001 trains to its cycle limit, for a
     // second or so; the brief trace shows its first two cycles, and then nothing until the end.
     // The rows on the screen are selected by the terminal: the mouse is slow to be heard while
-    // the page trains. Were the training over before Ctrl-C, Ctrl-C would end the program.
+    // the page trains. Were Ctrl-C taken for the stop key, the training would stop short of it.
     const typed = ['4', 'n', '', '0.0001', ...Array(19).fill('')];
     await answer(page, typed.slice(0, -1));
     await typeLine(page, typed.at(-1));

@@ -80,6 +80,7 @@ bool readChoice(std::string& choice) {
     if (!(std::cin >> letter))
         return false;
     choice = letter;
+    echoAnswer(choice);
     return true;
 }
 
@@ -92,8 +93,9 @@ void pauseBeforeMenu() {
         return;
     }
     readTypedLine(answer, "Press Enter to return to the menu, or p and Enter for this run's pictures.");
-    if (answer == "p" || answer == "P")
-        drawLastRunPictures();
+    // The pictures stay on the screen until the student is done with them too.
+    if ((answer == "p" || answer == "P") && drawLastRunPictures())
+        readTypedLine(answer, "Press Enter to return to the menu.");
 }
 
 } // namespace

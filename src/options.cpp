@@ -16,6 +16,15 @@ Options failure(const std::string& what) {
     return options;
 }
 
+// --brief alone keeps 2 units at either end of a training; --brief=N, N.
+bool readBriefCount(const char* value, int& count) {
+    if (!value)
+        count = 2;
+    else
+        return readWhole(value, count) && count > 0;
+    return true;
+}
+
 // --quiz alone asks about the first 3 units; --quiz=N about N, --quiz=all about every one.
 bool readQuizCount(const char* value, int& count) {
     if (!value)
@@ -37,13 +46,19 @@ bool readSeed(const char* value, std::uint64_t& seed) {
 } // namespace
 
 Options parseOptions(int argc, char* argv[]) {
-    const option longOptions[] = {
-        {"defaults", no_argument, nullptr, 'd'},   {"pictures", no_argument, nullptr, 'p'},
-        {"explain", no_argument, nullptr, 'e'},    {"step", no_argument, nullptr, 's'},
-        {"brief", no_argument, nullptr, 'b'},      {"curve", required_argument, nullptr, 'c'},
-        {"quiz", optional_argument, nullptr, 'q'}, {"exercise", required_argument, nullptr, 'x'},
-        {"problem", no_argument, nullptr, 'P'},    {"help", no_argument, nullptr, 'h'},
-        {"version", no_argument, nullptr, 'V'},    {nullptr, 0, nullptr, 0}};
+    const option longOptions[] = {{"defaults", no_argument, nullptr, 'd'},
+                                  {"pictures", no_argument, nullptr, 'p'},
+                                  {"explain", no_argument, nullptr, 'e'},
+                                  {"step", no_argument, nullptr, 's'},
+                                  {"brief", optional_argument, nullptr, 'b'},
+                                  {"curve", required_argument, nullptr, 'c'},
+                                  {"quiz", optional_argument, nullptr, 'q'},
+                                  {"exercise", required_argument, nullptr, 'x'},
+                                  {"problem", no_argument, nullptr, 'P'},
+                                  {"echo", no_argument, nullptr, 'E'},
+                                  {"help", no_argument, nullptr, 'h'},
+                                  {"version", no_argument, nullptr, 'V'},
+                                  {nullptr, 0, nullptr, 0}};
     Options options;
     optind = 1;
     // The leading colon keeps getopt's own messages back: the program writes its own.
@@ -60,8 +75,10 @@ Options parseOptions(int argc, char* argv[]) {
             settings.explain = true;
         else if (option == 's')
             settings.step = true;
+        else if (option == 'b' && !readBriefCount(optarg, settings.brief))
+            return failure("'" + typed + "' needs a number of steps or cycles to keep at either end");
         else if (option == 'b')
-            settings.brief = true;
+            continue;
         else if (option == 'c' && *optarg == '\0')
             return failure("'" + typed + "' needs a file name");
         // A word of its own that begins with - is an option the user meant, not a file name.
@@ -74,10 +91,14 @@ Options parseOptions(int argc, char* argv[]) {
             return failure("'" + typed + "' needs a number of steps or cycles, or all");
         else if (option == 'x' && !readSeed(optarg, settings.seed))
             return failure("'" + typed + "' needs a seed, a whole number such as 42");
-        else if (option == 'q' || option == 'x')
-            settings.exercise = settings.exercise || option == 'x';
+        else if (option == 'q')
+            continue;
+        else if (option == 'x')
+            settings.exercise = true;
         else if (option == 'P')
             settings.problemOnly = true;
+        else if (option == 'E')
+            settings.echo = true;
         else if (option == ':')
             return failure("'" + typed + (optopt == 'x' ? "' needs a seed" : "' needs a file name"));
         else if (option == 'h' || option == 'V')
@@ -143,6 +164,8 @@ std::string helpText() {
            "                    number N for N more, c to the end, q to stop training\n"
            "      --brief       of each training, only the first two and the last two\n"
            "                    steps or cycles in full\n"
+           "      --echo        write each answer read from a file after its prompt, as a\n"
+           "                    terminal shows it, so that a saved trace reads as typed\n"
            "      --curve FILE  write the learning curve of every training run to FILE, as\n"
            "                    tab-separated columns: " +
            columns +

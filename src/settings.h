@@ -9,9 +9,10 @@
 struct Settings {
     bool pictures = false;         // draw each demo's pictures after its output (-p)
     bool step = false;             // pause the trace after every step or cycle (-s)
-    bool brief = false;            // of a training, the first two and last two units in full (--brief)
+    int brief = 0;                 // of a training, so many units in full at either end, 0: all (--brief)
     bool defaultsAnswered = false; // answer each demo's question y, reading nothing (-d)
     bool explain = false;          // the rule, and each step's arithmetic after its trace (-e)
+    bool echo = false;             // each answer read from a file written after its prompt (--echo)
     int quizzedUnits = 0;          // the first units asked about before their results (--quiz)
     bool exercise = false;         // values drawn from the seed instead of the defaults (--exercise)
     std::uint64_t seed = 0;        // the exercise's seed

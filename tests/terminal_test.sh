@@ -50,8 +50,10 @@ keys Tab Enter                                    # no file name: the value show
 for _ in $(seq 9); do keys Enter; done            # every other value as shown
 wait_for "Total Learning Cycles = 579"
 prompt "Press Enter to return to the menu, or p"
-keys p Enter                                      # the pictures of the run just ended
+keys p Enter                                      # the pictures of the run just ended,
 wait_for "The trained boundary, x = 0.223655"
+prompt "Press Enter to return to the menu."         # which stay until Enter
+keys Enter
 prompt "      Enter Your Choice:"
 
 keys bpn Enter                                    # a demo by its name

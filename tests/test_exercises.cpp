@@ -20,7 +20,7 @@ std::string exerciseRun(int demo, std::uint64_t seed) {
     run.input = std::to_string(demo + 1) + "\ny\n";
     run.settings.exercise = true;
     run.settings.seed = seed;
-    run.settings.brief = true;
+    run.settings.brief = 2;
     return menuOutput(run);
 }
 

@@ -133,9 +133,11 @@ TEST(Program, WhatIsSaidToThePersonTypingStaysOutOfTheTraceFile) {
     const std::string shown =
         atTerminal({{"(y/n): ", "n\nabc\n" + std::string(13, '\n') + "x\nc\n\x04"}}, {"-s", "scpta"}, file)
             .shown;
-    for (const char* said : {"\"abc\" is not a number; type a number such as 0.5.\nThreshold (1): ",
-                             "Paused after cycle 1. Enter: next, N: N more, c: to the end, q: stop: ",
-                             "\"x\" is not an answer here: press Enter, or type a number, c or q.\n"})
+    for (const char* said :
+         {"\"abc\" is not a number; type a number such as 0.5.\nThreshold (1): ",
+          "Paused after cycle 1 (cycle error 6.72105). Enter: next, N: N more, c: to the end, "
+          "q: stop, e: explain: ",
+          "\"x\" is not an answer here: press Enter, or type a number, c, q or e.\n"})
         EXPECT_THAT(shown, HasSubstr(said));
     const std::string trace = sourceFile(file, "");
     std::remove(file.c_str());

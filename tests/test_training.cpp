@@ -60,7 +60,8 @@ TEST_F(AtATerminal, TheStopKeyPressedWhileAPictureIsDrawnStopsTheTraining) {
             Training training{"cycle", "cycle error"};
             training.goesOn();
             training.start();
-            stopped = !pauseAfterDrawing("cycle", 1, [] { std::raise(SIGINT); });
+            stopped = !pauseAfterDrawing(
+                "cycle", 1, [] { return std::string(); }, [] { std::raise(SIGINT); });
         },
         "");
     EXPECT_TRUE(stopped);

@@ -1,5 +1,7 @@
 #include "answers.h"
 
+#include "settings.h"
+
 #include <cctype>
 
 namespace {
@@ -19,6 +21,11 @@ std::string trimmed(const std::string& line) {
 }
 
 } // namespace
+
+void echoAnswer(const std::string& answer) {
+    if (settings().echo && !inputIsTyped())
+        std::cout << answer << std::endl;
+}
 
 std::string shownWord(const std::string& word) {
     std::string shown;
@@ -105,7 +112,8 @@ bool answeredNo() {
         return readTypedAnswer(line) && (line == "n" || line == "N" || line == "no" || line == "No");
     }
     char answer = 'y';
-    std::cin >> answer;
+    if (std::cin >> answer)
+        echoAnswer(std::string(1, answer));
     answerLineOpen = true;
     return answer == 'n' || answer == 'N';
 }
@@ -119,10 +127,12 @@ bool readWord(std::string& word) {
 
 void readLetter(char& letter) {
     std::string word;
-    if (!inputIsTyped())
-        std::cin >> letter;
-    else if (nextTypedWord(word) && !word.empty())
+    if (!inputIsTyped()) {
+        if (std::cin >> letter)
+            echoAnswer(std::string(1, letter));
+    } else if (nextTypedWord(word) && !word.empty()) {
         letter = word[0];
+    }
 }
 
 bool readPauseAnswer(std::string& answer) {
@@ -133,11 +143,13 @@ bool readPauseAnswer(std::string& answer) {
         answerLineOpen = false;
         if (std::getline(std::cin, line) && !trimmed(line).empty()) {
             answer = trimmed(line);
+            echoAnswer(answer);
             return true;
         }
     }
     if (!std::getline(std::cin, line))
         return false;
     answer = trimmed(line);
+    echoAnswer(answer);
     return true;
 }

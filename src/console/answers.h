@@ -48,6 +48,10 @@ bool readTypedAnswer(std::string& line);
 // unread; empty at the end of the input or when the stream has failed.
 std::string nextWordUnread();
 
+// From a file of answers, with --echo: writes the answer read after its prompt, and ends the
+// line, as a terminal shows what is typed.
+void echoAnswer(const std::string& answer);
+
 // From a file of answers: notes an answer read for the prompt. When the word typed was not
 // a number, or only began with one (the rest left for the next prompt), standard error is
 // told what it was read as; once, where a word's rest then fails the next prompt.
@@ -73,6 +77,8 @@ bool readAnswer(Value& value, const Prompt& prompt) {
         std::ostringstream readAs;
         readAs << value;
         noteAnswer(asked, typed, read, readAs.str(), read ? nextWordUnread() : "", std::is_integral_v<Value>);
+        if (!typed.empty())
+            echoAnswer(read ? typed.substr(0, typed.size() - nextWordUnread().size()) : typed);
         return read;
     }
     for (std::string word; nextTypedWord(word);) {

@@ -1,49 +1,91 @@
 #include "brieftrace.h"
 
+#include "console/numbers.h"
 #include "quiz/quiz.h"
 #include "settings.h"
 
 #include <iostream>
 #include <utility>
 
+namespace {
+
+// How many units that changed the weights are named one by one.
+constexpr std::size_t changesNamed = 6;
+
+} // namespace
+
 void BriefTrace::begin(int number) {
-    // A unit that the quiz asks about is shown in full.
-    if (settings().brief && !settings().step && number > kept && !quizzes(number)) {
+    if (settings().brief > 0 && !settings().step && number > settings().brief && !quizzes(number)) {
         holding.str("");
         output = std::cout.rdbuf(&holding);
     }
 }
 
-void BriefTrace::end(int number, double value) {
+void BriefTrace::end(int number, double value, bool changed) {
     if (!output)
         return;
     std::cout.rdbuf(output);
     output = nullptr;
     // The oldest of the last units is left out now.
-    if (lastCount == kept) {
-        if (leftOut++ == 0)
-            firstLeftOut = last[0];
-        lastLeftOut = last[0];
-        for (int i = 0; i + 1 < kept; ++i)
-            last[i] = std::move(last[i + 1]);
-        lastCount = kept - 1;
+    if (static_cast<int>(last.size()) == settings().brief) {
+        leaveOut(last.front());
+        last.erase(last.begin());
     }
-    last[lastCount++] = {number, value, holding.str()};
+    last.push_back({number, value, changed, holding.str()});
+}
+
+void BriefTrace::leaveOut(const Held& held) {
+    if (leftOut++ == 0)
+        firstLeftOut = held;
+    lastLeftOut = held;
+    if (!held.changed)
+        return;
+    if (changedFirst.size() < changesNamed + 1)
+        changedFirst.push_back(held.number);
+    ++changedCount;
+    lastChanged = held.number;
+}
+
+// Which units left out changed the weights: "the weights changed in every one", "at steps 3
+// and 6", "in 57 of them, from cycle 3 to cycle 1234", "the weights unchanged".
+std::string BriefTrace::changes() const {
+    const std::string name = unit;
+    if (changedCount == 0)
+        return "the weights unchanged";
+    if (changedCount == leftOut)
+        return leftOut == 1   ? "the weights changed"
+               : leftOut == 2 ? "the weights changed in both"
+                              : "the weights changed in every one";
+    if (changedCount > static_cast<int>(changesNamed))
+        return "the weights changed in " + std::to_string(changedCount) + " of them, from " + name + " " +
+               std::to_string(changedFirst.front()) + " to " + name + " " + std::to_string(lastChanged);
+    std::string named = "the weights changed at " + name + (changedCount == 1 ? " " : "s ");
+    for (int i = 0; i < changedCount; ++i)
+        named += (i == 0                  ? ""
+                  : i + 1 == changedCount ? " and "
+                                          : ", ") +
+                 std::to_string(changedFirst[static_cast<std::size_t>(i)]);
+    return named;
 }
 
 void BriefTrace::writeHeld() {
-    // "... 5625 cycles left out (3 to 5627): cycle error 0.494752 to 0.0100049 ..."
+    // "... 5625 cycles left out (3 to 5627): cycle error 0.494752 to 0.0100049; the weights
+    // changed in every one ..."
     if (leftOut > 0) {
         std::cout << std::endl
                   << "... " << leftOut << " " << unit << (leftOut == 1 ? "" : "s") << " left out ("
                   << firstLeftOut.number;
         if (leftOut > 1)
             std::cout << " to " << lastLeftOut.number;
-        std::cout << "): " << valueName << " " << firstLeftOut.value;
-        if (leftOut > 1)
-            std::cout << " to " << lastLeftOut.value;
-        std::cout << " ...";
+        std::cout << "): ";
+        if (valueName) {
+            std::cout << valueName << " " << firstLeftOut.value;
+            if (leftOut > 1)
+                std::cout << " to " << lastLeftOut.value;
+            std::cout << "; ";
+        }
+        std::cout << changes() << " ...";
     }
-    for (int i = 0; i < lastCount; ++i)
-        std::cout << last[i].text;
+    for (const Held& held : last)
+        std::cout << held.text;
 }

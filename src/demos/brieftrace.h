@@ -1,23 +1,27 @@
-// A brief trace (--brief): of a training run, the first two units (steps or cycles) and the
-// last two in full, and one line for those between. A stepped run is not shortened.
+// A brief trace (--brief[=N]): of a training run, the first N units (steps or cycles, 2
+// unless told) and the last N in full, and one line for those between that says what
+// happened in them. A stepped run is not shortened, nor a unit that the quiz asks about.
 #ifndef NNRULES_DEMOS_BRIEFTRACE_H
 #define NNRULES_DEMOS_BRIEFTRACE_H
 
 #include <sstream>
 #include <streambuf>
 #include <string>
+#include <vector>
 
 class BriefTrace {
   public:
-    // `unit` names one unit ("cycle", "step"), `valueName` what a unit's value is.
+    // `unit` names one unit ("cycle", "step"), `valueName` what a unit's value is, or nullptr
+    // where units have no value to tell.
     BriefTrace(const char* unitName, const char* valueNamed) : unit(unitName), valueName(valueNamed) {}
 
-    // Begins the unit numbered so, from 1: from the third on, its trace is held back (by
-    // giving standard output a buffer of its own), to be written only if it is one of the last.
+    // Begins the unit numbered so, from 1: from the one after the first N on, its trace is
+    // held back (by giving standard output a buffer of its own), to be written only if it is
+    // one of the last N.
     void begin(int number);
 
-    // Ends the unit begun, with its value.
-    void end(int number, double value);
+    // Ends the unit begun, with its value and whether it changed the weights.
+    void end(int number, double value, bool changed);
 
     // Writes the line for the units left out, then the last units held back.
     void writeHeld();
@@ -26,18 +30,24 @@ class BriefTrace {
     struct Held {
         int number = 0;
         double value = 0;
+        bool changed = false;
         std::string text;
     };
-    static constexpr int kept = 2; // the units kept at either end
 
     const char* unit;
     const char* valueName;
     std::stringbuf holding;           // where the trace of the unit under way goes
     std::streambuf* output = nullptr; // standard output's buffer while it is held back
-    Held last[kept];                  // the last units held back, oldest first
-    int lastCount = 0;
-    Held firstLeftOut, lastLeftOut; // the first and last units left out
+    std::vector<Held> last;           // the last units held back, oldest first
+    // The units left out: how many, the first and the last, and which changed the weights
+    // (the first few of them, and how many in all).
     int leftOut = 0;
+    Held firstLeftOut, lastLeftOut;
+    std::vector<int> changedFirst;
+    int changedCount = 0, lastChanged = 0;
+
+    void leaveOut(const Held& unit);
+    std::string changes() const;
 };
 
 #endif

@@ -21,7 +21,8 @@ void startPacing() {
     pausesToPass = 0;
 }
 
-bool pauseAfterDrawing(const char* unit, int number, const std::function<void()>& drawPicture) {
+bool pauseAfterDrawing(const char* unit, int number, const std::function<std::string()>& standing,
+                       const std::function<void()>& drawPicture) {
     if (leavingDemo())
         return false;
     if (stopKeyPressed()) {
@@ -41,10 +42,11 @@ bool pauseAfterDrawing(const char* unit, int number, const std::function<void()>
         forgetStopKey();
         return false;
     }
+    const std::string stands = standing();
     for (;;) {
         toTypist() << std::endl
-                   << "Paused after " << unit << " " << number
-                   << ". Enter: next, N: N more, c: to the end, q: stop: ";
+                   << "Paused after " << unit << " " << number << (stands.empty() ? "" : " (" + stands + ")")
+                   << ". Enter: next, N: N more, c: to the end, q: stop, e: explain: ";
         std::string answer;
         if (!readPauseAnswer(answer) || answer == "c" || answer == "C") {
             runToEnd = true;
@@ -67,7 +69,7 @@ bool pauseAfterDrawing(const char* unit, int number, const std::function<void()>
         }
         toTypist() << std::endl
                    << '"' << shownWord(answer)
-                   << "\" is not an answer here: press Enter, or type a number, c or q.";
+                   << "\" is not an answer here: press Enter, or type a number, c, q or e.";
     }
     return true;
 }

@@ -7,18 +7,22 @@
 #include "pictures/pictures.h"
 
 #include <functional>
+#include <string>
 
 // Begins a demo's run: no pause of an earlier run is still being skipped.
 void startPacing();
 
 // After a unit of learning, numbered from 1: in step mode, the pause, with the picture first
-// when pictures are asked for. False when the student asked to stop there, or pressed Ctrl-C
-// at a terminal while the unit ran or its picture was drawn.
-bool pauseAfterDrawing(const char* unit, int number, const std::function<void()>& drawPicture);
+// when pictures are asked for, and its line saying where the run stands (its value, such as
+// "cycle error 6.72105", when it has one). False when the student asked to stop there, or
+// pressed Ctrl-C at a terminal while the unit ran or its picture was drawn.
+bool pauseAfterDrawing(const char* unit, int number, const std::function<std::string()>& standing,
+                       const std::function<void()>& drawPicture);
 
 template <class Record>
 bool pauseAfter(const char* unit, int number, const Record& run) {
-    return pauseAfterDrawing(unit, number, [&run] { drawState(run); });
+    return pauseAfterDrawing(
+        unit, number, [] { return std::string(); }, [&run] { drawState(run); });
 }
 
 #endif

@@ -89,7 +89,7 @@ void SDPTA() {
     run.patterns = Y;
     run.desired = d;
     explainSdptaRule(C, stepsToRun);
-    Training training{"step", "corrections"};
+    Training training{"step", nullptr};
     training.unitLimit = stepsToRun;
     int corrections = 0;
     while (training.goesOn()) {
@@ -118,7 +118,7 @@ void SDPTA() {
             corrections = 0;
         }
         run.weights = W;
-        training.finish(step.correction != 0, true, run);
+        training.finish(step.correction != 0, step.correction != 0, run);
     }
 
     std::cout << std::endl;

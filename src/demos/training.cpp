@@ -1,17 +1,19 @@
 #include "training.h"
 
 #include "console/console.h"
+#include "console/numbers.h"
 #include "explain/explain.h"
 #include "settings.h"
 
 #include <cmath>
 #include <iostream>
 
-Training::Training(const char* unitName, const char* valueName, double limit)
-    : unit(unitName), errorLimit(limit), unitLimit(settings().cycleLimit), brief(unitName, valueName) {}
+Training::Training(const char* unitName, const char* valueNamed, double limit)
+    : unit(unitName), valueName(valueNamed), errorLimit(limit), unitLimit(settings().cycleLimit),
+      brief(unitName, valueNamed) {}
 
 bool Training::due() const {
-    return units < unitLimit && weightsMoved && !leavingDemo() &&
+    return units < unitLimit && (weightsMoved || !valueName) && !leavingDemo() &&
            (units == 0 || std::isnan(errorLimit) || lastValue > errorLimit);
 }
 
@@ -32,10 +34,17 @@ int Training::start() {
 void Training::finishDrawing(double value, bool movedWeights, const std::function<void()>& drawPicture) {
     lastValue = value;
     weightsMoved = movedWeights;
-    brief.end(units, value);
+    brief.end(units, value, movedWeights);
     // Asked after the last unit, a stop stops nothing.
-    if (!pauseAfterDrawing(unit, units, drawPicture))
+    if (!pauseAfterDrawing(
+            unit, units, [this] { return standing(); }, drawPicture))
         stopAsked = due();
+}
+
+std::string Training::standing() const {
+    if (!valueName)
+        return weightsMoved ? "the weights changed" : "the weights unchanged";
+    return std::string(valueName) + " " + written(lastValue);
 }
 
 void Training::writeEnd(const char* finishedLine, const char* stillMovingReason) const {

@@ -13,12 +13,14 @@
 #include <cstddef>
 #include <functional>
 #include <iostream>
+#include <string>
 
 // A training run, unit by unit (a cycle, or a step of the single discrete perceptron):
 // how far it has come and what its last unit did, which decide whether it goes on.
 class Training {
   public:
     const char* unit;                 // what one unit is called: "cycle" or "step"
+    const char* valueName;            // what a unit's value is: "cycle error", ...; nullptr: none
     double errorLimit = std::nan(""); // the cycle error to reach; NaN when there is none
     int unitLimit;                    // no run goes beyond this many units: the session's cycle limit
     int units = 0;                    // the units run so far
@@ -26,8 +28,10 @@ class Training {
     bool weightsMoved = true;         // whether the last unit moved some weight
     bool stopAsked = false;           // the student asked to stop, at a pause or by Ctrl-C
 
-    // valueName says what a unit's value is: "cycle error", "corrections", ...
-    Training(const char* unitName, const char* valueName, double limit = std::nan(""));
+    // valueName says what a unit's value is: "cycle error", "weight movement". A run without
+    // one (nullptr) has a fixed number of units, the single discrete perceptron's steps: it
+    // goes on whether or not its weights move.
+    Training(const char* unitName, const char* valueNamed, double limit = std::nan(""));
 
     // True while another unit is due. With an error limit: always before the first, and
     // after it while the last cycle error is above the limit and the last unit moved some
@@ -52,6 +56,10 @@ class Training {
     // stops a run whose weights still move for stillMovingReason; when there is none,
     // running up to the limit is the run's end.
     void writeEnd(const char* finishedLine, const char* stillMovingReason = nullptr) const;
+
+    // Where the run stands after its last unit: "cycle error 6.72105", or for a run without
+    // values whether the weights changed.
+    std::string standing() const;
 
   private:
     BriefTrace brief;

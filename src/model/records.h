@@ -20,8 +20,8 @@ struct LearningCurve {
     void note(double value) { values.push_back(value); }
 };
 
-// In the records below, the weights are those that stand at the end of the run, or at the
-// pause where a record is handed over.
+// In the records below, the weights are those that stand at the end of the run (`ended`), or
+// at the pause where a record is handed over.
 
 // A single perceptron with one input and a bias input: its patterns (input, bias input),
 // desired responses and weights (input weight, bias weight) at the start and the end.
@@ -32,6 +32,7 @@ struct SingleNeuronRun {
     std::array<CwMtx::CWTSVector<2>, 4> patterns{};
     std::array<double, 4> desired{};
     CwMtx::CWTSVector<2> startWeights{}, weights{};
+    bool ended = false; // the run is over: its weights are the trained ones
 };
 
 // Three perceptrons, one per class, over two inputs and a bias input.
@@ -40,6 +41,7 @@ struct MulticlassRun {
     bool discrete;
     double lambda = 1; // the continuous neurons' steepness
     std::array<CwMtx::CWTSVector<3>, 3> patterns{}, weights{};
+    bool ended = false; // the run is over: its weights are the trained ones
 };
 
 // The back-propagation network learning the exclusive-or.
@@ -50,6 +52,7 @@ struct NetworkRun {
     FirstLayer firstLayer{};
     CwMtx::CWTSVector<3> secondLayer{};
     double threshold = 0;
+    bool ended = false; // the run is over: its weights are the trained ones
 };
 
 // Two competing neurons and their five patterns in the plane.
@@ -57,6 +60,7 @@ struct KohonenRun {
     LearningCurve curve;
     std::array<CwMtx::CWTSVector<2>, 5> patterns{};
     std::array<CwMtx::CWTSVector<2>, 2> startWeights{}, weights{};
+    bool ended = false; // the run is over: its weights are the trained ones
 };
 
 // The Hopfield memory's stored vectors, its probe and what it recalled.

@@ -199,10 +199,12 @@ void drawState(const SingleNeuronRun& run) {
     const bool plusOnTheRight = run.weights[0] * (run.discrete ? 1 : run.lambda) > 0;
     if (std::isfinite(end))
         lines.push_back(
-            "  | The trained boundary, x = " + asNoted(end) + ": " + answers + " to its " +
+            std::string(run.ended ? "  | The trained boundary, x = " : "  | The boundary now, x = ") +
+            asNoted(end) + ": " + answers + " to its " +
             (plusOnTheRight ? "right, " + others + " to its left." : "left, " + others + " to its right."));
     else
-        lines.push_back("  The trained weights " + pointAsNoted(run.weights[0], run.weights[1]) +
+        lines.push_back(std::string(run.ended ? "  The trained weights " : "  The weights now ") +
+                        pointAsNoted(run.weights[0], run.weights[1]) +
                         " draw no boundary: the answer is the same everywhere, as the top row shows.");
     lines.push_back(
         "  : The starting weights " + pointAsNoted(run.startWeights[0], run.startWeights[1]) +
@@ -225,7 +227,8 @@ void drawState(const MulticlassRun& run) {
                     (given == static_cast<char>('a' + i) ? "" : std::string(" given ") + given);
     }
     writePicture(map.picture(
-        "Decision map: the class the trained neurons give each input (x0 across, x1 up)",
+        run.ended ? "Decision map: the class the trained neurons give each input (x0 across, x1 up)"
+                  : "Decision map: the class the neurons give each input now (x0 across, x1 up)",
         {std::string("  a b c: classes 1, 2, 3, by the neuron ") +
              (run.discrete ? "that answers +1; ?: none or several do." : "with the highest output."),
          patterns + ", each marked as its own class.", "  Bias input " + biasNote(run.patterns, "Y") + "."}));
@@ -248,7 +251,8 @@ void drawState(const NetworkRun& run) {
     }
     outputs.back() = '.';
     writePicture(map.picture(
-        "Output map: the trained network around its patterns (x1 across, x2 up)",
+        run.ended ? "Output map: the trained network around its patterns (x1 across, x2 up)"
+                  : "Output map: the network now, around its patterns (x1 across, x2 up)",
         {"  #: output above one half, .: not above; bias input " + biasNote(run.patterns, "X") + ".",
          "  0 1: the patterns, each marked with the output it should give; their outputs:", outputs}));
 }
@@ -287,7 +291,8 @@ void drawState(const KohonenRun& run) {
     for (std::size_t j = 0; j < 2; ++j)
         map.mark(run.weights[j][0], run.weights[j][1], static_cast<char>('A' + j));
     std::vector<std::string> notes = {
-        "  1 to 5: patterns; a b: weights of neurons 1, 2 at the start, A B: at the end."};
+        std::string("  1 to 5: patterns; a b: weights of neurons 1, 2 at the start, A B: ") +
+        (run.ended ? "at the end." : "now.")};
     for (std::size_t j = 0; j < 2; ++j) {
         const CWTSVector<2>& start = run.startWeights[j];
         const CWTSVector<2>& end = run.weights[j];

@@ -28,9 +28,11 @@ void drawOrKeep(const Drawing& draw) {
 template <class Record>
 void showTraining(const Record& run) {
     writeCurve(run.curve);
-    drawOrKeep([run] {
-        drawCurve(run.curve);
-        drawState(run);
+    Record ended = run;
+    ended.ended = true;
+    drawOrKeep([ended] {
+        drawCurve(ended.curve);
+        drawState(ended);
     });
 }
 

@@ -5,6 +5,8 @@
 #include <cmath>
 
 std::string asNoted(double value, double size) {
+    if (value == 0) // a zero of either sign, as a student reads it
+        return "0";
     if (std::isnan(value))
         return "not a number";
     if (std::isinf(value))

@@ -5,9 +5,9 @@
 #include <string>
 
 // A number as a picture's label or note says it: an infinity or a value that is no number
-// in words. A value worked out for the picture (a place on an axis, a point of a curve) is
-// written 0 where it is zero to within rounding of the size the picture shows, a part in
-// 10^12 of it.
+// in words, a zero without a sign. A value worked out for the picture (a place on an axis, a point of a
+// curve) is written 0 where it is zero to within rounding of the size the picture shows, a part in 10^12 of
+// it.
 std::string asNoted(double value, double size = 0);
 
 // "(x, y)", each said as a note says it.

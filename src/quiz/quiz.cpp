@@ -110,6 +110,10 @@ void askQuestion(const Question& question) {
         if (inputIsTyped() && typed.size() < count)
             toTypist() << numbersAsked(count - typed.size(), typed.empty() ? "" : " more");
     }
+    std::string answered;
+    for (const std::string& word : typed)
+        answered += (answered.empty() ? "" : " ") + word;
+    echoAnswer(answered);
     bool right = true;
     for (std::size_t i = 0; i < count; ++i)
         right = right && rightNumber(typed[i], question.answer[i]);

@@ -261,7 +261,7 @@ describe('the program in the page', () => {
     await page.keyboard.press('Control+c');
     assert.ok(await waitForPrompt(page, 3), 'Ctrl-C at a prompt ended the program');
     const session = shownLines(await sessionOf(page));
-    assert.deepEqual(session.slice(-17, -14), [pauseBeforeMenu + '56^C', 'Back to the menu.', '']);
+    assert.deepEqual(session.slice(-16, -13), [pauseBeforeMenu + '56^C', 'Back to the menu.', '']);
     assert.equal(session.at(-1), '      Enter Your Choice:');
     // At the menu it ends the program, which the page says in words.
     await page.keyboard.press('Control+c');

@@ -60,7 +60,7 @@ add_custom_target(nnrules_package_files ALL DEPENDS ${nnrules_gzipped})
 # A package whose version has no Debian revision is a native one, whose changelog Debian
 # names changelog.gz.
 set(nnrules_manual_page ${nnrules_package_dir}/nnrules.1.gz)
-set(nnrules_documents ${nnrules_package_dir}/copyright README.md ${nnrules_package_dir}/changelog.gz)
+set(nnrules_documents ${nnrules_package_dir}/copyright README.md doc/guide.md ${nnrules_package_dir}/changelog.gz)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

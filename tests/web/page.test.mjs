@@ -318,6 +318,16 @@ describe('the program in the page', () => {
     await assertShows(page, execFileSync(nativeProgram, ['-d', 'bpn'], { encoding: 'utf8', maxBuffer: 1 << 30 }));
     await closePage(page);
   });
+
+  test('draws the exercise of a seed that the native program draws, and explains and quizzes as it does', async () => {
+    for (const [query, options] of [['?demo=bpn&exercise=42&defaults&brief', ['--exercise=42', '-d', '--brief', 'bpn']],
+      ['?demo=kcl&exercise=7&defaults&explain&quiz', ['--exercise=7', '-d', '--explain', '--quiz', 'kcl']]]) {
+      const page = await openPage(query);
+      await typeLines(page, ['1 0.9 0.3']);
+      await assertShows(page, nativeScreen(['1 0.9 0.3'], options));
+      await closePage(page);
+    }
+  });
 });
 
 describe('the page in the window', () => {

@@ -146,12 +146,12 @@ web-bench: web
 	$(call install-packages,$(WEB_TEST_PACKAGES))
 	$(call configure,$(BUILD),Release)
 	cmake --build $(BUILD) -j $(JOBS) --target nnrules
-	node tests/web/page.bench.mjs $(SITE) $(BUILD)
+	node bench/page.bench.mjs $(SITE) $(BUILD)
 
 # The README's picture of the page, doc/web-page.png, taken anew.
 web-screenshot: web
 	$(call install-packages,chromium)
-	node tests/web/screenshot.mjs $(SITE) doc/web-page.png
+	node tools/screenshot.mjs $(SITE) doc/web-page.png
 
 install: all
 	cmake --install $(BUILD) --prefix $(PREFIX)

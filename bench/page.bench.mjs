@@ -1,10 +1,10 @@
 // How long the back-propagation run takes in the page (SITE) and in the native program (in
 // BUILD) at a terminal, from its last answer to its last line drawn: the median of 3 runs each,
 // and how long the page went without drawing a frame. Fails when the page takes more than 3
-// times as long. Run as: node tests/web/page.bench.mjs SITE BUILD
+// times as long. Run as: node bench/page.bench.mjs SITE BUILD
 import { execFileSync } from 'node:child_process';
 import path from 'node:path';
-import { answer, closePage, openPage, pauseBeforeMenu, startBrowser, stopBrowser, waitForPrompt } from './browser.mjs';
+import { answer, closePage, openPage, pauseBeforeMenu, startBrowser, stopBrowser, waitForPrompt } from '../tests/web/browser.mjs';
 
 const [site, build] = process.argv.slice(2).map(folder => path.resolve(folder ?? ''));
 const nativeProgram = path.join(build, 'nnrules');

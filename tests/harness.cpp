@@ -62,16 +62,6 @@ Settings optionsOf(const std::string& line, int cycleLimit) {
 
 using Lines = std::vector<std::string>;
 
-Lines linesOf(const std::string& text) {
-    Lines lines(1);
-    for (const char c : text)
-        if (c == '\n')
-            lines.emplace_back();
-        else
-            lines.back() += c;
-    return lines;
-}
-
 std::size_t matchingLines(const Lines& expected, const Lines& actual, std::size_t at) {
     std::size_t n = 0;
     while (n < expected.size() && at + n < actual.size() && expected[n] == actual[at + n])
@@ -140,6 +130,16 @@ Fixture readFixture(const std::string& name) {
     for (fixture.screen = screenLine(); std::getline(file, line);)
         fixture.screen += "\n" + screenLine();
     return fixture;
+}
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines(1);
+    for (const char c : text)
+        if (c == '\n')
+            lines.emplace_back();
+        else
+            lines.back() += c;
+    return lines;
 }
 
 std::string screenDifference(const std::string& expected, const std::string& screen) {

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 // Runs `run` with `input` as standard input and returns its standard output. Both streams
 // are restored, and standard input's state cleared, afterwards.
@@ -30,6 +31,9 @@ struct Fixture : MenuRun {
     std::string screen;
 };
 Fixture readFixture(const std::string& name);
+
+// The lines of a text, the last one after its last line end included (empty if it ends so).
+std::vector<std::string> linesOf(const std::string& text);
 
 // Where the screen first differs from the expected one, where a line "[...]" stands for any
 // number of lines: the line, and the lines around it; empty when it does not differ.

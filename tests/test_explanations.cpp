@@ -9,8 +9,8 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <cstring>
 #include <regex>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -144,13 +144,9 @@ class Evaluation {
             return value;
         }
         const std::size_t start = at;
-        while (at < text.size() &&
-               (std::isalnum(static_cast<unsigned char>(text[at])) || text[at] == '.' ||
-                (text[at] == '-' && text[at - 1] == 'e') || text[at] == '[' || text[at] == ']'))
-            if (text[at] == '[' || text[at] == ']') // a symbol's index, as in w1[0]
-                symbol = true, ++at;
-            else
-                ++at;
+        while (at < text.size() && (std::isalnum(static_cast<unsigned char>(text[at])) ||
+                                    std::strchr(".[]", text[at]) || (text[at] == '-' && text[at - 1] == 'e')))
+            symbol = symbol || text[at] == '[' || text[at] == ']', ++at; // an index, as in w1[0]
         const std::string word = text.substr(start, at - start);
         if (word.empty() || symbol) {
             symbol = true;
@@ -192,9 +188,8 @@ struct Explained {
 std::vector<Explained> explainedLines(const std::string& screen) {
     std::vector<std::pair<std::string, std::size_t>> found; // each line, and where in the trace
     std::string trace;
-    std::istringstream text(screen);
     bool goesOn = false; // the line before was an explanation's
-    for (std::string line; std::getline(text, line);) {
+    for (const std::string& line : linesOf(screen)) {
         if (goesOn && line.rfind("        ", 0) == 0) {
             found.back().first += " " + line.substr(8);
         } else if (line.rfind("    ", 0) == 0 && line.size() > 4 && line[4] != ' ') {
@@ -234,14 +229,10 @@ bool shownIn(const std::vector<std::string>& numbers, const std::string& text) {
 void expectExplanationsHold(const std::string& screen, const std::string& traced) {
     const std::vector<Explained> lines = explainedLines(screen);
     ASSERT_GT(lines.size(), 3u) << "no explanations";
-    // The rule's block and every explanation line fit 79 columns.
-    std::istringstream text(screen);
-    bool inRule = false;
-    for (std::string line; std::getline(text, line);) {
+    bool inRule = false; // the rule's block and every explanation line fit 79 columns
+    for (const std::string& line : linesOf(screen)) {
         inRule = line.rfind("How it ", 0) == 0 || (inRule && !line.empty());
-        if (inRule || line.rfind("    ", 0) == 0) {
-            EXPECT_LE(line.size(), 79u) << line;
-        }
+        EXPECT_TRUE(line.size() <= 79 || (!inRule && line.rfind("    ", 0) != 0)) << line;
     }
     EXPECT_EQ(screen.find("How it "), screen.rfind("How it ")) << "the rule is told once";
     const std::regex tracedName(traced);
@@ -323,21 +314,21 @@ TEST(Explanations, RunsOnTypedValuesHoldToo) {
 
 // The figures that the worked examples give and the traces do not print, in their lines.
 TEST(Explanations, TheWorkedExamplesFiguresAreInTheirLines) {
-    const auto run = [](const char* input) { return explainedRun(input); };
-    const std::string sdpta = run("1\ny\nq\n");
+    const std::string sdpta = explainedRun("1\ny\nq\n");
     EXPECT_THAT(sdpta, HasSubstr("    net = w4 . y4 = (2)(-2) + (2.75)(1) = -1.25\n"));
     EXPECT_THAT(sdpta, HasSubstr("    net = w10 . y2 = (2.5)(-0.5) + (1.75)(1) = 0.5\n"));
-    EXPECT_THAT(run("2\ny\nq\n"), HasSubstr("    net = w3 . y1 = (1)(10) + (3)(2) + (-1)(-1) = 17\n"));
-    const std::string scpta = run("3\ny\nq\n");
+    EXPECT_THAT(explainedRun("2\ny\nq\n"),
+                HasSubstr("    net = w3 . y1 = (1)(10) + (3)(2) + (-1)(-1) = 17\n"));
+    const std::string scpta = explainedRun("3\ny\nq\n");
     for (const char* output : {"-0.358357", "0.907787", "-0.991899", "0.997413"})
         EXPECT_THAT(scpta, HasSubstr(std::string(") - 1\n        = ") + output + "\n"));
-    const std::string bpn = run("5\ny\nq\n");
+    const std::string bpn = explainedRun("5\ny\nq\n");
     EXPECT_THAT(bpn, HasSubstr("    net1 = v1 . x = (0.5)(0) + (0.4)(0) + (0.8)(-1) = -0.8\n"));
     EXPECT_THAT(bpn, HasSubstr("    net2 = v2 . x = (0.9)(0) + (1)(0) + (-0.1)(-1) = 0.1\n"));
-    const std::string kcl = run("8\ny\nq\n");
+    const std::string kcl = explainedRun("8\ny\nq\n");
     EXPECT_THAT(
         kcl, HasSubstr("alpha, 0.5:\n    w1 + alpha (x - w1) = [ 1 + (0.5)(0.8 - 1); 0 + (0.5)(0.6 - 0) ]\n"
                        "        = [ 0.9; 0.3 ]\n    |w1| = sqrt((0.9)^2 + (0.3)^2) = 0.948683\n"));
-    EXPECT_THAT(run("6\nn\n1 -1 1 -1 1 -1 1 1 -1 -1 1 1 -1 1 1 2\nq\n"),
+    EXPECT_THAT(explainedRun("6\nn\n1 -1 1 -1 1 -1 1 1 -1 -1 1 1 -1 1 1 2\nq\n"),
                 HasSubstr("= 0\n    y[1] = sgn(net[1]) = sgn(0) = 1  (a net input of 0 gives +1)\n"));
 }

@@ -6,6 +6,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -21,8 +22,7 @@ const char* const titles[] = {"Learning curve:", "Decision line:",   "Decision m
 // The pictures of a run's output: each from its title to the blank line after it.
 std::vector<Lines> pictures(const std::string& output) {
     std::vector<Lines> found;
-    std::istringstream text(output);
-    for (std::string line; std::getline(text, line);) {
+    for (const std::string& line : linesOf(output)) {
         if (!found.empty() && !found.back().empty() && !line.empty())
             found.back().push_back(line);
         else if (!found.empty() && !found.back().empty())
@@ -37,11 +37,9 @@ std::vector<Lines> pictures(const std::string& output) {
 }
 
 // True when the line has "inf" or "nan" as a word: a number written as no number.
-bool namesNoNumberAsNumber(std::string line) {
-    for (char& c : line)
-        c = std::isalpha(static_cast<unsigned char>(c)) ? c : ' ';
-    line = " " + line + " ";
-    return line.find(" inf ") != std::string::npos || line.find(" nan ") != std::string::npos;
+bool namesNoNumberAsNumber(const std::string& line) {
+    static const std::regex noNumber(R"(\b(inf|nan)\b)");
+    return std::regex_search(line, noNumber);
 }
 
 // Every number of a demo's dialog replaced by the value, the letters kept.

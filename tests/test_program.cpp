@@ -173,9 +173,8 @@ TEST(Program, HelpAndVersion) {
     // The columns that --help names are those of the curve file's header.
     const std::string file = ::testing::TempDir() + "nnrules-columns-" + std::to_string(getpid());
     run("nnrules --curve " + file + " 1 </dev/null >/dev/null");
-    std::string header = sourceFile(file, "");
+    std::string header = linesOf(sourceFile(file, "")).front();
     std::remove(file.c_str());
-    header = header.substr(0, header.find('\n'));
     for (std::size_t tab; (tab = header.find('\t')) != std::string::npos;)
         header.replace(tab, 1, ", ");
     EXPECT_THAT(run("nnrules --help").output, HasSubstr("columns: " + header + "\n"));
@@ -339,8 +338,7 @@ TEST(Program, TheManualPageAndTheCompletionNameTheDemosOfTheMenu) {
         words += std::string(" ") + demos[i].name;
     }
     EXPECT_THAT(manual, HasSubstr(names + " .\n"));
-    std::istringstream lines(manual);
-    for (std::string line; std::getline(lines, line);)
+    for (const std::string& line : linesOf(manual))
         if (line.rfind(".SS ", 0) == 0 && std::isdigit(static_cast<unsigned char>(line[4])))
             manualSections += line + "\n";
     EXPECT_EQ(manualSections, sections);

@@ -34,14 +34,6 @@ std::vector<std::string> answersGiven(const std::string& screen) {
     return answers;
 }
 
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);)
-        lines.push_back(line);
-    return lines;
-}
-
 // True when the lines of `part` stand, in order, among those of `whole`.
 bool inOrderAmong(const std::string& part, const std::string& whole) {
     const std::vector<std::string> wanted = linesOf(part), lines = linesOf(whole);

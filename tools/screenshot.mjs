@@ -1,7 +1,7 @@
 // The README's picture of the page: the Kohonen run with its pictures (?demo=kcl&pictures),
-// at its end, written to FILE. Run as: node tests/web/screenshot.mjs SITE FILE
+// at its end, written to FILE. Run as: node tools/screenshot.mjs SITE FILE
 import path from 'node:path';
-import { closePage, openPage, startBrowser, stopBrowser, typeLines } from './browser.mjs';
+import { closePage, openPage, startBrowser, stopBrowser, typeLines } from '../tests/web/browser.mjs';
 
 const [site, file] = process.argv.slice(2).map(name => path.resolve(name ?? ''));
 

@@ -6,6 +6,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <regex>
 #include <set>
 #include <string>
@@ -22,12 +23,6 @@ std::string exerciseRun(int demo, std::uint64_t seed) {
     run.settings.seed = seed;
     run.settings.brief = 2;
     return menuOutput(run);
-}
-
-// The last whole number after the text, or -1.
-long lastNumberAfter(const std::string& screen, const std::string& text) {
-    const std::size_t at = screen.rfind(text);
-    return at == std::string::npos ? -1 : std::stol(screen.substr(at + text.size()));
 }
 
 } // namespace
@@ -49,21 +44,26 @@ TEST_P(Exercises, EverySeedDrawsAProblemThatTheDemosRuleEndsSoon) {
                 {"k: ", "Cycle no.: ", 2},
                 {"Training terminated.", "Total no. of cycles: ", 200}};
     const int demo = GetParam();
-    {
-        std::set<std::string> problems;
-        for (std::uint64_t seed = 1; seed <= 30; ++seed) {
-            SCOPED_TRACE(std::string(demos[demo].name) + " seed " + std::to_string(seed));
-            const std::string screen = exerciseRun(demo, seed);
-            EXPECT_THAT(screen, HasSubstr(ends[demo].ended));
-            EXPECT_THAT(screen, Not(HasSubstr("stopped")));
-            const long units = lastNumberAfter(screen, ends[demo].count);
-            EXPECT_GE(units, 1);
-            EXPECT_LE(units, ends[demo].most);
-            EXPECT_EQ(screen, exerciseRun(demo, seed));
-            problems.insert(screen.substr(0, screen.find("Do you want")));
-        }
-        EXPECT_EQ(problems.size(), 30u) << demos[demo].name << ": seeds that draw the same problem";
+    std::set<std::string> problems;
+    for (std::uint64_t seed = 1; seed <= 30; ++seed) {
+        SCOPED_TRACE(std::string(demos[demo].name) + " seed " + std::to_string(seed));
+        const std::string screen = exerciseRun(demo, seed);
+        EXPECT_THAT(screen, HasSubstr(ends[demo].ended));
+        EXPECT_THAT(screen, Not(HasSubstr("stopped")));
+        const std::size_t at = screen.rfind(ends[demo].count);
+        ASSERT_NE(at, std::string::npos);
+        const long units = std::stol(screen.substr(at + std::strlen(ends[demo].count)));
+        EXPECT_GE(units, 1);
+        EXPECT_LE(units, ends[demo].most);
+        EXPECT_EQ(screen, exerciseRun(demo, seed));
+        const std::string problem = screen.substr(0, screen.find("Do you want"));
+        EXPECT_FALSE(std::regex_search(problem, std::regex(R"(-0[^.\d])"))) << "a value drawn as -0";
+        EXPECT_TRUE(demos[demo].name != std::string("bpn") ||
+                    std::regex_search(problem, std::regex(R"(nu \((0\.2|0\.5)\))")))
+            << "a rate not drawn";
+        problems.insert(problem);
     }
+    EXPECT_EQ(problems.size(), 30u) << demos[demo].name << ": seeds that draw the same problem";
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryDemo, Exercises, ::testing::Range(0, demoCount),

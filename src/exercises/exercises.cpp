@@ -94,7 +94,9 @@ CWTSVector<N> bipolarVector(Draw& draw) {
 // defaults are written.
 CWTSVector<2> roundAngle(Draw& draw, int degrees) {
     const double angle = draw.between(0, 360 / degrees - 1) * degrees * std::acos(-1.0) / 180;
-    return {std::round(std::cos(angle) * 1e4) / 1e4, std::round(std::sin(angle) * 1e4) / 1e4};
+    // Four decimals, and 0 for a -0 that rounding a tiny negative would leave.
+    const auto fourDecimals = [](double x) { return std::round(x * 1e4) / 1e4 + 0.0; };
+    return {fourDecimals(std::cos(angle)), fourDecimals(std::sin(angle))};
 }
 
 } // namespace

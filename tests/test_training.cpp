@@ -31,7 +31,6 @@ class AtATerminal : public ::testing::Test {
 // Ctrl-C during a cycle stops the training after it, and the closing line counts every
 // cycle that ran, the interrupted one included.
 TEST_F(AtATerminal, TheStopKeyStopsTrainingAfterTheCycleItWasPressedIn) {
-    useSettings(Settings());
     const std::string shown = outputOf(
         [] {
             Training training{"cycle", "cycle error", 0.01};

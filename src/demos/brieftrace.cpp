@@ -40,7 +40,7 @@ void BriefTrace::leaveOut(const Held& held) {
     lastLeftOut = held;
     if (!held.changed)
         return;
-    if (changedFirst.size() < changesNamed + 1)
+    if (changedFirst.size() < changesNamed)
         changedFirst.push_back(held.number);
     ++changedCount;
     lastChanged = held.number;

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <regex>
 #include <set>
 #include <string>
 
@@ -57,10 +56,9 @@ TEST_P(Exercises, EverySeedDrawsAProblemThatTheDemosRuleEndsSoon) {
         EXPECT_LE(units, ends[demo].most);
         EXPECT_EQ(screen, exerciseRun(demo, seed));
         const std::string problem = screen.substr(0, screen.find("Do you want"));
-        EXPECT_FALSE(std::regex_search(problem, std::regex(R"(-0[^.\d])"))) << "a value drawn as -0";
-        EXPECT_TRUE(demos[demo].name != std::string("bpn") ||
-                    std::regex_search(problem, std::regex(R"(nu \((0\.2|0\.5)\))")))
-            << "a rate not drawn";
+        EXPECT_TRUE(problem.find("-0;") == std::string::npos && problem.find("-0 ]") == std::string::npos);
+        EXPECT_TRUE(demos[demo].name != std::string("bpn") || problem.find("nu (0.2)") != std::string::npos ||
+                    problem.find("nu (0.5)") != std::string::npos);
         problems.insert(problem);
     }
     EXPECT_EQ(problems.size(), 30u) << demos[demo].name << ": seeds that draw the same problem";

@@ -25,7 +25,7 @@ void explainSdptaRule(double C, int steps) {
                "  o = sgn(net)           the output: +1 when net >= 0, -1 when net < 0",
                "  r = (C / 2)(d - o)     the correction: 0 when o = d, otherwise C or -C",
                "  w = w + r y            the weights moved by r times the pattern",
-               "  with C = " + number(C) + ", for " + std::to_string(steps) +
+               "  with C = " + number(C) + ", for " + whole(steps) +
                    " steps, the patterns in turn: y1 y2 y3 y4 y1 y2 ...",
                "The trace:", "  yN:     the pattern of step N; yN = yK=: pattern K once more",
                "  dK:     the response that pattern K should get",
@@ -96,7 +96,7 @@ void explainBpnRule(double nu, double lambda, double threshold, double errorLimi
         return;
     std::string targets = "   ";
     for (unsigned p = 0; p < 4; ++p)
-        targets += " X" + std::to_string(p + 1) + " (" + number(X[p][0]) + ", " + number(X[p][1]) + ") -> " +
+        targets += " X" + whole(p + 1) + " (" + number(X[p][0]) + ", " + number(X[p][1]) + ") -> " +
                    number(d[p]) + (p < 3 ? "," : "");
     writeRule(
         {"How it learns: back-propagation in two layers of unipolar neurons.",

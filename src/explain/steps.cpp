@@ -10,10 +10,6 @@ using CwMtx::CWTSVector;
 
 namespace {
 
-std::string n(unsigned number) {
-    return std::to_string(number);
-}
-
 // "w + r y" worked element by element: "[ -2.5 + (1)(1); 1.75 + (1)(1) ]".
 template <unsigned N>
 std::string movedBy(const CWTSVector<N>& w, double r, const CWTSVector<N>& y) {
@@ -48,19 +44,19 @@ Lines continuousLines(const ContinuousStep<N>& step, const std::string& w, const
 } // namespace
 
 Lines sdptaStep(const DiscreteStep<2>& step, int stepNumber, unsigned pattern) {
-    const std::string w = "w" + std::to_string(stepNumber), y = "y" + n(pattern), d = "d" + n(pattern);
+    const std::string w = "w" + whole(stepNumber), y = "y" + whole(pattern), d = "d" + whole(pattern);
     return {"net = " + w + " . " + y + " = " + productSum(step.weights, step.input) + " = " +
                 number(step.net),
             "o = sgn(net) = sgn(" + number(step.net) + ") = " + number(step.output),
             "r = (C / 2)(" + d + " - o) = (" + number(step.learningConstant) + " / 2)(" +
                 number(step.desired) + " - " + operand(step.output) + ") = " + number(step.correction) +
                 correctionNote(step.output, step.desired, "o", d),
-            "w" + std::to_string(stepNumber + 1) + " = " + w + " + r " + y + " = " +
+            "w" + whole(stepNumber + 1) + " = " + w + " + r " + y + " = " +
                 movedBy(step.weights, step.correction, step.input) + " = " + vectorText(step.after)};
 }
 
 Lines mcdptaStep(const DiscreteStep<3>& step, unsigned pattern, unsigned neuron, double eBefore) {
-    const std::string w = "w" + n(neuron), y = "y" + n(pattern), o = "o" + n(neuron);
+    const std::string w = "w" + whole(neuron), y = "y" + whole(pattern), o = "o" + whole(neuron);
     const double miss = step.desired - step.output;
     return {"net = " + w + " . " + y + " = " + productSum(step.weights, step.input) + " = " +
                 number(step.net),
@@ -75,24 +71,25 @@ Lines mcdptaStep(const DiscreteStep<3>& step, unsigned pattern, unsigned neuron,
 }
 
 Lines scptaStep(const ContinuousStep<2>& step, unsigned pattern, double eBefore) {
-    return continuousLines(step, "w", "y" + n(pattern), "o", "d" + n(pattern), eBefore);
+    return continuousLines(step, "w", "y" + whole(pattern), "o", "d" + whole(pattern), eBefore);
 }
 
 Lines mccptaStep(const ContinuousStep<3>& step, unsigned pattern, unsigned neuron, double eBefore) {
-    return continuousLines(step, "w" + n(neuron), "y" + n(pattern), "o" + n(neuron), "d", eBefore);
+    return continuousLines(step, "w" + whole(neuron), "y" + whole(pattern), "o" + whole(neuron), "d",
+                           eBefore);
 }
 
 Lines bpnStep(const NetworkStep& step, unsigned pattern, double eBefore) {
-    const std::string d = "d[" + n(pattern) + "]";
+    const std::string d = "d[" + whole(pattern) + "]";
     const CWTSVector<3>& y = step.hidden;
     const CWTSVector<3>& W = step.secondLayer;
     const double o = step.output, delO = step.outputError;
     Lines lines = {""};
     for (unsigned k = 0; k < 2; ++k) {
-        const std::string net = "net" + n(k + 1);
-        lines.push_back(net + " = v" + n(k + 1) + " . x = " + productSum(step.firstLayer[k], step.input) +
+        const std::string net = "net" + whole(k + 1);
+        lines.push_back(net + " = v" + whole(k + 1) + " . x = " + productSum(step.firstLayer[k], step.input) +
                         " = " + number(step.hiddenNet[k]));
-        lines.push_back("y" + n(k + 1) + " = 1 / (1 + exp(-" + net + ")) = 1 / (1 + exp(-" +
+        lines.push_back("y" + whole(k + 1) + " = 1 / (1 + exp(-" + net + ")) = 1 / (1 + exp(-" +
                         factor(step.hiddenNet[k]) + ")) = " + number(y[k]));
     }
     lines.push_back("net = w . y = " + productSum(W, y) + " = " + number(step.net));
@@ -102,15 +99,15 @@ Lines bpnStep(const NetworkStep& step, unsigned pattern, double eBefore) {
     lines.push_back("delO = (" + d + " - o) o (1 - o) = (" + number(step.desired) + " - " + operand(o) + ")" +
                     factor(o) + "(1 - " + operand(o) + ") = " + number(delO));
     for (unsigned k = 0; k < 2; ++k)
-        lines.push_back("delY" + n(k + 1) + " = (1 - y" + n(k + 1) + ") y" + n(k + 1) + " w" + n(k + 1) +
-                        " delO = (1 - " + operand(y[k]) + ")" + factor(y[k]) + factor(W[k]) + factor(delO) +
-                        " = " + number(step.hiddenError[k]));
+        lines.push_back("delY" + whole(k + 1) + " = (1 - y" + whole(k + 1) + ") y" + whole(k + 1) + " w" +
+                        whole(k + 1) + " delO = (1 - " + operand(y[k]) + ")" + factor(y[k]) + factor(W[k]) +
+                        factor(delO) + " = " + number(step.hiddenError[k]));
     lines.push_back("new w = w + nu delO y = " + vectorOf<3>([&](unsigned i) {
                         return number(W[i]) + " + " + factor(step.nu) + factor(delO) + factor(y[i]);
                     }) +
                     " = " + vectorText(step.secondLayerAfter));
     for (unsigned k = 0; k < 2; ++k)
-        lines.push_back("new v" + n(k + 1) + " = v" + n(k + 1) + " + nu delY" + n(k + 1) +
+        lines.push_back("new v" + whole(k + 1) + " = v" + whole(k + 1) + " + nu delY" + whole(k + 1) +
                         " x = " + vectorOf<3>([&](unsigned i) {
                             return number(step.firstLayer[k][i]) + " + " + factor(step.nu) +
                                    factor(step.hiddenError[k]) + factor(step.input[i]);
@@ -124,19 +121,19 @@ Lines kclStep(const KohonenStep& step) {
     Lines lines;
     for (unsigned j = 0; j < 2; ++j) {
         const CWTSVector<2>& w = step.weights[j];
-        const std::string wj = "w" + n(j + 1);
-        lines.push_back("d" + n(j + 1) + " = sqrt((x0 - " + wj + "[0])^2 + (x1 - " + wj + "[1])^2) = sqrt((" +
-                        number(x[0]) + " - " + operand(w[0]) + ")^2 + (" + number(x[1]) + " - " +
-                        operand(w[1]) + ")^2) = " + number(step.distances[j]));
+        const std::string wj = "w" + whole(j + 1);
+        lines.push_back("d" + whole(j + 1) + " = sqrt((x0 - " + wj + "[0])^2 + (x1 - " + wj +
+                        "[1])^2) = sqrt((" + number(x[0]) + " - " + operand(w[0]) + ")^2 + (" + number(x[1]) +
+                        " - " + operand(w[1]) + ")^2) = " + number(step.distances[j]));
     }
     if (step.winner == 0) {
         lines.push_back("No neuron wins: d1 is not a number, and no weights move.");
         return lines;
     }
     const unsigned j = step.winner - 1;
-    const std::string w = "w" + n(step.winner);
+    const std::string w = "w" + whole(step.winner);
     const CWTSVector<2>& before = step.weights[j];
-    lines.push_back("Neuron " + n(step.winner) + " wins" +
+    lines.push_back("Neuron " + whole(step.winner) + " wins" +
                     (step.distances[0] == step.distances[1] ? " (a tie goes to neuron 2)" : ", the nearer") +
                     "; it moves at this cycle's rate, alpha, " + number(step.rate) + ":");
     lines.push_back(w + " + alpha (x - " + w + ") = " + vectorOf<2>([&](unsigned i) {
@@ -157,7 +154,7 @@ Lines hamWeights(const std::array<CWTSVector<5>, 3>& stored, const std::array<CW
     Lines lines = {"The weights, row j element i: V1[i] V1[j] + V2[i] V2[j] + V3[i] V3[j],"
                    " less 3 on the diagonal."};
     for (unsigned j = 0; j < 5; ++j)
-        lines.push_back("W[" + n(j) + "] = " + vectorOf<5>([&](unsigned i) {
+        lines.push_back("W[" + whole(j) + "] = " + vectorOf<5>([&](unsigned i) {
                             std::string sum;
                             for (unsigned v = 0; v < 3; ++v)
                                 sum += (v ? " + " : "") + factor(stored[v][i]) + factor(stored[v][j]);
@@ -172,12 +169,12 @@ Lines hamRecall(const std::array<CWTSVector<5>, 5>& weights, const CWTSVector<5>
     Lines lines = {""};
     std::string changed;
     for (unsigned i = 0; i < 5; ++i) {
-        lines.push_back("net[" + n(i) + "] = W[" + n(i) + "] . x = " + productSum(weights[i], x) + " = " +
-                        number(nets[i]));
-        lines.push_back("y[" + n(i) + "] = sgn(net[" + n(i) + "]) = sgn(" + number(nets[i]) +
+        lines.push_back("net[" + whole(i) + "] = W[" + whole(i) + "] . x = " + productSum(weights[i], x) +
+                        " = " + number(nets[i]));
+        lines.push_back("y[" + whole(i) + "] = sgn(net[" + whole(i) + "]) = sgn(" + number(nets[i]) +
                         ") = " + number(y[i]) + (nets[i] == 0 ? "  (a net input of 0 gives +1)" : ""));
         if (!(y[i] == x[i]))
-            changed += (changed.empty() ? "" : ", ") + n(i);
+            changed += (changed.empty() ? "" : ", ") + whole(i);
     }
     lines.push_back(changed.empty() ? "No element changed: y equals the probe x."
                                     : "Elements changed from the probe x: " + changed + ".");
@@ -188,7 +185,7 @@ Lines bamMatrix(const std::array<CWTSVector<6>, 4>& A, const std::array<CWTSVect
                 const CWTSMatrix<6, 3>& W) {
     Lines lines = {"The matrix, row i element j: A1[i] B1[j] + A2[i] B2[j] + A3[i] B3[j] + A4[i] B4[j]."};
     for (unsigned i = 0; i < 6; ++i)
-        lines.push_back("W[" + n(i) + "] = " + vectorOf<3>([&](unsigned j) {
+        lines.push_back("W[" + whole(i) + "] = " + vectorOf<3>([&](unsigned j) {
                             std::string sum;
                             for (unsigned k = 0; k < 4; ++k)
                                 sum += (k ? " + " : "") + factor(A[k][i]) + factor(B[k][j]);

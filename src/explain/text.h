@@ -9,6 +9,11 @@
 #include <cmath>
 #include <string>
 
+// A count or an index, as the traces write them: "3".
+inline std::string whole(long long count) {
+    return std::to_string(count);
+}
+
 // The number as the trace writes it.
 inline std::string number(double value) {
     return written(value);

@@ -8,10 +8,6 @@ using CwMtx::CWTSVector;
 
 namespace {
 
-std::string n(int number) {
-    return std::to_string(number);
-}
-
 // The vector's elements, then the number, as an answer's numbers.
 template <unsigned N>
 std::vector<double> elements(const CWTSVector<N>& v) {
@@ -40,18 +36,19 @@ Lines joined(std::initializer_list<Lines> parts) {
 } // namespace
 
 Question sdptaQuestion(const DiscreteStep<2>& step, int stepNumber, unsigned pattern) {
-    return {"Step " + n(stepNumber) + ": y = " + vectorText(step.input) + ", d = " + number(step.desired) +
-                ", w = " + vectorText(step.weights) + ", c = " + number(step.learningConstant) + ".",
+    return {"Step " + whole(stepNumber) + ": y = " + vectorText(step.input) +
+                ", d = " + number(step.desired) + ", w = " + vectorText(step.weights) +
+                ", c = " + number(step.learningConstant) + ".",
             "The weights after this step", elements(step.after), sdptaStep(step, stepNumber, pattern)};
 }
 
 Question mcdptaQuestion(const std::array<DiscreteStep<3>, 3>& steps, int cycle, double eBefore) {
-    std::string given = "Cycle " + n(cycle) + ", class 1: y = " + vectorText(steps[0].input);
+    std::string given = "Cycle " + whole(cycle) + ", class 1: y = " + vectorText(steps[0].input);
     std::vector<double> answer;
     Lines worked;
     double e = eBefore;
     for (unsigned k = 0; k < 3; ++k) {
-        given += ", w" + n(static_cast<int>(k) + 1) + " = " + vectorText(steps[k].weights);
+        given += ", w" + whole(static_cast<int>(k) + 1) + " = " + vectorText(steps[k].weights);
         answer.push_back(steps[k].output);
         const Lines neuron = mcdptaStep(steps[k], 1, k + 1, e);
         worked.insert(worked.end(), neuron.begin(), neuron.end());
@@ -66,7 +63,7 @@ Question mcdptaQuestion(const std::array<DiscreteStep<3>, 3>& steps, int cycle, 
 }
 
 Question scptaQuestion(const ContinuousStep<2>& step, int cycle) {
-    return {"Cycle " + n(cycle) + ", pattern 1: y = " + vectorText(step.input) +
+    return {"Cycle " + whole(cycle) + ", pattern 1: y = " + vectorText(step.input) +
                 ", d = " + number(step.desired) + ", w = " + vectorText(step.weights) +
                 ", nu = " + number(step.nu) + ", lambda = " + number(step.lambda) + ".",
             "The output o, then the weights after this step", numberThenElements(step.output, step.after),
@@ -74,7 +71,7 @@ Question scptaQuestion(const ContinuousStep<2>& step, int cycle) {
 }
 
 Question mccptaQuestion(const ContinuousStep<3>& step, int cycle) {
-    return {"Cycle " + n(cycle) + ", class 1, neuron 1: y = " + vectorText(step.input) +
+    return {"Cycle " + whole(cycle) + ", class 1, neuron 1: y = " + vectorText(step.input) +
                 ", d = " + number(step.desired) + ", w1 = " + vectorText(step.weights) +
                 ", nu = " + number(step.nu) + ", lambda = " + number(step.lambda) + ".",
             "The output o1, then w1 after this step", numberThenElements(step.output, step.after),
@@ -82,7 +79,7 @@ Question mccptaQuestion(const ContinuousStep<3>& step, int cycle) {
 }
 
 Question bpnQuestion(const NetworkStep& step, int cycle) {
-    return {"Cycle " + n(cycle) + ", pattern 1: x = " + vectorText(step.input) +
+    return {"Cycle " + whole(cycle) + ", pattern 1: x = " + vectorText(step.input) +
                 ", d = " + number(step.desired) + ", v1 = " + vectorText(step.firstLayer[0]) +
                 ", v2 = " + vectorText(step.firstLayer[1]) + ", w = " + vectorText(step.secondLayer) +
                 ", y3 = " + number(step.threshold) + ", nu = " + number(step.nu) + ".",
@@ -93,7 +90,7 @@ Question bpnQuestion(const NetworkStep& step, int cycle) {
 Question kclQuestion(const KohonenStep& step, int cycle) {
     const double winner = step.winner;
     const CWTSVector<2> after = step.winner ? step.after[step.winner - 1] : step.input;
-    return {"Cycle " + n(cycle) + ", pattern 1: x = " + vectorText(step.input) +
+    return {"Cycle " + whole(cycle) + ", pattern 1: x = " + vectorText(step.input) +
                 ", w1 = " + vectorText(step.weights[0]) + ", w2 = " + vectorText(step.weights[1]) +
                 ", alpha = " + number(step.rate) + " (this cycle's rate).",
             "The winning neuron, then its new weights", numberThenElements(winner, after), kclStep(step)};
@@ -101,7 +98,7 @@ Question kclQuestion(const KohonenStep& step, int cycle) {
 
 Question hamQuestion(int probeNumber, const std::array<CWTSVector<5>, 5>& weights, const CWTSVector<5>& x,
                      const std::array<double, 5>& nets, const CWTSVector<5>& y) {
-    return {"Cycle 1: the probe x = V" + n(probeNumber) + " = " + vectorText(x) +
+    return {"Cycle 1: the probe x = V" + whole(probeNumber) + " = " + vectorText(x) +
                 ", with the weights of the vectors V1, V2 and V3 above.",
             "The vector recalled", elements(y), hamRecall(weights, x, nets, y)};
 }
@@ -115,14 +112,14 @@ Question bamQuestion(int cycle, const CWTSMatrix<6, 3>& W, const CWTSMatrix<3, 6
         std::vector<double> answer = elements(a);
         const std::vector<double> second = elements(b);
         answer.insert(answer.end(), second.begin(), second.end());
-        return {"Cycle " + n(cycle) + ": b = " + vectorText(bBefore) + ", with the matrix w above.",
+        return {"Cycle " + whole(cycle) + ": b = " + vectorText(bBefore) + ", with the matrix w above.",
                 "a after the backward pass, then b after the forward pass", answer,
                 joined({backward, bamPass("wT", WT, "a", a, "b", netB, b)})};
     }
     std::vector<double> answer = elements(b);
     const std::vector<double> second = elements(a);
     answer.insert(answer.end(), second.begin(), second.end());
-    return {"Cycle " + n(cycle) + ": a = " + vectorText(aBefore) + ", with the matrix w above.",
+    return {"Cycle " + whole(cycle) + ": a = " + vectorText(aBefore) + ", with the matrix w above.",
             "b after the forward pass, then a after the backward pass", answer,
             joined({bamPass("wT", WT, "a", aBefore, "b", netB, b), backward})};
 }

@@ -59,6 +59,8 @@ TEST_P(Exercises, EverySeedDrawsAProblemThatTheDemosRuleEndsSoon) {
         EXPECT_TRUE(problem.find("-0;") == std::string::npos && problem.find("-0 ]") == std::string::npos);
         EXPECT_TRUE(demos[demo].name != std::string("bpn") || problem.find("nu (0.2)") != std::string::npos ||
                     problem.find("nu (0.5)") != std::string::npos);
+        const std::size_t probe = problem.find(":  [", problem.find("Probe Vector")); // the memory's probe
+        EXPECT_TRUE(probe == std::string::npos || problem.find(problem.substr(probe)) == probe) << "stored";
         problems.insert(problem);
     }
     EXPECT_EQ(problems.size(), 30u) << demos[demo].name << ": seeds that draw the same problem";

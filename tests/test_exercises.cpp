@@ -52,8 +52,7 @@ TEST_P(Exercises, EverySeedDrawsAProblemThatTheDemosRuleEndsSoon) {
         const std::size_t at = screen.rfind(ends[demo].count);
         ASSERT_NE(at, std::string::npos);
         const long units = std::stol(screen.substr(at + std::strlen(ends[demo].count)));
-        EXPECT_GE(units, 1);
-        EXPECT_LE(units, ends[demo].most);
+        EXPECT_TRUE(units >= 1 && units <= ends[demo].most) << units << " units";
         EXPECT_EQ(screen, exerciseRun(demo, seed));
         const std::string problem = screen.substr(0, screen.find("Do you want"));
         EXPECT_TRUE(problem.find("-0;") == std::string::npos && problem.find("-0 ]") == std::string::npos);

@@ -76,8 +76,9 @@ bench:
 	$(BENCHBUILD)/bench/nnrules_bench
 	$(BENCHBUILD)/bench/compare_reference $(BENCHBUILD)/nnrules $(BENCHBUILD)/nnrules_reference $(RUNS)
 
-# Coverage-guided fuzzing of the whole menu loop for FUZZ_SECONDS, seeded with what the
-# fixtures under tests/screens/ type; a crash, a sanitizer report, a leak or an input
+# Coverage-guided fuzzing of the whole program for FUZZ_SECONDS, seeded with what the
+# fixtures under tests/screens/ type, their options on a first line (the input's first line
+# is the command line when it begins with -); a crash, a sanitizer report, a leak or an input
 # running over 20 s fails, leaving the input in $(FUZZBUILD). Inputs are kept to
 # FUZZ_MAX_LEN bytes: that holds every full dialog, and a longer input mostly repeats
 # demo runs, each of which may train for up to 100000 cycles.
@@ -88,7 +89,10 @@ fuzz:
 	cmake --build $(FUZZBUILD) -j $(JOBS) --target fuzz_menu
 	rm -rf $(FUZZBUILD)/seeds && mkdir -p $(FUZZBUILD)/corpus $(FUZZBUILD)/seeds
 	for fixture in tests/screens/*.txt; do \
-	  sed -n 's/^< \?//p' "$$fixture" > $(FUZZBUILD)/seeds/$$(basename "$$fixture" .txt); done
+	  seed=$(FUZZBUILD)/seeds/$$(basename "$$fixture" .txt); \
+	  options=$$(echo $$(sed -n 's/^options: //p; s/^typed at a terminal$$/typed/p' "$$fixture")); \
+	  if [ -n "$$options" ]; then echo "- $$options" > "$$seed"; else : > "$$seed"; fi; \
+	  sed -n 's/^< \?//p' "$$fixture" >> "$$seed"; done
 	$(FUZZBUILD)/tests/fuzz/fuzz_menu -max_total_time=$(FUZZ_SECONDS) -timeout=20 -max_len=$(FUZZ_MAX_LEN) \
 	  -rss_limit_mb=4096 -artifact_prefix=$(FUZZBUILD)/ -print_final_stats=1 \
 	  $(FUZZBUILD)/corpus $(FUZZBUILD)/seeds

@@ -10,7 +10,8 @@
 int main(int argc, char* argv[]) {
     const Options options = parseOptions(argc, argv);
     if (options.action == Options::Action::Error) {
-        std::cerr << "nnrules: " << options.error << ". Try 'nnrules --help'." << std::endl;
+        // The message quotes the words given, which are shown, not obeyed, by a terminal.
+        std::cerr << "nnrules: " << shownWord(options.error) << ". Try 'nnrules --help'." << std::endl;
         return 2;
     }
     setUpConsole();
@@ -21,7 +22,7 @@ int main(int argc, char* argv[]) {
     }
     if (!options.settings.curveFile.empty()) {
         if (const std::string why = openCurveFile(options.settings.curveFile); !why.empty()) {
-            std::cerr << "nnrules: cannot write the curve file '" << options.settings.curveFile
+            std::cerr << "nnrules: cannot write the curve file '" << shownWord(options.settings.curveFile)
                       << "': " << why << std::endl;
             return 2;
         }

@@ -149,6 +149,27 @@ TEST(Program, WhatIsSaidToThePersonTypingStaysOutOfTheTraceFile) {
               trace.rfind("Threshold (1): "));
 }
 
+// At a terminal whose trace goes to a file, the quiz's question, its verdict and the score are
+// shown at the terminal too, and the file holds each once.
+TEST(Program, AQuizAtATerminalWhoseTraceGoesToAFileIsAskedThere) {
+    const std::string file = ::testing::TempDir() + "nnrules-quiz-" + std::to_string(getpid());
+    const std::string shown =
+        atTerminal({{"(y/n): ", "y\r"}, {"(2 numbers)? ", "1 2\r"}, {"(2 numbers)? ", "-1 1.75\r"}},
+                   {"--quiz=2", "sdpta"}, file)
+            .shown;
+    const std::string question = "Step 1: y = [ 1; 1 ], d = 1, w = [ -2.5; 1.75 ], c = 1.\n"
+                                 "The weights after this step (2 numbers)? ";
+    const std::string trace = sourceFile(file, "");
+    std::remove(file.c_str());
+    for (const std::string& said :
+         {question, std::string("Not quite. The answer is -1.5 2.75.\n"), std::string("\nRight.\n"),
+          std::string("Quiz: 1 of 2 answers right.\n")}) {
+        EXPECT_THAT(shown, HasSubstr(said));
+        EXPECT_THAT(trace, HasSubstr(said));
+        EXPECT_EQ(trace.find(said), trace.rfind(said)) << said;
+    }
+}
+
 // At a terminal with libedit, Ctrl-C at a prompt leaves the demo for the menu, and at the
 // menu ends the program as Ctrl-C does.
 TEST(Program, CtrlCAtAPromptGoesBackToTheMenuAndAtTheMenuEnds) {
@@ -298,6 +319,24 @@ TEST(Program, AnAnswerThatIsNoNumberIsSaidOnStandardError) {
     EXPECT_EQ(run("printf '1\\nn 4 1 x\\n' | nnrules").errors,
               "nnrules: the answer \"x\" to \"Learning Constant C (1): \" is not a number; it is read as 0, "
               "and the demo reads no more answers.\n");
+}
+
+// Words from outside are written back with their control characters shown, never obeyed: an
+// escape that would clear the screen or hide the rest, a NUL that would hide itself, a C1
+// control of UTF-8.
+TEST(Program, WordsFromOutsideAreWrittenWithTheirControlCharactersShown) {
+    const Ran option = run("nnrules \"--quiz=$(printf '\\033[2J\\302\\233x')\" 1 </dev/null");
+    EXPECT_EQ(option.status, 2);
+    EXPECT_THAT(option.errors, StartsWith("nnrules: '--quiz=^[[2JM-^[x' needs"));
+    EXPECT_THAT(run("nnrules \"$(printf 'sd\\tpta')\" </dev/null").errors, HasSubstr("'sd^Ipta'"));
+    EXPECT_THAT(run("nnrules --curve \"$(printf '/\\033[8mx/y')\" 1 </dev/null").errors,
+                StartsWith("nnrules: cannot write the curve file '/^[[8mx/y'"));
+    const Ran answers =
+        run("printf 'n\\n\\033[2J7\\n' | nnrules --echo 3; printf 'n\\n\\0007\\n' | nnrules 3");
+    EXPECT_THAT(answers.errors, HasSubstr("the answer \"^[[2J7\" to \"Threshold (1): \""));
+    EXPECT_THAT(answers.errors, HasSubstr("the answer \"^@7\" to \"Threshold (1): \""));
+    EXPECT_THAT(answers.output, HasSubstr("Threshold (1): ^[[2J7\n"));
+    EXPECT_EQ(answers.output.find('\x1b'), std::string::npos);
 }
 
 // Standard input that cannot be read (a folder) is input that has ended: the menu, and the end.

@@ -2,11 +2,13 @@
 // wrong and then as the quiz itself answered them, and answer files that end early or err.
 #include "demos/demos.h"
 #include "harness.h"
-#include "quiz/quiz.h"
+#include "quiz/grading.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -46,29 +48,81 @@ bool inOrderAmong(const std::string& part, const std::string& whole) {
 
 } // namespace
 
-// The same six significant digits as the trace, or within half a unit of the sixth.
+// Within half a unit of the value's sixth significant digit, decided on the decimal texts:
+// an edge is right on either side, whatever binary rounding does to it. An infinite or NaN
+// value is answered only by the trace's own word for it.
 TEST(Quiz, AnAnswerIsRightToThePrecisionTheTraceWrites) {
+    const double inf = std::numeric_limits<double>::infinity();
     for (const auto& [typed, value] : {std::pair{"2.5", 2.5},
                                        {"2.50", 2.5},
                                        {"2.500004", 2.5},
                                        {"1", 1.0},
                                        {"1e0", 1.0},
+                                       {".5", 0.5},
                                        {"0.9999994", 1.0},
                                        {"-0.358357", -0.35835697},
                                        {"-0.3583570", -0.35835697},
                                        {"1.2e-05", 0.000012},
                                        {"0", -0.0},
-                                       {"0.1234565", 0.12345649999}})
+                                       {"0.1234565", 0.12345649999},
+                                       {"-1.500005", -1.5},
+                                       {"-1.499995", -1.5},
+                                       {"2.750005", 2.75},
+                                       {"0.123456", 0.1234565},
+                                       {"0.123457", 0.1234565},
+                                       {"1.000005e308", 1e308},
+                                       {"inf", inf},
+                                       {"-inf", -inf}})
         EXPECT_TRUE(rightNumber(typed, value)) << typed << " for " << value;
     for (const auto& [typed, value] : {std::pair{"2.500006", 2.5},
                                        {"3", 2.5},
                                        {"0.9", 1.0},
                                        {"2.751", 2.75},
                                        {"-0.35836", -0.35835697},
+                                       {"-1.5000051", -1.5},
+                                       {"0.1234555", 0.1234565},
+                                       {"1e-300", 0.0},
+                                       {"1e999999999999", 1e308},
+                                       {"1.00001e308", 1e308},
                                        {"x", 1.0},
                                        {"1,5", 1.5},
-                                       {"", 0.0}})
+                                       {"1e", 1.0},
+                                       {".", 0.0},
+                                       {"", 0.0},
+                                       {"5", inf},
+                                       {"1e308", inf},
+                                       {"1e999", inf},
+                                       {"-inf", inf},
+                                       {"inf", 1e308},
+                                       {"0", std::nan("")}})
         EXPECT_FALSE(rightNumber(typed, value)) << typed << " for " << value;
+}
+
+// The quiz's answers when a run's numbers overflow or are no number: the key is what the trace
+// shows, and no finite answer is right for an infinite weight.
+TEST(Quiz, AnswersWhereTheNumbersOverflowAreWhatTheTraceShows) {
+    const std::string infinite = quizRun(
+        "1\nn\n4 1 1e308\n10 1 -0.5 -1 3 1 -2 -1\n-1 0\n5 1e308\n-7 1e308\n0 1e308\nhello 1e308\n", 1000);
+    EXPECT_THAT(infinite, HasSubstr("Quiz: 0 of 4 answers right."));
+    EXPECT_EQ(answersGiven(infinite), std::vector<std::string>(4, "inf 1e+308"));
+    EXPECT_THAT(quizRun("1\nn\n4 1 1e308\n10 1 -0.5 -1 3 1 -2 -1\n-1 0\ninf 1e308\n", 1),
+                HasSubstr("Quiz: 1 of 1 answers right."));
+    // No Kohonen neuron wins where the distances are no number, and nothing moves.
+    const std::string kohonen =
+        "8\nn\n1\n-1e308 0 -1e308 0 0.707 0.707 0.342 -0.9397 0.6 0.8\n1e308 0 1e308 0\n";
+    const std::string unanswered = quizRun(kohonen, 2);
+    EXPECT_THAT(unanswered, HasSubstr("There is no winning neuron"));
+    EXPECT_EQ(answersGiven(unanswered).back(), "0");
+    EXPECT_THAT(quizRun(kohonen + "1 0.948683 0.316228\n0\n", 2), HasSubstr("Quiz: 1 of 2 answers right."));
+}
+
+// An answer file whose dialog stopped the reading early has not ended: the quiz says why no
+// answer came.
+TEST(Quiz, NoAnswerSaysWhyNoneWasRead) {
+    EXPECT_THAT(quizRun("1\nn\n10 1 x\n-1.5 2.75\nq\n", 1),
+                HasSubstr("No answer: no answers are read after one that was not a number. The answer is\n"
+                          "-2.5 1.75."));
+    EXPECT_THAT(quizRun("1\ny\n", 1), HasSubstr("No answer: the input has ended. The answer is -1.5 2.75."));
 }
 
 // For every demo: unanswered, the quiz gives its answers; given those, every answer is right;

@@ -24,17 +24,7 @@ std::string trimmed(const std::string& line) {
 
 void echoAnswer(const std::string& answer) {
     if (settings().echo && !inputIsTyped())
-        std::cout << answer << std::endl;
-}
-
-std::string shownWord(const std::string& word) {
-    std::string shown;
-    for (const char c : word)
-        if (std::iscntrl(static_cast<unsigned char>(c)))
-            shown += std::string("^") + static_cast<char>(c ^ 64);
-        else
-            shown += c;
-    return shown;
+        std::cout << shownWord(answer) << std::endl;
 }
 
 bool nextTypedWord(std::string& word) {
@@ -99,9 +89,9 @@ void noteAnswer(const std::string& prompt, const std::string& typed, bool read, 
         return;
     // Standard output is written out first, so that on a terminal the line follows its prompt.
     writePendingOutput();
-    std::cerr << "nnrules: the answer \"" << typed << "\" to \"" << prompt << "\" is not "
+    std::cerr << "nnrules: the answer \"" << shownWord(typed) << "\" to \"" << prompt << "\" is not "
               << (wholeNumbersOnly ? "a whole number" : "a number") << "; it is read as " << readAs
-              << (read ? ", and \"" + rest + "\" answers the next prompt."
+              << (read ? ", and \"" + shownWord(rest) + "\" answers the next prompt."
                        : ", and the demo reads no more answers.")
               << std::endl;
 }

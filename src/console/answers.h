@@ -25,10 +25,6 @@ bool readWhole(const std::string& word, Value& value) {
     return true;
 }
 
-// The word as it may be shown at a terminal: a control character (an arrow key's code, read
-// where there is no line editor; a NUL from a file) as ^ and a letter.
-std::string shownWord(const std::string& word);
-
 // At a terminal: the next word of the line being answered, or of the next line typed, which
 // is empty when that line is. False once the input has ended.
 bool nextTypedWord(std::string& word);

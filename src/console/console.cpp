@@ -175,6 +175,13 @@ class TypistBuffer : public TextBuffer {
         pending.clear();
         return open;
     }
+
+    // Shows all there is, the open line too: nothing more is read to show it as a prompt.
+    void showAll() {
+        if (!pending.empty())
+            platform::showToTypist(pending);
+        pending.clear();
+    }
 };
 
 // A file written besides standard output, with its stream.
@@ -243,6 +250,23 @@ void setUpConsole() {
     std::cerr.rdbuf(&console->errors);
     std::cout.imbue(std::locale(std::locale::classic(), new FastNumberWriter));
     console->typistStream.imbue(std::cout.getloc());
+}
+
+std::string shownWord(const std::string& word) {
+    std::string shown;
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(word[i]);
+        const auto next = i + 1 < word.size() ? static_cast<unsigned char>(word[i + 1]) : 0;
+        if (byte < 0x20 || byte == 0x7f) {
+            shown += std::string("^") + static_cast<char>(byte ^ 0x40);
+        } else if (byte == 0xc2 && next >= 0x80 && next < 0xa0) { // U+0080 to U+009F
+            shown += std::string("M-^") + static_cast<char>((next - 0x80) ^ 0x40);
+            ++i;
+        } else {
+            shown += word[i];
+        }
+    }
+    return shown;
 }
 
 bool outputIsShown() {
@@ -358,16 +382,18 @@ void clearScreen() {
 }
 
 void writePendingOutput() {
-    if (console)
-        console->output.writeOut();
+    if (!console)
+        return;
+    console->output.writeOut();
+    console->typistText.showAll();
 }
 
 std::ostream* createOutputFile(const std::string& path, const std::string& what, std::string& why) {
     const platform::Destination file = platform::createFile(path, why);
     if (file == -1)
         return nullptr;
-    OutputFile& made =
-        console->files.emplace_back(file, "nnrules: cannot write the " + what + " '" + path + "': ");
+    OutputFile& made = console->files.emplace_back(file, "nnrules: cannot write the " + what + " '" +
+                                                             shownWord(path) + "': ");
     made.stream.imbue(std::cout.getloc());
     return &made.stream;
 }

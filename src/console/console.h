@@ -28,6 +28,12 @@ bool inputIsTyped();
 // line it leaves open is shown as the prompt of the line typed next.
 std::ostream& toTypist();
 
+// Text from outside (a word typed or read from a file, the command line, the page's address)
+// as it may be written back: a control character as ^ and a letter (ESC as ^[, NUL as ^@,
+// DEL as ^?), and one of the C1 controls of UTF-8 as M- and that, so that no word can move
+// the cursor, clear the screen or hide what the program says.
+std::string shownWord(const std::string& word);
+
 // Reads a line typed at the terminal, with line editing (Left, Right, Home, End, Backspace,
 // Delete) and the earlier lines of the run on Up and Down. The line that standard output has
 // begun, and then terminalPrompt, which only the terminal shows, are its prompt. False when
@@ -68,8 +74,9 @@ void forgetStopKey();
 // lines in its scrollback; a file or a pipe gets nothing.
 void clearScreen();
 
-// Writes out whatever standard output still holds, the line begun included: before the
-// program ends, and before a message goes to standard error.
+// Writes out whatever standard output still holds, the line begun included, and shows what
+// is still to be said to the person typing: before the program ends, and before a message
+// goes to standard error.
 void writePendingOutput();
 
 // A file the program writes besides its output (the curve file), made new and empty: its

@@ -88,12 +88,15 @@ Question bpnQuestion(const NetworkStep& step, int cycle) {
 }
 
 Question kclQuestion(const KohonenStep& step, int cycle) {
-    const double winner = step.winner;
-    const CWTSVector<2> after = step.winner ? step.after[step.winner - 1] : step.input;
-    return {"Cycle " + whole(cycle) + ", pattern 1: x = " + vectorText(step.input) +
-                ", w1 = " + vectorText(step.weights[0]) + ", w2 = " + vectorText(step.weights[1]) +
-                ", alpha = " + number(step.rate) + " (this cycle's rate).",
-            "The winning neuron, then its new weights", numberThenElements(winner, after), kclStep(step)};
+    const std::string given = "Cycle " + whole(cycle) + ", pattern 1: x = " + vectorText(step.input) +
+                              ", w1 = " + vectorText(step.weights[0]) +
+                              ", w2 = " + vectorText(step.weights[1]) + ", alpha = " + number(step.rate) +
+                              " (this cycle's rate).";
+    // Where a distance is no number, no neuron wins and no weights move: that is the answer.
+    if (step.winner == 0)
+        return {given, "The winning neuron, or 0 if none wins", {0}, kclStep(step)};
+    return {given, "The winning neuron, then its new weights",
+            numberThenElements(step.winner, step.after[step.winner - 1]), kclStep(step)};
 }
 
 Question hamQuestion(int probeNumber, const std::array<CWTSVector<5>, 5>& weights, const CWTSVector<5>& x,

@@ -1,11 +1,12 @@
 // Asking, reading and grading the quiz's questions, and keeping its score.
 #include "quiz.h"
 
+#include "grading.h"
+
 #include "console/answers.h"
 #include "console/numbers.h"
 #include "settings.h"
 
-#include <cmath>
 #include <iostream>
 #include <sstream>
 
@@ -23,7 +24,7 @@ std::string numbersText(const std::vector<double>& numbers) {
 
 // Writes the text on lines of at most 79 columns, broken after a comma outside brackets where
 // there is one, else at a blank.
-void writeWrapped(const std::string& text) {
+void writeWrapped(std::ostream& out, const std::string& text) {
     std::string rest = text;
     while (rest.size() > 79) {
         std::size_t cut = std::string::npos, blank = std::string::npos;
@@ -39,10 +40,19 @@ void writeWrapped(const std::string& text) {
         cut = cut == std::string::npos ? blank : cut;
         if (cut == std::string::npos)
             break;
-        std::cout << rest.substr(0, cut) << '\n';
+        out << rest.substr(0, cut) << '\n';
         rest = rest.substr(cut + 1);
     }
-    std::cout << rest;
+    out << rest;
+}
+
+// Writes to standard output, and to the person typing as well when they type at a terminal
+// that does not show it (the trace goes to a file): they are asked and answered there.
+template <class Write>
+void sayToBoth(const Write& write) {
+    write(std::cout);
+    if (&toTypist() != &std::cout)
+        write(toTypist());
 }
 
 } // namespace
@@ -55,19 +65,6 @@ bool quizzes(int unit) {
     return unit <= settings().quizzedUnits && !leavingDemo();
 }
 
-bool rightNumber(const std::string& typed, double value) {
-    double number;
-    if (!readWhole(typed, number))
-        return false;
-    if (written(number) == written(value))
-        return true;
-    // Half a unit of the sixth significant digit, and a part in 10^12 more, so that a
-    // difference of exactly a half is not lost to rounding.
-    const double half =
-        value == 0 ? 0 : 0.5 * std::pow(10.0, std::floor(std::log10(std::fabs(value))) - 5) * (1 + 1e-12);
-    return std::fabs(number - value) <= half;
-}
-
 void askQuestion(const Question& question) {
     ++asked;
     const std::size_t count = question.answer.size();
@@ -76,14 +73,17 @@ void askQuestion(const Question& question) {
                (numbers == 1 ? " number" : " numbers") + ")? ";
     };
     // What the question is computed from, then on a line of its own where both do not fit one
-    // line, what it asks.
+    // line, what it asks. A line left open is the prompt the terminal shows.
     const std::string prompt = numbersAsked(count, "");
     std::cout << std::endl;
     if (question.given.size() + 1 + prompt.size() <= 79) {
         std::cout << question.given << " " << prompt;
     } else {
-        writeWrapped(question.given);
-        std::cout << std::endl << prompt;
+        sayToBoth([&question](std::ostream& out) {
+            writeWrapped(out, question.given);
+            out << std::endl;
+        });
+        std::cout << prompt;
     }
     // The numbers one by one, as many on a line as the student likes. At a terminal a line
     // is the question's: a word on it that is no number is refused and the numbers still to
@@ -92,16 +92,21 @@ void askQuestion(const Question& question) {
     while (typed.size() < count) {
         std::string line;
         if (inputIsTyped() ? !readTypedAnswer(line) : !readWord(line)) {
-            std::cout << std::endl;
-            writeWrapped("No answer: the input has ended. The answer is " + numbersText(question.answer) +
-                         ".");
-            std::cout << std::endl;
+            // A file's answers stop early at its end, or after a word of the dialog that was
+            // no number: nothing is read after that.
+            const char* const why = inputIsTyped() || std::cin.eof()
+                                        ? "No answer: the input has ended."
+                                        : "No answer: no answers are read after one that was not a number.";
+            sayToBoth([&question, why](std::ostream& out) {
+                out << std::endl;
+                writeWrapped(out, why + std::string(" The answer is ") + numbersText(question.answer) + ".");
+                out << std::endl;
+            });
             return;
         }
         std::istringstream words(line);
         for (std::string word; typed.size() < count && words >> word;) {
-            double number;
-            if (inputIsTyped() && !readWhole(word, number)) {
+            if (inputIsTyped() && !isAnswerNumber(word)) {
                 sayNotANumber(word, false);
                 break;
             }
@@ -118,18 +123,21 @@ void askQuestion(const Question& question) {
     for (std::size_t i = 0; i < count; ++i)
         right = right && rightNumber(typed[i], question.answer[i]);
     rightAnswers += right;
-    if (right) {
-        std::cout << std::endl << "Right." << std::endl;
-        return;
-    }
-    std::cout << std::endl;
-    writeWrapped("Not quite. The answer is " + numbersText(question.answer) + ".");
-    std::cout << std::endl;
-    writeExplanation(question.worked);
+    sayToBoth([&question, right](std::ostream& out) {
+        out << std::endl;
+        if (right) {
+            out << "Right." << std::endl;
+            return;
+        }
+        writeWrapped(out, "Not quite. The answer is " + numbersText(question.answer) + ".");
+        out << std::endl;
+        writeExplanation(question.worked, out);
+    });
 }
 
 void endQuiz() {
     if (settings().quizzedUnits > 0)
-        std::cout << std::endl
-                  << "Quiz: " << rightAnswers << " of " << asked << " answers right." << std::endl;
+        sayToBoth([](std::ostream& out) {
+            out << std::endl << "Quiz: " << rightAnswers << " of " << asked << " answers right." << std::endl;
+        });
 }

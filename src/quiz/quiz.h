@@ -39,10 +39,6 @@ void quiz(int unit, const Make& make) {
 // Writes the score when the demo was quizzed: "Quiz: 7 of 9 answers right."
 void endQuiz();
 
-// True when the typed number is the value to the precision the trace writes: the same six
-// significant digits, or within half a unit of the sixth.
-bool rightNumber(const std::string& typed, double value);
-
 // Each demo's question about the unit under way.
 Question sdptaQuestion(const DiscreteStep<2>& step, int stepNumber, unsigned pattern);
 Question mcdptaQuestion(const std::array<DiscreteStep<3>, 3>& steps, int cycle, double eBefore);

@@ -312,6 +312,15 @@ describe('the program in the page', () => {
     }
   });
 
+  test('shows the control characters of a hostile address, never obeys them', async () => {
+    const page = await openPage('?demo=sdpta&quiz=%1b[2J%1b[3J%1b[H%1b[32mYour%20session%20expired.%1b[8m');
+    await page.waitForSelector('#ended', { state: 'visible' });
+    const lines = shownLines(await screenOf(page));
+    assert.ok(lines.some(line => line.startsWith("nnrules: '--quiz=^[[2J^[[3J^[[H^[[32mYour session expired.^[[8m' needs")),
+      `the address's words not shown as written: ${lines}`);
+    await closePage(page);
+  });
+
   test('runs a demo on its defaults with ?demo=bpn&defaults, as -d bpn does', async () => {
     const page = await openPage('?demo=bpn&defaults');
     await page.waitForFunction(() => window.nnrulesPage.ended(), null, { timeout: longWait });

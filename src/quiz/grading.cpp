@@ -1,0 +1,146 @@
+#include "grading.h"
+
+#include "console/numbers.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+// A decimal number exactly as written: its significant digits d1 d2 ... (no leading or
+// trailing zeros; none for zero) and the power of ten of d1, so that the magnitude is
+// d1.d2d3... x 10^lead.
+struct Decimal {
+    bool negative = false;
+    std::string digits;
+    long long lead = 0;
+
+    bool isZero() const { return digits.empty(); }
+    // The power of ten of the last digit.
+    long long last() const { return lead - static_cast<long long>(digits.size()) + 1; }
+};
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Reads [+-] digits [. digits] [e [+-] digits], with a digit before or after the point, and
+// nothing else. An exponent beyond a billion is held at a billion: far past any double.
+bool readDecimal(const std::string& text, Decimal& number) {
+    std::size_t at = 0;
+    number = Decimal();
+    if (at < text.size() && (text[at] == '+' || text[at] == '-'))
+        number.negative = text[at++] == '-';
+    std::string all;
+    long long beforePoint = 0;
+    for (; at < text.size() && isDigit(text[at]); ++at, ++beforePoint)
+        all += text[at];
+    if (at < text.size() && text[at] == '.')
+        for (++at; at < text.size() && isDigit(text[at]); ++at)
+            all += text[at];
+    if (all.empty())
+        return false;
+    long long exponent = 0;
+    if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
+        ++at;
+        bool negativeExponent = false;
+        if (at < text.size() && (text[at] == '+' || text[at] == '-'))
+            negativeExponent = text[at++] == '-';
+        if (at == text.size() || !isDigit(text[at]))
+            return false;
+        for (; at < text.size() && isDigit(text[at]); ++at)
+            exponent = std::min(exponent * 10 + (text[at] - '0'), 1000000000LL);
+        exponent = negativeExponent ? -exponent : exponent;
+    }
+    if (at != text.size())
+        return false;
+    const std::size_t first = all.find_first_not_of('0');
+    if (first == std::string::npos)
+        return true; // zero
+    number.digits = all.substr(first, all.find_last_not_of('0') - first + 1);
+    number.lead = beforePoint - static_cast<long long>(first) - 1 + exponent;
+    return true;
+}
+
+// The value's shortest decimal text that reads back as the value: what it is as a decimal.
+Decimal decimalOf(double value) {
+    char text[40];
+    for (int precision = 1; precision <= 17; ++precision) {
+        std::snprintf(text, sizeof text, "%.*e", precision - 1, value);
+        if (std::strtod(text, nullptr) == value)
+            break;
+    }
+    Decimal number;
+    readDecimal(text, number);
+    return number;
+}
+
+// -1, 0 or 1 as |a| is less than, equal to or greater than |b|.
+int compareMagnitudes(const Decimal& a, const Decimal& b) {
+    if (a.isZero() || b.isZero())
+        return a.isZero() == b.isZero() ? 0 : a.isZero() ? -1 : 1;
+    if (a.lead != b.lead)
+        return a.lead < b.lead ? -1 : 1;
+    const int digits = a.digits.compare(b.digits);
+    return digits < 0 ? -1 : digits > 0 ? 1 : 0;
+}
+
+int compare(const Decimal& a, const Decimal& b) {
+    const int sign = a.isZero() ? 0 : a.negative ? -1 : 1, otherSign = b.isZero() ? 0 : b.negative ? -1 : 1;
+    if (sign != otherSign)
+        return sign < otherSign ? -1 : 1;
+    return sign * compareMagnitudes(a, b);
+}
+
+// |a| + |b|, or |a| - |b| where |a| > |b|, as a positive decimal. For numbers of few digits
+// near one another (the value and half a unit of its sixth digit).
+Decimal addMagnitudes(const Decimal& a, const Decimal& b, bool subtract) {
+    const long long low = std::min(a.last(), b.last()), high = std::max(a.lead, b.lead) + 1;
+    std::vector<int> sum(static_cast<std::size_t>(high - low + 1), 0);
+    for (const Decimal* term : {&a, &b})
+        for (std::size_t i = 0; i < term->digits.size(); ++i)
+            sum[static_cast<std::size_t>(term->lead - static_cast<long long>(i) - low)] +=
+                (term == &b && subtract ? -1 : 1) * (term->digits[i] - '0');
+    for (std::size_t i = 0; i + 1 < sum.size(); ++i) {
+        const int carry = sum[i] < 0 ? -1 : sum[i] / 10;
+        sum[i] -= 10 * carry;
+        sum[i + 1] += carry;
+    }
+    std::string text;
+    for (std::size_t i = sum.size(); i-- > 0;)
+        text += static_cast<char>('0' + sum[i]);
+    Decimal result;
+    readDecimal(text + "e" + std::to_string(low), result);
+    return result;
+}
+
+} // namespace
+
+bool isAnswerNumber(const std::string& word) {
+    Decimal number;
+    return readDecimal(word, number) || word == "inf" || word == "-inf" || word == "nan" || word == "-nan";
+}
+
+bool rightNumber(const std::string& typed, double value) {
+    if (!std::isfinite(value))
+        return typed == written(value);
+    Decimal number;
+    if (!readDecimal(typed, number))
+        return false;
+    const Decimal key = decimalOf(value);
+    if (key.isZero())
+        return number.isZero();
+    Decimal half;
+    half.digits = "5";
+    half.lead = key.lead - 6;
+    // The edges, in the key's sign: |key| - half and |key| + half.
+    Decimal nearer = addMagnitudes(key, half, true), farther = addMagnitudes(key, half, false);
+    nearer.negative = farther.negative = key.negative;
+    const Decimal& least = key.negative ? farther : nearer;
+    const Decimal& most = key.negative ? nearer : farther;
+    return compare(least, number) <= 0 && compare(number, most) <= 0;
+}

@@ -60,7 +60,9 @@ Options parseOptions(int argc, char* argv[]) {
                                   {"version", no_argument, nullptr, 'V'},
                                   {nullptr, 0, nullptr, 0}};
     Options options;
-    optind = 1;
+    // 0, not 1: getopt forgets too where it was within a word of short options (-dp) that an
+    // earlier parse left unfinished.
+    optind = 0;
     // The leading colon keeps getopt's own messages back: the program writes its own.
     for (int option; (option = getopt_long(argc, argv, ":dpesh", longOptions, nullptr)) != -1;) {
         // What the user typed for the option getopt has just looked at (before its value,

@@ -2,6 +2,7 @@
 // with it.
 #include "demos/demos.h"
 #include "harness.h"
+#include "options.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -229,6 +230,16 @@ TEST(Program, BadCommandLinesSayWhatIsWrongAndEndWithStatus2) {
         EXPECT_THAT(refused.errors, StartsWith(std::string("nnrules: ") + message)) << arguments;
         EXPECT_THAT(refused.errors, ::testing::EndsWith("Try 'nnrules --help'.\n")) << arguments;
     }
+}
+
+// A command line read after another that ended within a word of short options (-hd: help,
+// and d never looked at) is read afresh.
+TEST(Program, EachCommandLineIsReadAfresh) {
+    char program[] = "nnrules", helpAndDefaults[] = "-hd";
+    char* first[] = {program, helpAndDefaults, nullptr};
+    char* second[] = {program, nullptr};
+    EXPECT_EQ(parseOptions(2, first).action, Options::Action::Help);
+    EXPECT_EQ(parseOptions(1, second).action, Options::Action::Menu);
 }
 
 // The curve file is opened only for a run, never onto the program's own input or output,

@@ -350,6 +350,22 @@ TEST(Program, WordsFromOutsideAreWrittenWithTheirControlCharactersShown) {
     EXPECT_EQ(answers.output.find('\x1b'), std::string::npos);
 }
 
+// An answer read from a file is read whole wherever the blocks it is read in end: "1.5" begun at
+// the last byte of the first block, then a word whose rest (after its number) began in the
+// block before it.
+TEST(Program, AnswersAcrossTheInputsBlocksAreReadWhole) {
+    const std::string file = ::testing::TempDir() + "nnrules-answers-" + std::to_string(getpid());
+    std::ofstream(file) << "n\n10" << std::string(4091, ' ') << "1.5 " << std::string(4091, ' ') << "2,5\n";
+    const Ran ran = run("nnrules --echo sdpta < " + file);
+    std::remove(file.c_str());
+    EXPECT_THAT(ran.output, HasSubstr("Threshold (1): 1.5\n"));
+    EXPECT_THAT(ran.output, HasSubstr("Learning Constant C (1): 2\n"));
+    EXPECT_THAT(ran.output, HasSubstr("y1:[ 0; 1.5 ]"));
+    EXPECT_THAT(ran.errors,
+                HasSubstr("\"2,5\" to \"Learning Constant C (1): \" is not a number; it is read as 2, "
+                          "and \",5\" answers the next prompt."));
+}
+
 // Standard input that cannot be read (a folder) is input that has ended: the menu, and the end.
 TEST(Program, AnInputThatCannotBeReadHasEnded) {
     const Ran folder = run("nnrules < /");

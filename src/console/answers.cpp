@@ -3,6 +3,9 @@
 #include "settings.h"
 
 #include <cctype>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
 
 namespace {
 
@@ -66,18 +69,80 @@ bool readTypedAnswer(std::string& line) {
     return true;
 }
 
-std::string nextWordUnread() {
-    // Only what the buffer holds is looked at, so that every character taken can be put back.
+std::size_t numberLength(const std::string& word, bool wholeNumber) {
+    std::size_t at = 0;
+    const auto digitsFrom = [&word](std::size_t from) {
+        while (from < word.size() && std::isdigit(static_cast<unsigned char>(word[from])))
+            ++from;
+        return from;
+    };
+    if (at < word.size() && (word[at] == '+' || word[at] == '-'))
+        ++at;
+    const std::size_t integerStart = at;
+    at = digitsFrom(at);
+    if (wholeNumber)
+        return at;
+    bool digits = at > integerStart;
+    if (at < word.size() && word[at] == '.') {
+        const std::size_t fractionStart = at + 1;
+        at = digitsFrom(fractionStart);
+        digits = digits || at > fractionStart;
+    }
+    // An exponent only after digits, and its sign only right after the e.
+    if (digits && at < word.size() && (word[at] == 'e' || word[at] == 'E')) {
+        ++at;
+        if (at < word.size() && (word[at] == '+' || word[at] == '-'))
+            ++at;
+        at = digitsFrom(at);
+    }
+    return at;
+}
+
+namespace {
+
+// Reads a whole number of the type: the digits after a sign, the sign + too.
+template <class Whole>
+bool readWholeNumber(const std::string& text, Whole& value) {
+    const char* first = text.data();
+    const char* const last = first + text.size();
+    if (first != last && *first == '+' && last - first > 1 && first[1] != '-')
+        ++first;
+    if (text.empty() || numberLength(text, true) != text.size())
+        return false;
+    const auto [end, error] = std::from_chars(first, last, value);
+    return error == std::errc() && end == last;
+}
+
+} // namespace
+
+bool readNumber(const std::string& text, int& value) {
+    return readWholeNumber(text, value);
+}
+
+bool readNumber(const std::string& text, std::uint64_t& value) {
+    return readWholeNumber(text, value);
+}
+
+bool readNumber(const std::string& text, double& value) {
+    if (text.empty() || numberLength(text, false) != text.size())
+        return false;
+    // The C library's reading, in the "C" locale that the program never changes; a number
+    // beyond the largest double is none, as the streams read it.
+    char* end = nullptr;
+    const double read = std::strtod(text.c_str(), &end);
+    if (end != text.c_str() + text.size() || std::isinf(read))
+        return false;
+    value = read;
+    return true;
+}
+
+void unreadAnswer(const std::string& text) {
     std::streambuf* const input = std::cin.rdbuf();
-    const std::streamsize atHand = input->in_avail();
-    std::string word;
-    for (int c; static_cast<std::streamsize>(word.size()) < atHand &&
-                (c = input->sgetc()) != std::char_traits<char>::eof() && !std::isspace(c);
-         input->sbumpc())
-        word += static_cast<char>(c);
-    for (std::size_t i = 0; i < word.size(); ++i)
-        input->sungetc();
-    return word;
+    for (std::size_t i = text.size(); i-- > 0;)
+        input->sputbackc(text[i]);
+    // What is put back is still to be read, though the word's reading met the end.
+    if (!text.empty())
+        std::cin.clear(std::cin.rdstate() & ~std::ios_base::eofbit);
 }
 
 void noteAnswer(const std::string& prompt, const std::string& typed, bool read, const std::string& readAs,

@@ -9,17 +9,29 @@
 
 #include "console.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <iostream>
 #include <sstream>
 #include <string>
 #include <type_traits>
 
+// How many characters at the start of the word a number of the value's type is read from, as
+// the standard streams read one: a sign, digits, and for a double a point and an exponent
+// (e, a sign, digits). Those characters are taken whether or not they make a number ("1e").
+std::size_t numberLength(const std::string& word, bool wholeNumber);
+
+// Reads the number the text is, wholly, as the standard streams read it: false when it is
+// none, or too large for the type.
+bool readNumber(const std::string& text, int& value);
+bool readNumber(const std::string& text, double& value);
+bool readNumber(const std::string& text, std::uint64_t& value);
+
 // True when the word is wholly a number of the value's type; it is then stored.
 template <class Value>
 bool readWhole(const std::string& word, Value& value) {
-    std::istringstream stream(word);
     Value read;
-    if (!(stream >> read) || stream.peek() != std::char_traits<char>::eof())
+    if (!readNumber(word, read))
         return false;
     value = read;
     return true;
@@ -40,9 +52,8 @@ void sayNotANumber(const std::string& word, bool wholeNumbersOnly);
 // words of the line before. False once the input has ended.
 bool readTypedAnswer(std::string& line);
 
-// From a file of answers: the next word, as far as standard input holds it at hand, left
-// unread; empty at the end of the input or when the stream has failed.
-std::string nextWordUnread();
+// From a file of answers: puts the text back, to be read next.
+void unreadAnswer(const std::string& text);
 
 // From a file of answers, with --echo: writes the answer read after its prompt, and ends the
 // line, as a terminal shows what is typed.
@@ -66,15 +77,24 @@ template <class Value, class Prompt>
 bool readAnswer(Value& value, const Prompt& prompt) {
     if (!inputIsTyped()) {
         const std::string asked = prompt(); // before the value it shows is read over
-        const std::string typed = std::cin >> std::ws ? nextWordUnread() : "";
-        const bool read = static_cast<bool>(std::cin >> value);
-        if (!typed.empty() && !read)
+        std::string typed;
+        if (!(std::cin >> typed)) {
+            noteAnswer(asked, "", false, "", "", std::is_integral_v<Value>);
+            return false;
+        }
+        // The number is read from the word's start, and the rest is left for the next read.
+        const std::size_t length = numberLength(typed, std::is_integral_v<Value>);
+        const std::string rest = typed.substr(length);
+        const bool read = readWhole(typed.substr(0, length), value);
+        if (!read) {
             value = Value();
+            std::cin.setstate(std::ios_base::failbit);
+        }
         std::ostringstream readAs;
         readAs << value;
-        noteAnswer(asked, typed, read, readAs.str(), read ? nextWordUnread() : "", std::is_integral_v<Value>);
-        if (!typed.empty())
-            echoAnswer(read ? typed.substr(0, typed.size() - nextWordUnread().size()) : typed);
+        noteAnswer(asked, typed, read, readAs.str(), read ? rest : "", std::is_integral_v<Value>);
+        echoAnswer(read ? typed.substr(0, length) : typed);
+        unreadAnswer(rest);
         return read;
     }
     for (std::string word; nextTypedWord(word);) {

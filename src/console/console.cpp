@@ -3,6 +3,7 @@
 #include "numbers.h"
 #include "platform/platform.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -10,6 +11,7 @@
 #include <list>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -111,9 +113,29 @@ class InputBuffer : public std::streambuf {
         return traits_type::to_int_type(received[0]);
     }
 
+    // A word read whole and given back in part (what follows its number) may have begun in
+    // the block read before: what is given back goes before what is at hand, with room made
+    // as much again each time, so that a long word is given back at once.
+    int pbackfail(int c) override {
+        if (traits_type::eq_int_type(c, traits_type::eof()))
+            return traits_type::eof();
+        if (gptr() == eback()) {
+            const auto atHand = static_cast<std::size_t>(egptr() - gptr());
+            const std::size_t room = std::max<std::size_t>(atHand, 64);
+            std::vector<char> grown(room + atHand);
+            std::copy(gptr(), egptr(), grown.begin() + static_cast<std::ptrdiff_t>(room));
+            givenBack.swap(grown);
+            setg(givenBack.data(), givenBack.data() + room, givenBack.data() + room + atHand);
+        }
+        gbump(-1);
+        *gptr() = traits_type::to_char_type(c);
+        return c;
+    }
+
   private:
     OutputBuffer& output;
     char received[4096];
+    std::vector<char> givenBack;
 };
 
 // Text held until it is written out as a whole: a message for standard error, what a file

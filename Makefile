@@ -76,12 +76,13 @@ bench:
 	$(BENCHBUILD)/bench/nnrules_bench
 	$(BENCHBUILD)/bench/compare_reference $(BENCHBUILD)/nnrules $(BENCHBUILD)/nnrules_reference $(RUNS)
 
-# Coverage-guided fuzzing of the whole program for FUZZ_SECONDS, seeded with what the
-# fixtures under tests/screens/ type, their options on a first line (the input's first line
-# is the command line when it begins with -); a crash, a sanitizer report, a leak or an input
-# running over 20 s fails, leaving the input in $(FUZZBUILD). Inputs are kept to
-# FUZZ_MAX_LEN bytes: that holds every full dialog, and a longer input mostly repeats
-# demo runs, each of which may train for up to 100000 cycles.
+# Coverage-guided fuzzing of the whole program for FUZZ_SECONDS. An input's first line, when
+# it begins with -, is the command line (tests/fuzz/fuzz_menu.cpp); the seeds are what the
+# fixtures under tests/screens/ type, their options on that line, and tests/fuzz/seeds/, and
+# tests/fuzz/options.dict gives the options' words. A crash, a sanitizer report, a leak or an
+# input running over 20 s fails, leaving the input in $(FUZZBUILD). Inputs are kept to
+# FUZZ_MAX_LEN bytes: that holds every full dialog, and a longer input mostly repeats demo
+# runs, each of which trains for up to 2000 cycles here.
 fuzz:
 	$(call install-packages,$(FUZZ_PACKAGES))
 	$(call configure,$(FUZZBUILD),RelWithDebInfo,-DNNRULES_TESTS=OFF -DNNRULES_FUZZ=ON \
@@ -93,8 +94,9 @@ fuzz:
 	  options=$$(echo $$(sed -n 's/^options: //p; s/^typed at a terminal$$/typed/p' "$$fixture")); \
 	  if [ -n "$$options" ]; then echo "- $$options" > "$$seed"; else : > "$$seed"; fi; \
 	  sed -n 's/^< \?//p' "$$fixture" >> "$$seed"; done
+	cp tests/fuzz/seeds/* $(FUZZBUILD)/seeds/
 	$(FUZZBUILD)/tests/fuzz/fuzz_menu -max_total_time=$(FUZZ_SECONDS) -timeout=20 -max_len=$(FUZZ_MAX_LEN) \
-	  -rss_limit_mb=4096 -artifact_prefix=$(FUZZBUILD)/ -print_final_stats=1 \
+	  -dict=tests/fuzz/options.dict -rss_limit_mb=4096 -artifact_prefix=$(FUZZBUILD)/ -print_final_stats=1 \
 	  $(FUZZBUILD)/corpus $(FUZZBUILD)/seeds
 
 # The Debian package $(PACKAGEBUILD)/nnrules_<version>_<arch>.deb, from a Release build of

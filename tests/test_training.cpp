@@ -33,12 +33,16 @@ class AtATerminal : public ::testing::Test {
 TEST_F(AtATerminal, TheStopKeyStopsTrainingAfterTheCycleItWasPressedIn) {
     const std::string shown = outputOf(
         [] {
-            Training training{"cycle", "cycle error", 0.01};
-            while (training.goesOn()) {
-                if (training.start() == 3)
+            // A watcher that is the views alone, its cycles' error 1, always above the limit.
+            struct Watcher : Training {
+                using Training::Training;
+                bool unitEnds(const Progress& now) { return Training::unitEnds(now, HopfieldRun()); }
+            } training{"cycle", "cycle error", 0.01};
+            trainUnits(training.guard, training, [](int cycle) {
+                if (cycle == 3)
                     std::raise(SIGINT);
-                training.finish(1.0, true, HopfieldRun());
-            }
+                return UnitDone{1.0, true};
+            });
             training.writeEnd("Training terminated.");
         },
         "");
@@ -57,8 +61,7 @@ TEST_F(AtATerminal, TheStopKeyPressedWhileAPictureIsDrawnStopsTheTraining) {
         [&stopped] {
             startPacing();
             Training training{"cycle", "cycle error"};
-            training.goesOn();
-            training.start();
+            training.unitBegins(1);
             stopped = !pauseAfterDrawing(
                 "cycle", 1, [] { return std::string(); }, [] { std::raise(SIGINT); });
         },

@@ -9,6 +9,7 @@
 #include "matrix/cwtsprint.h"
 #include "model/activation.h"
 #include "model/neurons.h"
+#include "model/rules.h"
 #include "model/steps.h"
 #include "pictures/pictures.h"
 #include "quiz/quiz.h"
@@ -26,6 +27,48 @@ namespace {
 constexpr unsigned patternCount = 4;
 constexpr unsigned hiddenCount = 3; // two hidden neurons and the bias unit
 constexpr double errorLimit = 0.01;
+
+// The trace of the training, cycle by cycle, and the views that watch it with it.
+struct Trace {
+    Training& training;
+    NetworkRun& run;
+    const BpnProblem& problem;
+
+    void unitBegins(int cycle) {
+        training.unitBegins(cycle);
+        std::cout << std::endl << std::endl << "*** LEARNING CYCLE NO. " << cycle << " ***" << std::endl;
+    }
+
+    void step(int cycle, unsigned p, const NetworkStep& step, double eBefore, double e) {
+        if (p == 0)
+            quiz(cycle, [&] { return bpnQuestion(step, cycle); });
+        std::cout << std::endl << "Working with pattern X[" << p + 1 << "]: ";
+        iprint(step.input, "\n");
+        std::cout << "y; ";
+        iprint(step.hidden, "\n");
+        std::cout << "  w: ";
+        iprint(step.secondLayer, "\n");
+        std::cout << " o = " << step.output << "  d[" << p + 1 << "] = " << step.desired;
+        std::cout << "  e = " << e;
+        std::cout << "  delO = " << step.outputError << std::endl;
+        std::cout << "  w = ";
+        iprint(step.secondLayerAfter, "\n");
+        for (unsigned k = 0; k < hiddenCount; ++k) {
+            std::cout << "v[" << k + 1 << "]: ";
+            iprint(step.firstLayerAfter[k], "  ");
+        }
+        explain([&] { return bpnStep(step, p + 1, eBefore); });
+    }
+
+    bool unitEnds(const Progress& progress) {
+        run.curve.note(progress.lastValue);
+        run.firstLayer = problem.firstLayer;
+        run.secondLayer = problem.secondLayer;
+        return training.unitEnds(progress, run);
+    }
+
+    void trainingEnds(const Progress& progress) { training.trainingEnds(progress); }
+};
 
 } // namespace
 
@@ -86,48 +129,18 @@ void BPN() {
     run.desired = d;
     run.threshold = threshold;
     explainBpnRule(nu, lambda, threshold, errorLimit, X, d);
+    BpnProblem problem{nu, threshold, X, d, V, W};
     Training training{"cycle", "cycle error", errorLimit};
-    while (training.goesOn()) {
-        const FirstLayer VBefore = V;
-        const CWTSVector<3> WBefore = W;
-        double e = 0;
-        const int cycle = training.start();
-        std::cout << std::endl << std::endl << "*** LEARNING CYCLE NO. " << cycle << " ***" << std::endl;
-        for (unsigned p = 0; p < patternCount; ++p) {
-            const NetworkStep step = networkStep(X[p], d[p], V, W, threshold, nu);
-            if (p == 0)
-                quiz(cycle, [&] { return bpnQuestion(step, cycle); });
-            std::cout << std::endl << "Working with pattern X[" << p + 1 << "]: ";
-            iprint(X[p], "\n");
-            std::cout << "y; ";
-            iprint(step.hidden, "\n");
-            std::cout << "  w: ";
-            iprint(W, "\n");
-            std::cout << " o = " << step.output << "  d[" << p + 1 << "] = " << d[p];
-            const double eBefore = e;
-            e += step.errorShare;
-            std::cout << "  e = " << e;
-            std::cout << "  delO = " << step.outputError << std::endl;
-            W = step.secondLayerAfter;
-            std::cout << "  w = ";
-            iprint(W, "\n");
-            for (unsigned k = 0; k < hiddenCount; ++k) {
-                V[k] = step.firstLayerAfter[k];
-                std::cout << "v[" << k + 1 << "]: ";
-                iprint(V[k], "  ");
-            }
-            explain([&] { return bpnStep(step, p + 1, eBefore); });
-        }
-        run.curve.note(e);
-        run.firstLayer = V;
-        run.secondLayer = W;
-        training.finish(e, W != WBefore || V != VBefore, run);
-    }
+    Trace trace{training, run, problem};
+    trainBpn(problem, training.guard, trace);
+    V = problem.firstLayer;
+    W = problem.secondLayer;
 
     std::cout << std::endl << std::endl;
     training.writeEnd("Training terminated: further weight adjustment unrequired.");
     std::cout << std::endl;
-    std::cout << "Total cycles: " << training.units << "  e: " << training.lastValue << std::endl;
+    std::cout << "Total cycles: " << training.progress.units << "  e: " << training.progress.lastValue
+              << std::endl;
     for (unsigned k = 0; k < hiddenCount; ++k) {
         std::cout << "v[" << k + 1 << "]: ";
         iprint(V[k], "\n");

@@ -8,6 +8,7 @@
 #include "matrix/cwtsmatrix.h"
 #include "matrix/cwtsprint.h"
 #include "model/geometry.h"
+#include "model/rules.h"
 #include "model/steps.h"
 #include "pictures/pictures.h"
 #include "quiz/quiz.h"
@@ -43,6 +44,44 @@ bool anyNotANumber(const WeightVectors& w) {
             return true;
     return false;
 }
+
+// The trace of the training, cycle by cycle, and the views that watch it with it.
+struct Trace {
+    Training& training;
+    KohonenRun& run;
+    const KclProblem& problem;
+
+    void unitBegins(int cycle) { training.unitBegins(cycle); }
+
+    void step(int cycle, unsigned p, const KohonenStep& step) {
+        if (p == 0)
+            quiz(cycle, [&] { return kclQuestion(step, cycle); });
+        std::cout << std::endl << "Input Vector X" << p + 1 << ": ";
+        iprint(step.input);
+        for (unsigned j = 0; j < neuronCount; ++j) {
+            std::cout << std::endl << "d" << j + 1 << " = " << step.distances[j];
+            if (step.tookMinimum[j])
+                std::cout << std::endl << "minD = " << step.distances[j] << "  minDneuron = " << j + 1;
+        }
+        if (step.winner == noNeuron)
+            // d1 is not a number, and nothing compares as less than or equal to it.
+            std::cout << std::endl << "There is no winning neuron: the distance d1 is not a number.";
+        else
+            std::cout << std::endl
+                      << "The winning neuron is " << step.winner << " with a value of: " << step.minimum;
+        std::cout << std::endl << "The weight vector is: " << std::endl;
+        writeWeightVectors(step.after);
+        explain([&] { return kclStep(step); });
+    }
+
+    bool unitEnds(const Progress& progress) {
+        run.curve.note(progress.lastValue);
+        run.weights = problem.weights;
+        return training.unitEnds(progress, run);
+    }
+
+    void trainingEnds(const Progress& progress) { training.trainingEnds(progress); }
+};
 
 } // namespace
 
@@ -92,47 +131,19 @@ void KCL() {
     run.startWeights = w;
     run.patterns = X;
     explainKclRule(alpha);
+    KclProblem problem{alpha, X, w, previousCycle};
     Training training{"cycle", "weight movement"};
-    training.unitLimit = maxKohonenCycles;
-    while (training.goesOn()) {
-        const int cycle = training.start();
-        alpha = alpha * 0.5;
-        for (unsigned p = 0; p < patternCount; ++p) {
-            const KohonenStep step = kohonenStep(X[p], w, alpha);
-            if (p == 0)
-                quiz(cycle, [&] { return kclQuestion(step, cycle); });
-            std::cout << std::endl << "Input Vector X" << p + 1 << ": ";
-            iprint(X[p]);
-            for (unsigned j = 0; j < neuronCount; ++j) {
-                std::cout << std::endl << "d" << j + 1 << " = " << step.distances[j];
-                if (step.tookMinimum[j])
-                    std::cout << std::endl << "minD = " << step.distances[j] << "  minDneuron = " << j + 1;
-            }
-            if (step.winner == noNeuron)
-                // d1 is not a number, and nothing compares as less than or equal to it.
-                std::cout << std::endl << "There is no winning neuron: the distance d1 is not a number.";
-            else
-                std::cout << std::endl
-                          << "The winning neuron is " << step.winner << " with a value of: " << step.minimum;
-            w = step.after;
-            std::cout << std::endl << "The weight vector is: " << std::endl;
-            writeWeightVectors(w);
-            explain([&] { return kclStep(step); });
-        }
-        const double movement =
-            euclideanDistance(w[0], previousCycle[0]) + euclideanDistance(w[1], previousCycle[1]);
-        run.curve.note(movement);
-        run.weights = w;
-        training.finish(movement, w != previousCycle, run);
-        previousCycle = w;
-    }
+    training.guard.unitLimit = maxKohonenCycles;
+    Trace trace{training, run, problem};
+    trainKcl(problem, training.guard, trace);
+    w = problem.weights;
 
     std::cout << std::endl;
     training.writeEnd("Training terminated.", anyNotANumber(w) ? "a weight vector is not a number."
                                                                : "the weight vectors still change.");
     std::cout << std::endl << "The final weight vector is: " << std::endl;
     writeWeightVectors(w);
-    std::cout << "Total no. of cycles: " << training.units << std::endl;
+    std::cout << "Total no. of cycles: " << training.progress.units << std::endl;
 
     showPictures(run);
 }

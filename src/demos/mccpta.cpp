@@ -9,6 +9,7 @@
 #include "matrix/cwtsmatrix.h"
 #include "matrix/cwtsprint.h"
 #include "model/neurons.h"
+#include "model/rules.h"
 #include "model/steps.h"
 #include "pictures/pictures.h"
 #include "quiz/quiz.h"
@@ -21,9 +22,46 @@
 
 using namespace CwMtx;
 
+namespace {
+
+constexpr unsigned patternCount = 3; // pattern i belongs to class i
+constexpr unsigned classCount = 3;   // one neuron each
+
+// The trace of the training, cycle by cycle, and the views that watch it with it.
+struct Trace {
+    Training& training;
+    MulticlassRun& run;
+    const MccptaProblem& problem;
+
+    void unitBegins(int cycle) {
+        training.unitBegins(cycle);
+        std::cout << std::endl << "Learning Cycle No.: " << cycle;
+    }
+
+    void pattern(int, unsigned i) { std::cout << std::endl << "\t## Class " << i + 1 << " ##"; }
+
+    void step(int cycle, unsigned i, unsigned k, const ContinuousStep<3>& step, double eBefore, double E) {
+        if (i == 0 && k == 0)
+            quiz(cycle, [&] { return mccptaQuestion(step, cycle); });
+        std::cout << std::endl << "\to" << k + 1 << ": " << step.output;
+        std::cout << "   d = " << step.desired;
+        std::cout << "   e = " << E;
+        std::cout << std::endl << step.after;
+        explain([&] { return mccptaStep(step, i + 1, k + 1, eBefore); });
+    }
+
+    bool unitEnds(const Progress& progress) {
+        run.curve.note(progress.lastValue);
+        run.weights = problem.weights;
+        return training.unitEnds(progress, run);
+    }
+
+    void trainingEnds(const Progress& progress) { training.trainingEnds(progress); }
+};
+
+} // namespace
+
 void MCCPTA() {
-    constexpr unsigned patternCount = 3; // pattern i belongs to class i
-    constexpr unsigned classCount = 3;   // one neuron each
     const double errorLimit = 0.01;
 
     double threshold = -1;
@@ -77,33 +115,11 @@ void MCCPTA() {
     run.patterns = Y;
     run.lambda = lambda;
     explainMccptaRule(nu, lambda, errorLimit);
+    MccptaProblem problem{nu, lambda, Y, W};
     Training training{"cycle", "cycle error", errorLimit};
-    while (training.goesOn()) {
-        const auto weightsBefore = W;
-        double E = 0;
-        const int cycle = training.start();
-        std::cout << std::endl << "Learning Cycle No.: " << cycle;
-        for (unsigned i = 0; i < patternCount; ++i) {
-            std::cout << std::endl << "\t## Class " << i + 1 << " ##";
-            for (unsigned k = 0; k < classCount; ++k) {
-                const double d = k == i ? 1.0 : -1.0;
-                const ContinuousStep<3> step = continuousStep(W[k], Y[i], d, nu, lambda);
-                if (i == 0 && k == 0)
-                    quiz(cycle, [&] { return mccptaQuestion(step, cycle); });
-                std::cout << std::endl << "\to" << k + 1 << ": " << step.output;
-                std::cout << "   d = " << d;
-                W[k] = step.after;
-                const double eBefore = E;
-                E += step.errorShare;
-                std::cout << "   e = " << E;
-                std::cout << std::endl << W[k];
-                explain([&] { return mccptaStep(step, i + 1, k + 1, eBefore); });
-            }
-        }
-        run.curve.note(E);
-        run.weights = W;
-        training.finish(E, W != weightsBefore, run);
-    }
+    Trace trace{training, run, problem};
+    trainMccpta(problem, training.guard, trace);
+    W = problem.weights;
 
     std::cout << std::endl;
     training.writeEnd("Training terminated: further weight adjustment unrequired.");

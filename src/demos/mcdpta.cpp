@@ -7,6 +7,7 @@
 #include "explain/explain.h"
 #include "matrix/cwtsmatrix.h"
 #include "matrix/cwtsprint.h"
+#include "model/rules.h"
 #include "model/steps.h"
 #include "pictures/pictures.h"
 #include "quiz/quiz.h"
@@ -26,6 +27,41 @@ constexpr unsigned classCount = 3;   // one neuron each
 
 // Training ends only once a cycle has no wrong response.
 constexpr double errorLimit = 0;
+
+// The trace of the training, cycle by cycle, and the views that watch it with it.
+struct Trace {
+    Training& training;
+    MulticlassRun& run;
+    const McdptaProblem& problem;
+
+    void unitBegins(int cycle) {
+        training.unitBegins(cycle);
+        std::cout << std::endl << "Learning Cycle No.: " << cycle;
+    }
+
+    void pattern(int cycle, unsigned i, const std::array<DiscreteStep<3>, classCount>& steps, double E) {
+        if (i == 0)
+            quiz(cycle, [&] { return mcdptaQuestion(steps, cycle, E); });
+        std::cout << std::endl << "\t## Class " << i + 1 << " ##";
+    }
+
+    // The correction takes effect at once: the next neuron and class see it.
+    void step(int, unsigned i, unsigned k, const DiscreteStep<3>& step, double eBefore, double E) {
+        std::cout << std::endl << "\to" << k + 1 << ": " << step.output;
+        std::cout << "   d = " << step.desired;
+        std::cout << "   e = " << E;
+        std::cout << std::endl << step.after;
+        explain([&] { return mcdptaStep(step, i + 1, k + 1, eBefore); });
+    }
+
+    bool unitEnds(const Progress& progress) {
+        run.curve.note(progress.lastValue);
+        run.weights = problem.weights;
+        return training.unitEnds(progress, run);
+    }
+
+    void trainingEnds(const Progress& progress) { training.trainingEnds(progress); }
+};
 
 } // namespace
 
@@ -75,40 +111,11 @@ void MCDPTA() {
     MulticlassRun run{{"mcdpta", "cycle error", "cycle", errorLimit}, true};
     run.patterns = Y;
     explainMcdptaRule(C);
+    McdptaProblem problem{C, Y, W};
     Training training{"cycle", "cycle error", errorLimit};
-    while (training.goesOn()) {
-        const auto weightsBefore = W;
-        double E = 0;
-        const int cycle = training.start();
-        std::cout << std::endl << "Learning Cycle No.: " << cycle;
-        for (unsigned i = 0; i < patternCount; ++i) {
-            // Each neuron's step for the class changes its own weights alone, so all three
-            // can be worked out before any is shown.
-            std::array<DiscreteStep<3>, classCount> steps;
-            for (unsigned k = 0; k < classCount; ++k)
-                steps[k] = discreteStep(W[k], Y[i], i == k ? 1 : -1, C);
-            if (i == 0)
-                quiz(cycle, [&] { return mcdptaQuestion(steps, cycle, E); });
-            std::cout << std::endl << "\t## Class " << i + 1 << " ##";
-            for (unsigned k = 0; k < classCount; ++k) {
-                const DiscreteStep<3>& step = steps[k];
-                const double d = step.desired;
-                const double o = step.output;
-                std::cout << std::endl << "\to" << k + 1 << ": " << o;
-                std::cout << "   d = " << d;
-                // The correction takes effect at once: the next neuron and class see it.
-                W[k] = step.after;
-                const double eBefore = E;
-                E = E + 0.5 * std::pow(d - o, 2);
-                std::cout << "   e = " << E;
-                std::cout << std::endl << W[k];
-                explain([&] { return mcdptaStep(step, i + 1, k + 1, eBefore); });
-            }
-        }
-        run.curve.note(E);
-        run.weights = W;
-        training.finish(E, W != weightsBefore, run);
-    }
+    Trace trace{training, run, problem};
+    trainMcdpta(problem, training.guard, trace);
+    W = problem.weights;
 
     std::cout << std::endl;
     training.writeEnd("Training terminated: further weight adjustment unrequired.");

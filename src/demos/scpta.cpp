@@ -8,6 +8,7 @@
 #include "matrix/cwtsmatrix.h"
 #include "matrix/cwtsprint.h"
 #include "model/neurons.h"
+#include "model/rules.h"
 #include "model/steps.h"
 #include "pictures/pictures.h"
 #include "quiz/quiz.h"
@@ -20,8 +21,41 @@
 
 using namespace CwMtx;
 
+namespace {
+
+constexpr unsigned patternCount = 4;
+
+// The trace of the training, cycle by cycle, and the views that watch it with it.
+struct Trace {
+    Training& training;
+    SingleNeuronRun& run;
+    const ScptaProblem& problem;
+
+    void unitBegins(int cycle) {
+        training.unitBegins(cycle);
+        std::cout << std::endl << "****** Learning Cycle No.: " << cycle << " ******" << std::endl;
+    }
+
+    void step(int cycle, unsigned p, const ContinuousStep<2>& step, double eBefore, double E) {
+        if (p == 0)
+            quiz(cycle, [&] { return scptaQuestion(step, cycle); });
+        std::cout << std::endl << "e = " << E;
+        std::cout << std::endl << "w = " << std::endl << step.after;
+        explain([&] { return scptaStep(step, p + 1, eBefore); });
+    }
+
+    bool unitEnds(const Progress& progress) {
+        run.curve.note(progress.lastValue);
+        run.weights = problem.weights;
+        return training.unitEnds(progress, run);
+    }
+
+    void trainingEnds(const Progress& progress) { training.trainingEnds(progress); }
+};
+
+} // namespace
+
 void SCPTA() {
-    constexpr unsigned patternCount = 4;
     const double errorLimit = 0.01;
 
     double threshold = 1;
@@ -76,32 +110,16 @@ void SCPTA() {
     run.patterns = Y;
     run.desired = d;
     explainScptaRule(nu, lambda, errorLimit);
+    ScptaProblem problem{nu, lambda, Y, d, W};
     Training training{"cycle", "cycle error", errorLimit};
-    while (training.goesOn()) {
-        const CWTSVector<2> weightsBefore = W;
-        double E = 0;
-        const int cycle = training.start();
-        std::cout << std::endl << "****** Learning Cycle No.: " << cycle << " ******" << std::endl;
-        for (unsigned p = 0; p < patternCount; ++p) {
-            const ContinuousStep<2> step = continuousStep(W, Y[p], d[p], nu, lambda);
-            if (p == 0)
-                quiz(cycle, [&] { return scptaQuestion(step, cycle); });
-            W = step.after;
-            const double eBefore = E;
-            E += step.errorShare;
-            std::cout << std::endl << "e = " << E;
-            std::cout << std::endl << "w = " << std::endl << W;
-            explain([&] { return scptaStep(step, p + 1, eBefore); });
-        }
-        run.curve.note(E);
-        run.weights = W;
-        training.finish(E, W != weightsBefore, run);
-    }
+    Trace trace{training, run, problem};
+    trainScpta(problem, training.guard, trace);
+    W = problem.weights;
 
     std::cout << std::endl;
     training.writeEnd("Training terminated.");
-    std::cout << std::endl << "e = " << training.lastValue;
-    std::cout << std::endl << "Total Learning Cycles = " << training.units;
+    std::cout << std::endl << "e = " << training.progress.lastValue;
+    std::cout << std::endl << "Total Learning Cycles = " << training.progress.units;
     iprint("\nw = ", W, "\n");
 
     std::cout << std::endl << std::endl << "**************     TESTING     ****************";

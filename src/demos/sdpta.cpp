@@ -7,6 +7,7 @@
 #include "explain/explain.h"
 #include "matrix/cwtsmatrix.h"
 #include "matrix/cwtsprint.h"
+#include "model/rules.h"
 #include "model/steps.h"
 #include "pictures/pictures.h"
 #include "quiz/quiz.h"
@@ -22,6 +23,45 @@ using namespace CwMtx;
 namespace {
 
 constexpr unsigned patternCount = 4;
+
+// The trace of the training, step by step, and the views that watch it with it.
+struct Trace {
+    Training& training;
+    SingleNeuronRun& run;
+    const SdptaProblem& problem;
+    const int stepsToRun;
+    int corrections = 0; // in the pass over the patterns under way
+
+    void unitBegins(int s) { training.unitBegins(s); }
+
+    void step(int s, unsigned k, const DiscreteStep<2>& step) {
+        quiz(s, [&] { return sdptaQuestion(step, s, k + 1); });
+        std::cout << std::endl << "****** Step " << s << " ******" << std::endl;
+        if (k == static_cast<unsigned>(s - 1))
+            std::cout << "y" << s << ":";
+        else
+            std::cout << "y" << s << " = "
+                      << "y" << k + 1 << "= ";
+        iprint(step.input);
+        std::cout << std::endl << "d" << k + 1 << ": " << step.desired;
+        std::cout << "  w" << s << ": ";
+        iprint(step.weights);
+        std::cout << std::endl;
+        explain([&] { return sdptaStep(step, s, k + 1); });
+        corrections += step.correction != 0;
+        if (k == patternCount - 1 || s == stepsToRun) {
+            run.curve.note(corrections);
+            corrections = 0;
+        }
+    }
+
+    bool unitEnds(const Progress& progress) {
+        run.weights = problem.weights;
+        return training.unitEnds(progress, run);
+    }
+
+    void trainingEnds(const Progress& progress) { training.trainingEnds(progress); }
+};
 
 } // namespace
 
@@ -89,37 +129,12 @@ void SDPTA() {
     run.patterns = Y;
     run.desired = d;
     explainSdptaRule(C, stepsToRun);
+    SdptaProblem problem{C, Y, d, W};
     Training training{"step", nullptr};
-    training.unitLimit = stepsToRun;
-    int corrections = 0;
-    while (training.goesOn()) {
-        const int s = training.start();
-        const unsigned k = static_cast<unsigned>(s - 1) % patternCount;
-        const DiscreteStep<2> step = discreteStep(W, Y[k], d[k], C);
-        quiz(s, [&] { return sdptaQuestion(step, s, k + 1); });
-
-        std::cout << std::endl << "****** Step " << s << " ******" << std::endl;
-        if (k == static_cast<unsigned>(s - 1))
-            std::cout << "y" << s << ":";
-        else
-            std::cout << "y" << s << " = "
-                      << "y" << k + 1 << "= ";
-        iprint(Y[k]);
-        std::cout << std::endl << "d" << k + 1 << ": " << d[k];
-        std::cout << "  w" << s << ": ";
-        iprint(W);
-        std::cout << std::endl;
-        explain([&] { return sdptaStep(step, s, k + 1); });
-
-        W = step.after;
-        corrections += step.correction != 0;
-        if (k == patternCount - 1 || s == stepsToRun) {
-            run.curve.note(corrections);
-            corrections = 0;
-        }
-        run.weights = W;
-        training.finish(step.correction != 0, step.correction != 0, run);
-    }
+    training.guard.unitLimit = stepsToRun;
+    Trace trace{training, run, problem, stepsToRun};
+    trainSdpta(problem, training.guard, trace);
+    W = problem.weights;
 
     std::cout << std::endl;
     training.writeEnd("Training terminated.");

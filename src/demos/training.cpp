@@ -8,62 +8,52 @@
 #include <cmath>
 #include <iostream>
 
-Training::Training(const char* unitName, const char* valueNamed, double limit)
-    : unit(unitName), valueName(valueNamed), errorLimit(limit), unitLimit(settings().cycleLimit),
+Training::Training(const char* unitName, const char* valueNamed, double errorLimit)
+    : unit(unitName), valueName(valueNamed), guard{settings().cycleLimit, errorLimit, valueNamed != nullptr},
       brief(unitName, valueNamed) {}
 
-bool Training::due() const {
-    return units < unitLimit && (weightsMoved || !valueName) && !leavingDemo() &&
-           (units == 0 || std::isnan(errorLimit) || lastValue > errorLimit);
-}
-
-bool Training::goesOn() {
-    const bool more = !stopAsked && due();
-    if (!more)
-        brief.writeHeld();
-    return more;
-}
-
-int Training::start() {
-    ++units;
+void Training::unitBegins(int number) {
     startExplainedUnit();
-    brief.begin(units);
-    return units;
+    brief.begin(number);
 }
 
-void Training::finishDrawing(double value, bool movedWeights, const std::function<void()>& drawPicture) {
-    lastValue = value;
-    weightsMoved = movedWeights;
-    brief.end(units, value, movedWeights);
-    // Asked after the last unit, a stop stops nothing.
-    if (!pauseAfterDrawing(
-            unit, units, [this] { return standing(); }, drawPicture))
-        stopAsked = due();
+bool Training::endUnitDrawing(const Progress& now, const std::function<void()>& drawPicture) {
+    progress = now;
+    brief.end(now.units, now.lastValue, now.weightsMoved);
+    return pauseAfterDrawing(
+        unit, now.units, [this] { return standing(); }, drawPicture);
+}
+
+void Training::trainingEnds(const Progress& now) {
+    progress = now;
+    brief.writeHeld();
 }
 
 std::string Training::standing() const {
     if (!valueName)
-        return weightsMoved ? "the weights changed" : "the weights unchanged";
-    return std::string(valueName) + " " + written(lastValue);
+        return progress.weightsMoved ? "the weights changed" : "the weights unchanged";
+    return std::string(valueName) + " " + written(progress.lastValue);
 }
 
 void Training::writeEnd(const char* finishedLine, const char* stillMovingReason) const {
-    const bool limitReached = std::isnan(errorLimit) ? !weightsMoved || !stillMovingReason
-                                                     : !std::isnan(lastValue) && !(lastValue > errorLimit);
-    if (limitReached && !stopAsked) {
+    const bool limitReached = std::isnan(guard.errorLimit) ? !progress.weightsMoved || !stillMovingReason
+                                                           : !std::isnan(progress.lastValue) &&
+                                                                 !(progress.lastValue > guard.errorLimit);
+    if (limitReached && !progress.stopped) {
         std::cout << finishedLine;
         return;
     }
-    std::cout << "Training stopped after " << units << " " << unit << (units == 1 ? "" : "s");
-    if (stopAsked)
+    std::cout << "Training stopped after " << progress.units << " " << unit
+              << (progress.units == 1 ? "" : "s");
+    if (progress.stopped)
         std::cout << ", as asked.";
-    else if (std::isnan(errorLimit))
+    else if (std::isnan(guard.errorLimit))
         std::cout << ": " << stillMovingReason;
-    else if (std::isnan(lastValue))
+    else if (std::isnan(progress.lastValue))
         std::cout << ": the cycle error is not a number.";
-    else if (!weightsMoved)
-        std::cout << ": the weights no longer change and the cycle error is still above " << errorLimit
+    else if (!progress.weightsMoved)
+        std::cout << ": the weights no longer change and the cycle error is still above " << guard.errorLimit
                   << ".";
     else
-        std::cout << ": the cycle error is still above " << errorLimit << ".";
+        std::cout << ": the cycle error is still above " << guard.errorLimit << ".";
 }

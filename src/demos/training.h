@@ -6,6 +6,7 @@
 #include "brieftrace.h"
 #include "matrix/cwtsmatrix.h"
 #include "matrix/cwtsprint.h"
+#include "model/training.h"
 #include "pacing.h"
 
 #include <array>
@@ -15,41 +16,33 @@
 #include <iostream>
 #include <string>
 
-// A training run, unit by unit (a cycle, or a step of the single discrete perceptron):
-// how far it has come and what its last unit did, which decide whether it goes on.
+// What every demo's training shows besides its own trace, as its watcher: each unit's kept
+// explanation, the brief trace, the pause of step mode with the picture of where the run
+// stands. It keeps the training's progress, for the line that closes it.
 class Training {
   public:
-    const char* unit;                 // what one unit is called: "cycle" or "step"
-    const char* valueName;            // what a unit's value is: "cycle error", ...; nullptr: none
-    double errorLimit = std::nan(""); // the cycle error to reach; NaN when there is none
-    int unitLimit;                    // no run goes beyond this many units: the session's cycle limit
-    int units = 0;                    // the units run so far
-    double lastValue = 0;             // the last unit's value: its cycle error, corrections, ...
-    bool weightsMoved = true;         // whether the last unit moved some weight
-    bool stopAsked = false;           // the student asked to stop, at a pause or by Ctrl-C
+    const char* unit;      // what one unit is called: "cycle" or "step"
+    const char* valueName; // what a unit's value is: "cycle error", ...; nullptr: none
+    Guard guard;           // when the training ends by itself
+    Progress progress;     // how far it has come
 
     // valueName says what a unit's value is: "cycle error", "weight movement". A run without
     // one (nullptr) has a fixed number of units, the single discrete perceptron's steps: it
-    // goes on whether or not its weights move.
-    Training(const char* unitName, const char* valueNamed, double limit = std::nan(""));
+    // goes on whether or not its weights move. No run goes beyond the session's cycle limit.
+    Training(const char* unitName, const char* valueNamed, double errorLimit = std::nan(""));
 
-    // True while another unit is due. With an error limit: always before the first, and
-    // after it while the last cycle error is above the limit and the last unit moved some
-    // weight (one that did not would repeat itself for ever); a cycle error that is not a
-    // number ends training. Without one: while the last unit moved some weight. Either
-    // way, only up to the unit limit, and until the student asks to stop. When it is over,
-    // a brief trace's last units are written out.
-    bool goesOn();
+    // Begins the unit numbered so, from 1.
+    void unitBegins(int number);
 
-    // Begins the next unit: its number, from 1.
-    int start();
-
-    // Ends the unit with its value and whether it moved a weight, and hands over the
-    // record of the run as it stands, for the pause.
+    // Ends the unit, with the record of the run as it stands for the pause; false when the
+    // student asked to stop there.
     template <class Record>
-    void finish(double value, bool movedWeights, const Record& run) {
-        finishDrawing(value, movedWeights, [&run] { drawState(run); });
+    bool unitEnds(const Progress& now, const Record& run) {
+        return endUnitDrawing(now, [&run] { drawState(run); });
     }
+
+    // The training is over: a brief trace's last units are written out.
+    void trainingEnds(const Progress& now);
 
     // Writes the line that closes training: finishedLine when it reached its end, otherwise
     // why it was stopped and after how many units. Without an error limit, the unit limit
@@ -64,8 +57,7 @@ class Training {
   private:
     BriefTrace brief;
 
-    bool due() const; // another unit is due, whatever the student asks
-    void finishDrawing(double value, bool movedWeights, const std::function<void()>& drawPicture);
+    bool endUnitDrawing(const Progress& now, const std::function<void()>& drawPicture);
 };
 
 // Writes each weight vector on a line of its own: "w1: [ 1; 0 ] ", "w2: ...".

@@ -1,6 +1,7 @@
 #include "exercises.h"
 
 #include "model/memories.h"
+#include "model/rules.h"
 #include "model/steps.h"
 
 #include <algorithm>
@@ -110,21 +111,21 @@ void drawSdpta(std::uint64_t seed, int& steps, double& C, std::array<CWTSVector<
         C = 1;
         if (!bothClasses(d))
             continue;
-        // Passes of four steps until one corrects nothing.
-        CWTSVector<2> w = W;
-        for (int pass = 1; pass <= 5; ++pass) {
-            int corrections = 0;
-            for (unsigned k = 0; k < 4; ++k) {
-                const DiscreteStep<2> step = discreteStep(w, Y[k], d[k], C);
-                corrections += step.correction != 0;
-                w = step.after;
+        // Passes of four steps until one corrects nothing: the pass after the last correction,
+        // which must come after the first pass and by the fifth.
+        struct LastCorrection : Unwatching {
+            int number = 0;
+            void step(int s, unsigned, const DiscreteStep<2>& taken) {
+                if (taken.correction != 0)
+                    number = s;
             }
-            if (corrections == 0 && pass > 1) {
-                steps = 4 * pass;
-                return;
-            }
-            if (corrections == 0)
-                break;
+        } last;
+        SdptaProblem problem{C, Y, d, W};
+        trainSdpta(problem, Guard{20, std::nan(""), false}, last);
+        const int cleanPass = (last.number + 3) / 4 + 1;
+        if (last.number > 0 && cleanPass <= 5) {
+            steps = 4 * cleanPass;
+            return;
         }
     }
 }
@@ -135,20 +136,12 @@ void drawMcdpta(std::uint64_t seed, std::array<CWTSVector<3>, 3>& Y, std::array<
         drawPlanePatterns(draw, Y);
         for (CWTSVector<3>& w : W)
             w = {draw.step(-3, 3, 1), draw.step(-3, 3, 1), draw.step(-3, 3, 1)};
-        std::array<CWTSVector<3>, 3> w = W;
-        for (int cycle = 1; cycle <= 10; ++cycle) {
-            double E = 0;
-            for (unsigned i = 0; i < 3; ++i)
-                for (unsigned k = 0; k < 3; ++k) {
-                    const DiscreteStep<3> step = discreteStep(w[k], Y[i], i == k ? 1 : -1, 1);
-                    E += std::fabs(step.correction);
-                    w[k] = step.after;
-                }
-            if (E == 0 && cycle > 1)
-                return;
-            if (E == 0)
-                break;
-        }
+        // A cycle without a wrong response after the first and by the tenth.
+        McdptaProblem problem{1, Y, W};
+        Unwatching unwatched;
+        const Progress trained = trainMcdpta(problem, Guard{10, 0}, unwatched);
+        if (trained.lastValue == 0 && trained.units > 1)
+            return;
     }
 }
 
@@ -162,19 +155,12 @@ void drawScpta(std::uint64_t seed, double& nu, std::array<CWTSVector<2>, 4>& Y, 
         nu = rates[draw.between(0, 2)];
         if (!bothClasses(d))
             continue;
-        CWTSVector<2> w = W;
-        for (int cycle = 1; cycle <= 10; ++cycle) {
-            double E = 0;
-            for (unsigned p = 0; p < 4; ++p) {
-                const ContinuousStep<2> step = continuousStep(w, Y[p], d[p], nu, 1);
-                E += step.errorShare;
-                w = step.after;
-            }
-            if (!(E > 0.01) && cycle > 1)
-                return;
-            if (!(E > 0.01))
-                break;
-        }
+        // A cycle error within the limit after the first cycle and by the tenth.
+        ScptaProblem problem{nu, 1, Y, d, W};
+        Unwatching unwatched;
+        const Progress trained = trainScpta(problem, Guard{10, 0.01}, unwatched);
+        if (!(trained.lastValue > 0.01) && trained.units > 1)
+            return;
     }
 }
 
@@ -187,20 +173,11 @@ void drawMccpta(std::uint64_t seed, double& nu, std::array<CWTSVector<3>, 3>& Y,
         for (CWTSVector<3>& w : W)
             w = {draw.tenths(-5, 5), draw.tenths(-5, 5), draw.tenths(-5, 5)};
         nu = rates[draw.between(0, 2)];
-        std::array<CWTSVector<3>, 3> w = W;
-        for (int cycle = 1; cycle <= 10; ++cycle) {
-            double E = 0;
-            for (unsigned i = 0; i < 3; ++i)
-                for (unsigned k = 0; k < 3; ++k) {
-                    const ContinuousStep<3> step = continuousStep(w[k], Y[i], i == k ? 1 : -1, nu, 1);
-                    E += step.errorShare;
-                    w[k] = step.after;
-                }
-            if (!(E > 0.01) && cycle > 1)
-                return;
-            if (!(E > 0.01))
-                break;
-        }
+        MccptaProblem problem{nu, 1, Y, W};
+        Unwatching unwatched;
+        const Progress trained = trainMccpta(problem, Guard{10, 0.01}, unwatched);
+        if (!(trained.lastValue > 0.01) && trained.units > 1)
+            return;
     }
 }
 
@@ -214,21 +191,11 @@ void drawBpn(std::uint64_t seed, double& nu, const std::array<CWTSVector<3>, 4>&
         V[2] = {0, 0, 0};
         W = {draw.tenths(-15, 15), draw.tenths(-15, 15), draw.tenths(-15, 15)};
         nu = rates[draw.between(0, 1)];
-        FirstLayer v = V;
-        CWTSVector<3> w = W;
-        for (int cycle = 1; cycle <= 20000; ++cycle) {
-            double e = 0;
-            for (unsigned p = 0; p < 4; ++p) {
-                const NetworkStep step = networkStep(X[p], d[p], v, w, threshold, nu);
-                e += step.errorShare;
-                v = step.firstLayerAfter;
-                w = step.secondLayerAfter;
-            }
-            if (!(e > 0.01) && cycle > 1)
-                return;
-            if (!(e > 0.01))
-                break;
-        }
+        BpnProblem problem{nu, threshold, X, d, V, W};
+        Unwatching unwatched;
+        const Progress trained = trainBpn(problem, Guard{20000, 0.01}, unwatched);
+        if (!(trained.lastValue > 0.01) && trained.units > 1)
+            return;
     }
 }
 
@@ -297,19 +264,12 @@ void drawKcl(std::uint64_t seed, std::array<CWTSVector<2>, 5>& X, std::array<CWT
         for (CWTSVector<2>& v : w)
             v = roundAngle(draw, 30);
         alpha = rates[draw.between(0, 2)];
-        // The demo's training: the rate halved each cycle, until one changes nothing.
-        std::array<CWTSVector<2>, 2> weights = w;
-        double rate = alpha;
-        for (int cycle = 1; cycle <= 200; ++cycle) {
-            const std::array<CWTSVector<2>, 2> before = weights;
-            rate = rate * 0.5;
-            for (const CWTSVector<2>& x : X)
-                weights = kohonenStep(x, weights, rate).after;
-            if (weights == before) {
-                if (cycle > 1)
-                    return;
-                break;
-            }
-        }
+        // The demo's training: the rate halved each cycle, until one changes nothing, after the
+        // first and by the 200th.
+        KclProblem problem{alpha, X, w, w};
+        Unwatching unwatched;
+        const Progress trained = trainKcl(problem, Guard{200}, unwatched);
+        if (!trained.weightsMoved && trained.units > 1)
+            return;
     }
 }

@@ -123,55 +123,29 @@ void BAM() {
     run.probeA = probe;
     run.probeB = bProbe;
 
-    // Cycle c is compared with stored pair 2c - 1, so only two cycles have a pair to
-    // compare with; a recall still going after them ends with the a and b it has.
-    int cycle = 0;
-    unsigned k = 0;
-    unsigned recalledPair = 0;
-    while (k < pairCount) {
-        ++cycle;
-        std::cout << std::endl << "Cycle no.: " << cycle;
-        startExplainedUnit();
-        // A forward pass from a to b and a backward one from b to a, the backward first
-        // from a B probe.
-        const CWTSVector<aLength> aBefore = a;
-        const CWTSVector<bLength> bBefore = b;
-        CWTSVector<aLength> netA;
-        CWTSVector<bLength> netB;
-        if (probeIsB) {
-            netA = W * b;
-            a = thresholded(netA);
-            netB = WT * a;
-            b = thresholded(netB);
-        } else {
-            netB = WT * a;
-            b = thresholded(netB);
-            netA = W * b;
-            a = thresholded(netA);
-        }
-        quiz(cycle, [&] { return bamQuestion(cycle, W, WT, aBefore, bBefore, netA, a, netB, b, probeIsB); });
-        explain(
-            [&] { return bamQuestion(cycle, W, WT, aBefore, bBefore, netA, a, netB, b, probeIsB).worked; });
-        const bool matched = !(b != B[k] && a != A[k]);
-        run.recalledA = a;
-        run.recalledB = b;
-        run.recalledPair = matched ? k + 1 : 0;
-        const bool goOn = pauseAfter("cycle", cycle, run);
-        if (matched) {
-            recalledPair = k + 1;
-            break;
-        }
-        k += 2;
-        if (!goOn && k < pairCount) {
-            std::cout << std::endl
-                      << "Recall stopped after " << cycle << (cycle == 1 ? " cycle" : " cycles")
-                      << ", as asked.";
-            break;
-        }
-    }
-    for (unsigned pair = 0; recalledPair == 0 && pair < pairCount; ++pair)
-        if (a == A[pair] || b == B[pair])
-            recalledPair = pair + 1;
+    const auto recall =
+        recallPair(W, WT, A, B, a, b, probeIsB, [&](const BidirectionalCycle<aLength, bLength>& done) {
+            const int cycle = done.number;
+            std::cout << std::endl << "Cycle no.: " << cycle;
+            startExplainedUnit();
+            const auto question = [&] {
+                return bamQuestion(cycle, W, WT, done.aBefore, done.bBefore, done.netA, done.a, done.netB,
+                                   done.b, probeIsB);
+            };
+            quiz(cycle, question);
+            explain([&] { return question().worked; });
+            run.recalledA = done.a;
+            run.recalledB = done.b;
+            run.recalledPair = done.matched ? done.comparedPair : 0;
+            return pauseAfter("cycle", cycle, run);
+        });
+    a = recall.a;
+    b = recall.b;
+    const unsigned recalledPair = recall.pair;
+    if (recall.stopped)
+        std::cout << std::endl
+                  << "Recall stopped after " << recall.cycles << (recall.cycles == 1 ? " cycle" : " cycles")
+                  << ", as asked.";
 
     iprint("\nRetreived a: ", a);
     iprint("\nRetreived b: ", b);

@@ -85,21 +85,20 @@ void HAM() {
     // Every neuron is evaluated from the unchanged probe state X, so a second cycle would
     // recall the same Y as the first: the first cycle decides whether X is retrieved.
     const CWTSVector<neuronCount> X = V[static_cast<unsigned>(probeNumber - 1)];
-    // Every neuron sets its element below; zeros to begin with keep a missed one in sight.
-    CWTSVector<neuronCount> Y{};
     const int cycle = 1;
     startExplainedUnit();
-    std::array<double, neuronCount> nets{};
+    // The neurons in an order of chance, each once.
     bool visited[neuronCount] = {};
-    for (unsigned evaluated = 0; evaluated < neuronCount; ++evaluated) {
+    const HopfieldRecall<neuronCount> recall = hopfieldRecall(W, X, [&visited] {
         unsigned i = 0;
         do
             i = static_cast<unsigned>(std::rand()) % neuronCount;
         while (visited[i]);
         visited[i] = true;
-        nets[i] = W[i] * X;
-        Y[i] = sgn(nets[i]);
-    }
+        return i;
+    });
+    const std::array<double, neuronCount>& nets = recall.nets;
+    const CWTSVector<neuronCount>& Y = recall.recalled;
     quiz(cycle, [&] { return hamQuestion(probeNumber, W, X, nets, Y); });
     std::cout << std::endl << "Cycle no.: " << cycle;
     iprint("   ", Y);

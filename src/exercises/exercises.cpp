@@ -214,10 +214,8 @@ void drawHam(std::uint64_t seed, std::array<CWTSVector<5>, 3>& V, int& probeNumb
             }
         const std::array<CWTSVector<5>, 5> W = hopfieldWeights(V);
         const CWTSVector<5>& x = V[static_cast<unsigned>(probeNumber - 1)];
-        CWTSVector<5> y;
-        for (unsigned i = 0; i < 5; ++i)
-            y[i] = sgn(W[i] * x);
-        if (distinct && y == x)
+        unsigned next = 0;
+        if (distinct && hopfieldRecall(W, x, [&next] { return next++; }).recalled == x)
             return;
     }
 }
@@ -241,14 +239,12 @@ void drawBam(std::uint64_t seed, std::array<CWTSVector<6>, 4>& A, std::array<CWT
                 distinct = distinct && A[i] != A[j] && B[i] != B[j];
         const CWTSMatrix<6, 3> W = correlationMatrix(A, B);
         const CWTSMatrix<3, 6> WT = transpose(W);
-        // The demo's two tests, and its recall: cycle c set against pair 2c - 1.
+        // The demo's two tests, and its recall: a cycle that meets the pair it is compared with.
         bool recalled = false;
-        CWTSVector<6> a = probe;
-        for (unsigned k = 0; k < 4 && !recalled; k += 2) {
-            const CWTSVector<3> b = thresholded(WT * a);
-            a = thresholded(W * b);
-            recalled = !(b != B[k] && a != A[k]);
-        }
+        recallPair(W, WT, A, B, probe, CWTSVector<3>{}, false, [&recalled](const auto& cycle) {
+            recalled = recalled || cycle.matched;
+            return true;
+        });
         if (distinct && recalled && thresholded(W * B[2]) == A[2] && thresholded(WT * A[0]) == B[0])
             return;
     }

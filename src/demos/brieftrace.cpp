@@ -14,14 +14,14 @@ constexpr std::size_t changesNamed = 6;
 
 } // namespace
 
-void BriefTrace::begin(int number) {
+void BriefTrace::startUnit(int number) {
     if (settings().brief > 0 && !settings().step && number > settings().brief && !quizzes(number)) {
         holding.str("");
         output = std::cout.rdbuf(&holding);
     }
 }
 
-void BriefTrace::end(int number, double value, bool changed) {
+void BriefTrace::closeUnit(int number, double value, bool changed) {
     if (!output)
         return;
     std::cout.rdbuf(output);

@@ -18,10 +18,10 @@ class BriefTrace {
     // Begins the unit numbered so, from 1: from the one after the first N on, its trace is
     // held back (by giving standard output a buffer of its own), to be written only if it is
     // one of the last N.
-    void begin(int number);
+    void startUnit(int number);
 
     // Ends the unit begun, with its value and whether it changed the weights.
-    void end(int number, double value, bool changed);
+    void closeUnit(int number, double value, bool changed);
 
     // Writes the line for the units left out, then the last units held back.
     void writeHeld();

@@ -14,12 +14,12 @@ Training::Training(const char* unitName, const char* valueNamed, double errorLim
 
 void Training::unitBegins(int number) {
     startExplainedUnit();
-    brief.begin(number);
+    brief.startUnit(number);
 }
 
 bool Training::endUnitDrawing(const Progress& now, const std::function<void()>& drawPicture) {
     progress = now;
-    brief.end(now.units, now.lastValue, now.weightsMoved);
+    brief.closeUnit(now.units, now.lastValue, now.weightsMoved);
     return pauseAfterDrawing(
         unit, now.units, [this] { return standing(); }, drawPicture);
 }

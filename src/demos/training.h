@@ -6,7 +6,7 @@
 #include "brieftrace.h"
 #include "matrix/cwtsmatrix.h"
 #include "matrix/cwtsprint.h"
-#include "model/training.h"
+#include "model/trainingloop.h"
 #include "pacing.h"
 
 #include <array>

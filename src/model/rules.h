@@ -10,7 +10,7 @@
 #include "matrix/cwtsmatrix.h"
 #include "neurons.h"
 #include "steps.h"
-#include "training.h"
+#include "trainingloop.h"
 
 #include <array>
 #include <cmath>

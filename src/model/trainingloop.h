@@ -1,8 +1,8 @@
 // The loop that every rule's training shares: units (steps or cycles) run one after another
 // while the rule's own end has not come and the guard's limit is not reached, each told to
 // whoever watches the training, who may stop it after a unit.
-#ifndef NNRULES_MODEL_TRAINING_H
-#define NNRULES_MODEL_TRAINING_H
+#ifndef NNRULES_MODEL_TRAININGLOOP_H
+#define NNRULES_MODEL_TRAININGLOOP_H
 
 #include <cmath>
 

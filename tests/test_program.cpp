@@ -264,6 +264,9 @@ TEST(Program, TheCurveFileIsWrittenWholeOrTheFailureSaid) {
                         corrections + "2\t1\n" + corrections + "3\t1\n"),
               std::string::npos);
     EXPECT_EQ(std::count(rows.begin(), rows.end(), '\n'), 1 + 579 + 1 + 3);
+    // A demo left before its training (its problem shown alone) has no run in the file.
+    run("printf '5\\n3\\nq\\n' | nnrules --exercise=3 --problem --curve " + file + " >/dev/null");
+    EXPECT_EQ(contents(), "demo\trun\tmeasure\tcycle\tvalue\n");
     fails("nnrules --curve /nonexistent/c.tsv 1 </dev/null", 2, "/nonexistent/c.tsv",
           "No such file or directory");
     // Help and version open no file: not one to keep, a full device, a pipe with no reader.

@@ -24,9 +24,12 @@ void drawOrKeep(const Drawing& draw) {
         lastRunPictures = draw;
 }
 
-// A training's pictures: its learning curve, then where it ended.
+// A training's pictures: its learning curve, then where it ended. A demo left before its end
+// (its problem shown alone, Ctrl-C at a prompt) has none, and no learning curve in the file.
 template <class Record>
 void showTraining(const Record& run) {
+    if (leavingDemo())
+        return;
     writeCurve(run.curve);
     Record ended = run;
     ended.ended = true;

@@ -334,3 +334,29 @@ TEST(Explanations, TheWorkedExamplesFiguresAreInTheirLines) {
     EXPECT_THAT(explainedRun("6\nn\n1 -1 1 -1 1 -1 1 1 -1 -1 1 1 -1 1 1 2\nq\n"),
                 HasSubstr("= 0\n    y[1] = sgn(net[1]) = sgn(0) = 1  (a net input of 0 gives +1)\n"));
 }
+
+// The rule blocks' legends give sgn's value at 0 as the trace takes it (+1), and the Kohonen
+// step's tie note stands where, and only where, the two distances are equal.
+TEST(Explanations, LegendsAndNotesSayWhatTheRuleDoes) {
+    static const std::regex positiveWhen(R"(\+1 when net(?:\[k\])? (>=|>) 0)");
+    for (const char* choice : {"1", "2", "6"}) {
+        const std::string screen = explainedRun(std::string(choice) + "\ny\nq\n");
+        std::smatch legend;
+        ASSERT_TRUE(std::regex_search(screen, legend, positiveWhen)) << choice;
+        EXPECT_EQ(legend[1], ">=") << choice << ": sgn(0) is +1";
+    }
+    const auto tieNotes = [](const std::string& screen) {
+        std::size_t notes = 0;
+        for (std::size_t at = screen.find("(a tie goes to neuron 2)"); at != std::string::npos;
+             at = screen.find("(a tie goes to neuron 2)", at + 1))
+            ++notes;
+        return notes;
+    };
+    EXPECT_EQ(tieNotes(explainedRun("8\ny\nq\n")), 1u) << "the rule block's alone";
+    // x1 = (0, 1) lies as far from (1, 0) as from (-1, 0): neuron 2 wins the tie.
+    const std::string tie =
+        explainedRun("8\nn\n0.5 0 1 0.1736 -0.9848 0.707 0.707 0.342 -0.9397 0.6 0.8 1 0 -1 0\nq\n");
+    EXPECT_GE(tieNotes(tie), 2u);
+    EXPECT_THAT(tie, HasSubstr("d1 = 1.41421\nminD = 1.41421  minDneuron = 1\nd2 = 1.41421\n"
+                               "minD = 1.41421  minDneuron = 2\nThe winning neuron is 2"));
+}

@@ -220,6 +220,7 @@ TEST(Program, BadCommandLinesSayWhatIsWrongAndEndWithStatus2) {
           {"--curve '' 1", "'--curve' needs a file name"},
           {"--problem 1", "--problem needs --exercise=SEED"},
           {"--quiz=0 1", "'--quiz=0' needs a number of steps or cycles, or all"},
+          {"--brief=0 1", "'--brief=0' needs a number of steps or cycles to keep at either end"},
           {"--exercise=-1 1", "'--exercise=-1' needs a seed, a whole number such as 42"},
           {"--exercise", "'--exercise' needs a seed"},
           {"--curve --brief bpn", "'--curve' needs a file name, not '--brief' (a file of that "

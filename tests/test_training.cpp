@@ -5,9 +5,13 @@
 #include "harness.h"
 #include "settings.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <regex>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -67,4 +71,34 @@ TEST_F(AtATerminal, TheStopKeyPressedWhileAPictureIsDrawnStopsTheTraining) {
         },
         "");
     EXPECT_TRUE(stopped);
+}
+
+// The brief trace's line for the units left out counts those that changed the weights as the
+// full trace shows them: a perceptron that never settles, run for 40 steps, its weights
+// before each step (and after the last) read off the full trace.
+TEST(BriefTrace, TheLeftOutLineCountsTheUnitsThatChangedTheWeights) {
+    const std::string input = "1\nn\n40\n1\n1\n1 1\n-0.5 1\n3 -1\n-2 -1\n-2.5\n1.75\nq\n";
+    MenuRun full, brief;
+    full.input = brief.input = input;
+    brief.settings.brief = 2;
+    const std::string trace = menuOutput(full);
+    static const std::regex weights(R"((?:  w\d+: |Final weight values, w =  )(\[ [^\]]* \]))");
+    std::vector<std::string> before; // the weights before step s, at s - 1; the final ones last
+    for (auto it = std::sregex_iterator(trace.begin(), trace.end(), weights); it != std::sregex_iterator();
+         ++it)
+        before.push_back((*it)[1]);
+    ASSERT_EQ(before.size(), 41u);
+    int changed = 0, first = 0, last = 0;
+    for (int s = 3; s <= 38; ++s)
+        if (before[static_cast<std::size_t>(s)] != before[static_cast<std::size_t>(s - 1)]) {
+            ++changed;
+            first = first == 0 ? s : first;
+            last = s;
+        }
+    ASSERT_GT(changed, 6);
+    ASSERT_LT(changed, 36);
+    EXPECT_THAT(menuOutput(brief),
+                ::testing::HasSubstr("... 36 steps left out (3 to 38): the weights changed in " +
+                                     std::to_string(changed) + " of them, from step " +
+                                     std::to_string(first) + " to step " + std::to_string(last) + " ...\n"));
 }

@@ -2,12 +2,83 @@
 
 #include "console/answers.h"
 #include "demos/demos.h"
-#include "pictures/curvefile.h"
 
 #include <getopt.h>
+#include <iterator>
 #include <limits>
+#include <vector>
+
+const OptionEntry optionTable[] = {
+    {'d', "defaults", OptionEntry::none, nullptr,
+     "run the DEMO on its own values, its question answered for you",
+     "run the DEMO named on its own values, its question answered"},
+    {'p', "pictures", OptionEntry::none, nullptr,
+     "after each demo, draw what it learned: its learning curve\nand where it decides, or what a memory "
+     "recalled",
+     "after each demo, pictures of what it learned"},
+    {'e', "explain", OptionEntry::none, nullptr,
+     "before each training its rule and a legend of the trace;\nafter each step, its arithmetic with the "
+     "numbers put in",
+     "each training's rule, and each step's arithmetic"},
+    {0, "quiz", OptionEntry::optional, "[=N]",
+     "before each of the first N steps or cycles (3, or all)\nshows its results, ask for them, and grade the "
+     "answer",
+     "ask for each of the first N units' results before they show"},
+    {0, "exercise", OptionEntry::required, "=SEED",
+     "run each demo on values drawn from SEED, a new problem\nof the textbook's kind",
+     "a new problem drawn from SEED"},
+    {0, "problem", OptionEntry::none, nullptr, "with --exercise, each demo's problem alone, not solved",
+     "with --exercise, the problem alone"},
+    {'s', "step", OptionEntry::none, nullptr,
+     "pause after every step or cycle: Enter for the next, a\nnumber N for N more, c to the end, q to stop "
+     "training",
+     "pause after every step or cycle"},
+    {0, "brief", OptionEntry::optional, "[=N]",
+     "of each training, only the first N (two) and the last N\nsteps or cycles in full",
+     "of each training, only the first and last units in full"},
+    {0, "echo", OptionEntry::none, nullptr,
+     "write each answer read from a file after its prompt, as a\nterminal shows it, so that a saved trace "
+     "reads as typed",
+     "each answer read from a file written after its prompt"},
+    {0, "curve", OptionEntry::required, " FILE",
+     "write the learning curve of every training run to FILE, as\ntab-separated columns: demo, run, measure, "
+     "cycle, value",
+     "the learning curves, for a plotting tool"},
+    {'h', "help", OptionEntry::none, nullptr, "show this help and end", nullptr},
+    {0, "version", OptionEntry::none, nullptr, "show the version and the licence, and end", nullptr},
+};
+const std::size_t optionCount = std::size(optionTable);
+
+std::string optionSyntax(const OptionEntry& option) {
+    return (option.letter ? std::string("-") + option.letter + ", " : "    ") + "--" + option.name +
+           (option.valueName ? option.valueName : "");
+}
 
 namespace {
+
+// The options' lines of --help or of the menu's help: the syntax, then the words from column
+// 20 (or two blanks after a longer syntax), their further lines from column 20 too.
+std::string optionList(bool forMenu) {
+    constexpr std::size_t wordsColumn = 20;
+    std::string list;
+    for (const OptionEntry& option : optionTable) {
+        const char* const words = forMenu ? option.menuHelp : option.help;
+        if (!words)
+            continue;
+        const std::string syntax = "  " + optionSyntax(option);
+        list += syntax + std::string(syntax.size() + 2 > wordsColumn ? 2 : wordsColumn - syntax.size(), ' ');
+        for (const char* c = words; *c; ++c)
+            list += *c == '\n' ? "\n" + std::string(wordsColumn, ' ') : std::string(1, *c);
+        list += "\n";
+    }
+    return list;
+}
+
+Options actionAlone(Options::Action action) {
+    Options options;
+    options.action = action;
+    return options;
+}
 
 Options failure(const std::string& what) {
     Options options;
@@ -46,71 +117,75 @@ bool readSeed(const char* value, std::uint64_t& seed) {
 } // namespace
 
 Options parseOptions(int argc, char* argv[]) {
-    const option longOptions[] = {{"defaults", no_argument, nullptr, 'd'},
-                                  {"pictures", no_argument, nullptr, 'p'},
-                                  {"explain", no_argument, nullptr, 'e'},
-                                  {"step", no_argument, nullptr, 's'},
-                                  {"brief", optional_argument, nullptr, 'b'},
-                                  {"curve", required_argument, nullptr, 'c'},
-                                  {"quiz", optional_argument, nullptr, 'q'},
-                                  {"exercise", required_argument, nullptr, 'x'},
-                                  {"problem", no_argument, nullptr, 'P'},
-                                  {"echo", no_argument, nullptr, 'E'},
-                                  {"help", no_argument, nullptr, 'h'},
-                                  {"version", no_argument, nullptr, 'V'},
-                                  {nullptr, 0, nullptr, 0}};
+    // getopt's table, made from the options' table: an option's code is its letter, or for
+    // one without a letter 256 and its place in the table.
+    constexpr int firstLongCode = 256;
+    std::vector<option> longOptions;
+    std::string letters = ":"; // the leading colon keeps getopt's own messages back
+    for (std::size_t i = 0; i < optionCount; ++i) {
+        const OptionEntry& entry = optionTable[i];
+        const int argument = entry.value == OptionEntry::none       ? no_argument
+                             : entry.value == OptionEntry::optional ? optional_argument
+                                                                    : required_argument;
+        longOptions.push_back({entry.name, argument, nullptr,
+                               entry.letter ? entry.letter : firstLongCode + static_cast<int>(i)});
+        if (entry.letter)
+            letters += entry.letter;
+    }
+    longOptions.push_back({nullptr, 0, nullptr, 0});
+    const auto nameOf = [](int code) -> std::string {
+        for (std::size_t i = 0; i < optionCount; ++i)
+            if (code == (optionTable[i].letter ? optionTable[i].letter : firstLongCode + static_cast<int>(i)))
+                return optionTable[i].name;
+        return "";
+    };
     Options options;
     // 0, not 1: getopt forgets too where it was within a word of short options (-dp) that an
     // earlier parse left unfinished.
     optind = 0;
-    // The leading colon keeps getopt's own messages back: the program writes its own.
-    for (int option; (option = getopt_long(argc, argv, ":dpesh", longOptions, nullptr)) != -1;) {
+    for (int code; (code = getopt_long(argc, argv, letters.c_str(), longOptions.data(), nullptr)) != -1;) {
         // What the user typed for the option getopt has just looked at (before its value,
         // when that is a word of its own).
         const std::string typed = optarg && optarg == argv[optind - 1] ? argv[optind - 2] : argv[optind - 1];
         Settings& settings = options.settings;
-        if (option == 'd')
+        const std::string name = nameOf(code);
+        if (code == ':')
+            return failure("'" + typed +
+                           (nameOf(optopt) == "exercise" ? "' needs a seed" : "' needs a file name"));
+        if (code == '?' && typed.rfind("--", 0) == 0) // a long option, named as it was given
+            return failure(optopt ? "'" + typed + "' takes no value" : "unknown option '" + typed + "'");
+        if (code == '?')
+            return failure(std::string("unknown option '-") + static_cast<char>(optopt) + "'");
+        if (name == "defaults")
             settings.defaultsAnswered = true;
-        else if (option == 'p')
+        else if (name == "pictures")
             settings.pictures = true;
-        else if (option == 'e')
+        else if (name == "explain")
             settings.explain = true;
-        else if (option == 's')
+        else if (name == "step")
             settings.step = true;
-        else if (option == 'b' && !readBriefCount(optarg, settings.brief))
+        else if (name == "brief" && !readBriefCount(optarg, settings.brief))
             return failure("'" + typed + "' needs a number of steps or cycles to keep at either end");
-        else if (option == 'b')
-            continue;
-        else if (option == 'c' && *optarg == '\0')
+        else if (name == "curve" && *optarg == '\0')
             return failure("'" + typed + "' needs a file name");
         // A word of its own that begins with - is an option the user meant, not a file name.
-        else if (option == 'c' && optarg == argv[optind - 1] && *optarg == '-')
+        else if (name == "curve" && optarg == argv[optind - 1] && *optarg == '-')
             return failure("'" + typed + "' needs a file name, not '" + optarg +
                            "' (a file of that name is --curve=" + optarg + " or ./" + optarg + ")");
-        else if (option == 'c')
+        else if (name == "curve")
             settings.curveFile = optarg;
-        else if (option == 'q' && !readQuizCount(optarg, settings.quizzedUnits))
+        else if (name == "quiz" && !readQuizCount(optarg, settings.quizzedUnits))
             return failure("'" + typed + "' needs a number of steps or cycles, or all");
-        else if (option == 'x' && !readSeed(optarg, settings.seed))
+        else if (name == "exercise" && !readSeed(optarg, settings.seed))
             return failure("'" + typed + "' needs a seed, a whole number such as 42");
-        else if (option == 'q')
-            continue;
-        else if (option == 'x')
+        else if (name == "exercise")
             settings.exercise = true;
-        else if (option == 'P')
+        else if (name == "problem")
             settings.problemOnly = true;
-        else if (option == 'E')
+        else if (name == "echo")
             settings.echo = true;
-        else if (option == ':')
-            return failure("'" + typed + (optopt == 'x' ? "' needs a seed" : "' needs a file name"));
-        else if (option == 'h' || option == 'V')
-            options.action = option == 'h' ? Options::Action::Help : Options::Action::Version;
-        else if (typed.rfind("--", 0) == 0) // a long option, named as it was given
-            return failure(optopt ? "'" + typed + "' takes no value" : "unknown option '" + typed + "'");
-        else
-            return failure(std::string("unknown option '-") + static_cast<char>(optopt) + "'");
-        if (options.action != Options::Action::Menu)
-            return options;
+        else if (name == "help" || name == "version")
+            return actionAlone(name == "help" ? Options::Action::Help : Options::Action::Version);
     }
     if (optind < argc) {
         options.demo = findDemo(argv[optind]);
@@ -142,9 +217,6 @@ std::string helpText() {
         demoList += "  " + number + std::string(numberWidth - number.size(), ' ') + name +
                     std::string(nameWidth - name.size(), ' ') + demos[i].title + "\n";
     }
-    std::string columns;
-    for (const char* column : curveColumns)
-        columns += std::string(columns.empty() ? "" : ", ") + column;
     return "Usage: nnrules [OPTION]... [DEMO]\n"
            "Learn the classic learning rules of neural networks, step by step.\n"
            "\n"
@@ -152,28 +224,8 @@ std::string helpText() {
            "alone and ends. Each demo shows its textbook problem, asks whether to keep its\n"
            "values, and traces every step of its learning rule.\n"
            "\n"
-           "Options:\n"
-           "  -d, --defaults    run the DEMO on its own values, its question answered for you\n"
-           "  -p, --pictures    after each demo, draw what it learned: its learning curve\n"
-           "                    and where it decides, or what a memory recalled\n"
-           "  -e, --explain     before each training its rule and a legend of the trace;\n"
-           "                    after each step, its arithmetic with the numbers put in\n"
-           "      --quiz[=N]    before each of the first N steps or cycles (3, or all)\n"
-           "                    shows its results, ask for them, and grade the answer\n"
-           "      --exercise=SEED  run each demo on values drawn from SEED, a new problem\n"
-           "                    of the textbook's kind; with --problem, the problem alone\n"
-           "  -s, --step        pause after every step or cycle: Enter for the next, a\n"
-           "                    number N for N more, c to the end, q to stop training\n"
-           "      --brief       of each training, only the first two and the last two\n"
-           "                    steps or cycles in full\n"
-           "      --echo        write each answer read from a file after its prompt, as a\n"
-           "                    terminal shows it, so that a saved trace reads as typed\n"
-           "      --curve FILE  write the learning curve of every training run to FILE, as\n"
-           "                    tab-separated columns: " +
-           columns +
-           "\n"
-           "  -h, --help        show this help and end\n"
-           "      --version     show the version and the licence, and end\n"
+           "Options:\n" +
+           optionList(false) +
            "\n"
            "Demos, by number or name (in any case):\n" +
            demoList +
@@ -197,14 +249,7 @@ std::string helpText() {
 }
 
 std::string optionLines() {
-    return "  -d, --defaults    run the DEMO named on its own values, its question answered\n"
-           "  -e, --explain     each training's rule, and each step's arithmetic\n"
-           "  -p, --pictures    after each demo, pictures of what it learned\n"
-           "  -s, --step        pause after every step or cycle\n"
-           "      --brief       of each training, only the first and last units in full\n"
-           "      --curve FILE  the learning curves, for a plotting tool\n"
-           "      --quiz[=N]    ask for each of the first N units' results before they show\n"
-           "      --exercise=SEED  a new problem drawn from SEED; --problem: it alone\n";
+    return optionList(true);
 }
 
 std::string versionText() {

@@ -4,6 +4,7 @@
 
 #include "settings.h"
 
+#include <cstddef>
 #include <string>
 
 struct Demo;
@@ -15,6 +16,23 @@ struct Options {
     Settings settings;          // what the runs are to do
     std::string error;          // what was wrong with the command line
 };
+
+// An option of the command line: the one table that the parsing, --help, the menu's help and
+// the completion (which reads --help) are made from.
+struct OptionEntry {
+    char letter;      // its short form, or 0 for none
+    const char* name; // its long form, without the --
+    enum Value { none, optional, required } value;
+    const char* valueName; // its value as --help writes it: "[=N]", "=SEED", " FILE"; or nullptr
+    const char* help;      // --help's words for it, a line break where they go on
+    const char* menuHelp;  // the menu's help's words for it, or nullptr where it says nothing
+};
+
+extern const OptionEntry optionTable[];
+extern const std::size_t optionCount;
+
+// How --help writes an option: "-d, --defaults", "    --quiz[=N]", "    --curve FILE".
+std::string optionSyntax(const OptionEntry& option);
 
 Options parseOptions(int argc, char* argv[]);
 

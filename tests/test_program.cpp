@@ -14,6 +14,8 @@
 #include <fcntl.h>
 #include <fstream>
 #include <pty.h>
+#include <regex>
+#include <set>
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
@@ -412,5 +414,36 @@ TEST(Program, TheManualPageAndTheCompletionNameTheDemosOfTheMenu) {
         if (line.rfind(".SS ", 0) == 0 && std::isdigit(static_cast<unsigned char>(line[4])))
             manualSections += line + "\n";
     EXPECT_EQ(manualSections, sections);
-    EXPECT_THAT(sourceFile("completions/nnrules"), HasSubstr(" --version" + words + "\" \\\n"));
+}
+
+// The options' table makes --help, which the completion reads; the manual page has an entry
+// for each option in it and no other, and the page's toggles are options of it.
+TEST(Program, TheOptionsTableIsTheOneListOfTheOptions) {
+    std::set<std::string> tabled, words = {"sdpta", "mcdpta", "scpta", "mccpta", "bpn", "ham", "bam", "kcl"};
+    for (std::size_t i = 0; i < optionCount; ++i) {
+        const OptionEntry& option = optionTable[i];
+        tabled.insert(option.name);
+        const std::string name = std::string("--") + option.name;
+        if (option.value != OptionEntry::required || option.valueName[0] == ' ')
+            words.insert(name);
+        if (option.value != OptionEntry::none)
+            words.insert(name + "=");
+    }
+    const Ran completed = run("bash -c 'source " NNRULES_SOURCE_DIR "/completions/nnrules; COMP_WORDS=(" NNRULES_BINARY
+                              " \\\"\\\"); COMP_CWORD=1; _nnrules; printf \"%s\\n\" \"${COMPREPLY[@]}\"'");
+    const std::vector<std::string> offered = linesOf(completed.output);
+    EXPECT_EQ(std::set<std::string>(offered.begin(), offered.end() - 1), words);
+    std::set<std::string> manual;
+    const std::vector<std::string> lines = linesOf(sourceFile("doc/nnrules.1"));
+    static const std::regex entry(R"(^\.B[IR]? .*?\\-\\-([a-z]+))");
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        std::smatch named;
+        if (lines[i - 1] == ".TP" && std::regex_search(lines[i], named, entry))
+            manual.insert(named[1]);
+    }
+    EXPECT_EQ(manual, tabled);
+    static const std::regex toggle(R"(\{ name: '([a-z]+)')");
+    const std::string page = sourceFile("web/options.js");
+    for (auto it = std::sregex_iterator(page.begin(), page.end(), toggle); it != std::sregex_iterator(); ++it)
+        EXPECT_EQ(tabled.count((*it)[1]), 1u) << (*it)[1];
 }

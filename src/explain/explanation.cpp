@@ -1,43 +1,34 @@
 // Where explanations go: written at once with --explain, and kept for e at a pause.
 #include "explain.h"
 
+#include "console/wrapping.h"
 #include "settings.h"
 
 #include <iostream>
 
 namespace {
 
-constexpr std::size_t lineWidth = 79;
 constexpr std::size_t shortestPart = 16;
-const std::string indent = "    ", goesOnIndent = "        ";
 
 // The explanation of the unit under way, kept for e at its pause.
 Lines kept;
 
-// Where a line too long for the width is best broken, at a blank at most `width` into it:
-// before its last = that fits, else after a ; (between a vector's elements), else before a
-// + or -, else at any blank; npos where there is none.
-std::size_t breakBefore(const std::string& line, std::size_t width) {
-    std::size_t best[4] = {std::string::npos, std::string::npos, std::string::npos, std::string::npos};
-    for (std::size_t i = 1; i + 2 < line.size() && i <= width; ++i) {
-        if (line[i] != ' ')
-            continue;
-        const bool operatorNext = line[i + 2] == ' ';
-        int rank = 3;
-        if (operatorNext && line[i + 1] == '=')
-            rank = 0;
-        else if (line[i - 1] == ';')
-            rank = 1;
-        else if (operatorNext && (line[i + 1] == '+' || line[i + 1] == '-'))
-            rank = 2;
-        // A break close to the line's start would leave a name alone on its line.
-        if (i >= shortestPart || rank == 3)
-            best[rank] = i;
-    }
-    for (const std::size_t at : best)
-        if (at != std::string::npos)
-            return at;
-    return std::string::npos;
+// How good a place to break a line of arithmetic the blank at `at` is: before an = best, then
+// after a ; (between a vector's elements), then before a + or -, then any blank. A break close
+// to the line's start would leave a name alone on its line, and one close to its end a lone
+// character.
+int breakRank(const std::string& line, std::size_t at) {
+    if (at + 2 >= line.size())
+        return -1;
+    const bool operatorNext = line[at + 2] == ' ';
+    int rank = 3;
+    if (operatorNext && line[at + 1] == '=')
+        rank = 0;
+    else if (line[at - 1] == ';')
+        rank = 1;
+    else if (operatorNext && (line[at + 1] == '+' || line[at + 1] == '-'))
+        rank = 2;
+    return at >= shortestPart || rank == 3 ? rank : -1;
 }
 
 } // namespace
@@ -53,17 +44,10 @@ void writeExplanation(const Lines& lines, std::ostream& out) {
             out << std::endl;
             continue;
         }
-        std::string rest = line;
-        const std::string* lead = &indent;
-        while (lead->size() + rest.size() > lineWidth) {
-            const std::size_t cut = breakBefore(rest, lineWidth - lead->size());
-            if (cut == std::string::npos)
-                break;
-            out << *lead << rest.substr(0, cut) << '\n';
-            rest = rest.substr(cut + 1);
-            lead = &goesOnIndent;
-        }
-        out << *lead << rest << std::endl;
+        const std::vector<std::string> pieces = wrapped(line, "    ", "        ", breakRank);
+        for (std::size_t i = 0; i + 1 < pieces.size(); ++i)
+            out << pieces[i] << '\n';
+        out << pieces.back() << std::endl;
     }
 }
 

@@ -1,5 +1,7 @@
 #include "canvas.h"
 
+#include "console/wrapping.h"
+
 #include <algorithm>
 #include <iostream>
 
@@ -40,12 +42,7 @@ std::string Canvas::coverNote() const {
 void writePicture(const std::vector<std::string>& lines) {
     std::cout << std::endl;
     for (const std::string& line : lines) {
-        std::string rest = line.substr(0, line.find_last_not_of(' ') + 1);
-        while (static_cast<int>(rest.size()) > pictureWidth) {
-            const auto cut = rest.rfind(' ', pictureWidth);
-            std::cout << rest.substr(0, cut) << std::endl;
-            rest = "    " + rest.substr(cut + 1);
-        }
-        std::cout << rest << std::endl;
+        for (const std::string& piece : wrapped(line.substr(0, line.find_last_not_of(' ') + 1), "", "    "))
+            std::cout << piece << std::endl;
     }
 }

@@ -2,12 +2,14 @@
 #ifndef NNRULES_PICTURES_CANVAS_H
 #define NNRULES_PICTURES_CANVAS_H
 
+#include "console/wrapping.h"
+
 #include <string>
 #include <utility>
 #include <vector>
 
 // Every picture fits 79 columns and 20 lines, its title and notes included.
-constexpr int pictureWidth = 79;
+constexpr int pictureWidth = static_cast<int>(screenWidth);
 constexpr int pictureHeight = 20;
 
 // Rows of character cells, all of one width; marks outside are dropped. Marks that the

@@ -5,6 +5,7 @@
 
 #include "console/answers.h"
 #include "console/numbers.h"
+#include "console/wrapping.h"
 #include "settings.h"
 
 #include <iostream>
@@ -23,27 +24,16 @@ std::string numbersText(const std::vector<double>& numbers) {
 }
 
 // Writes the text on lines of at most 79 columns, broken after a comma outside brackets where
-// there is one, else at a blank.
+// there is one (between two of the values given), else at a blank; the last line left open.
 void writeWrapped(std::ostream& out, const std::string& text) {
-    std::string rest = text;
-    while (rest.size() > 79) {
-        std::size_t cut = std::string::npos, blank = std::string::npos;
+    const std::vector<std::string> lines = wrapped(text, "", "", [](const std::string& line, std::size_t at) {
         int depth = 0;
-        for (std::size_t i = 0; i <= 79; ++i) {
-            depth += rest[i] == '[' ? 1 : rest[i] == ']' ? -1 : 0;
-            if (rest[i] == ' ' && i > 0) {
-                blank = i;
-                if (depth == 0 && rest[i - 1] == ',')
-                    cut = i;
-            }
-        }
-        cut = cut == std::string::npos ? blank : cut;
-        if (cut == std::string::npos)
-            break;
-        out << rest.substr(0, cut) << '\n';
-        rest = rest.substr(cut + 1);
-    }
-    out << rest;
+        for (std::size_t i = 0; i < at; ++i)
+            depth += line[i] == '[' ? 1 : line[i] == ']' ? -1 : 0;
+        return depth == 0 && line[at - 1] == ',' ? 0 : 1;
+    });
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        out << lines[i] << (i + 1 < lines.size() ? "\n" : "");
 }
 
 // Writes to standard output, and to the person typing as well when they type at a terminal

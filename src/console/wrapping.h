@@ -1,0 +1,24 @@
+// Lines too long for the screen, broken at blanks: the one way the explanations, the quiz and
+// the pictures fit theirs to 79 columns.
+#ifndef NNRULES_CONSOLE_WRAPPING_H
+#define NNRULES_CONSOLE_WRAPPING_H
+
+#include <functional>
+#include <string>
+#include <vector>
+
+constexpr std::size_t screenWidth = 79;
+
+// How good a place to break the line the blank at `at` is: 0 the best, higher worse, and
+// below 0 no place to break at all.
+using BreakRank = std::function<int(const std::string& line, std::size_t at)>;
+
+// The line as the screen shows it: `indent` before it, and where it is longer than the width,
+// broken at the best-ranked blank that leaves the piece within the width (the last of those
+// ranked so), the blank dropped, and the rest going on after `goesOnIndent`, and so on. A piece
+// without a blank to break at stays whole. Every blank is as good as any other unless `rank`
+// says otherwise.
+std::vector<std::string> wrapped(const std::string& line, const std::string& indent = "",
+                                 const std::string& goesOnIndent = "", const BreakRank& rank = nullptr);
+
+#endif

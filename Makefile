@@ -43,7 +43,7 @@ XTERM_FIT  = web/node_modules/@xterm/addon-fit
 # optimizer needs in Debian's folder by itself only when it is Debian's own Node.js.
 EMSCRIPTEN_ENV = NODE_PATH=/usr/share/nodejs
 
-.PHONY: all run test sanitize bench fuzz package web web-serve web-test web-bench web-screenshot install clean
+.PHONY: all run test fixtures sanitize bench fuzz package web web-serve web-test web-bench web-screenshot install clean
 
 all:
 	$(call install-packages,$(PROGRAM_PACKAGES))
@@ -61,6 +61,17 @@ test:
 	$(call configure,$(BUILD),Release)
 	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# Writes the program's screens into the fixtures under tests/screens/ that they differ from
+# (each part between two [...] from where it stands, the menu as [menu]) and shows what changed,
+# for a change of wording to be one reviewed diff; git checkout tests/screens takes it back.
+fixtures:
+	$(call install-packages,$(TEST_PACKAGES))
+	$(call configure,$(BUILD),Release)
+	cmake --build $(BUILD) -j $(JOBS) --target test_screens
+	NNRULES_REWRITE_FIXTURES=1 $(BUILD)/tests/test_screens >/dev/null 2>&1 || true
+	git --no-pager diff --stat -- tests/screens
+	git --no-pager diff -- tests/screens
 
 sanitize:
 	$(call install-packages,$(TEST_PACKAGES))

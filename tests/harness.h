@@ -32,6 +32,11 @@ struct Fixture : MenuRun {
 };
 Fixture readFixture(const std::string& name);
 
+// Writes the screen into the fixture in place of the one it holds, its header kept, each part
+// between two "[...]" taken from where it stands on the screen, and the menu as "[menu]": the
+// change to review is then the fixture's difference.
+void rewriteFixture(const std::string& name, const std::string& screen);
+
 // The lines of a text, the last one after its last line end included (empty if it ends so).
 std::vector<std::string> linesOf(const std::string& text);
 

@@ -232,12 +232,10 @@ Console* console = nullptr;
 Typist typist;
 bool typingEnded = false;
 
-// A demo is under way; it is being left: what to say once it has returned, and the state
-// standard input had.
+// A demo is under way; it is being left: what to say once it has returned.
 bool demoUnderWay = false;
 bool leaving = false;
 std::string farewell;
-std::ios_base::iostate inputState;
 
 int FileBuffer::sync() {
     if (!platform::write(to, pending.data(), pending.size())) {
@@ -335,9 +333,6 @@ void leaveDemo(const std::string& words) {
         return;
     leaving = true;
     farewell = words;
-    inputState = std::cin.rdstate();
-    std::cin.setstate(std::ios_base::failbit);
-    std::cout.setstate(std::ios_base::badbit);
 }
 
 bool leavingDemo() {
@@ -349,8 +344,6 @@ bool demoEnded() {
     if (!leaving)
         return false;
     leaving = false;
-    std::cin.clear(inputState);
-    std::cout.clear();
     std::cout << farewell;
     return true;
 }

@@ -53,9 +53,9 @@ void typeAtTerminal(Typist typist);
 void beginDemo();
 
 // Leaves the demo under way: from now until it has returned, nothing more is read (a read
-// ends as at the end of the input, changing nothing) and nothing more is written, and a
-// training stops; the demo then comes to its end at once. The farewell is written after it:
-// for an exercise's problem shown alone, and when the student leaves the demo.
+// ends as at the end of the input, changing nothing), and the demo, its dialog, its training
+// and its views, asking leavingDemo(), write nothing more and return at once. The farewell is
+// written after it: for an exercise's problem shown alone, and when the student leaves the demo.
 void leaveDemo(const std::string& farewell);
 bool leavingDemo();
 

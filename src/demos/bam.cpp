@@ -65,6 +65,8 @@ void BAM() {
         for (unsigned k = 0; k < pairCount; ++k)
             for (unsigned e = 0; e < bLength; ++e)
                 askFor(B[k][e], "Enter value for B", k + 1, " ", e);
+        if (leavingDemo())
+            return;
         std::cout << std::endl << "Enter details for the probe vector:";
         std::cout << std::endl << "A or B? : ";
         // When no answer can be read the A probe is kept and its prompts still written.
@@ -81,6 +83,9 @@ void BAM() {
             }
         }
     }
+    // Left at a prompt, or its problem shown alone: the demo ends here.
+    if (leavingDemo())
+        return;
 
     explainBamRule(probeIsB);
     const CWTSMatrix<aLength, bLength> W = correlationMatrix(A, B);
@@ -133,12 +138,16 @@ void BAM() {
                                    done.b, probeIsB);
             };
             quiz(cycle, question);
+            if (leavingDemo())
+                return false;
             explain([&] { return question().worked; });
             run.recalledA = done.a;
             run.recalledB = done.b;
             run.recalledPair = done.matched ? done.comparedPair : 0;
             return pauseAfter("cycle", cycle, run);
         });
+    if (leavingDemo())
+        return;
     a = recall.a;
     b = recall.b;
     const unsigned recalledPair = recall.pair;

@@ -40,8 +40,12 @@ struct Trace {
     }
 
     void step(int cycle, unsigned p, const NetworkStep& step, double eBefore, double e) {
+        if (leavingDemo())
+            return;
         if (p == 0)
             quiz(cycle, [&] { return bpnQuestion(step, cycle); });
+        if (leavingDemo())
+            return;
         std::cout << std::endl << "Working with pattern X[" << p + 1 << "]: ";
         iprint(step.input, "\n");
         std::cout << "y; ";
@@ -123,6 +127,9 @@ void BPN() {
         for (unsigned i = 0; i < 3; ++i)
             askFor(W[i], "Enter value for W", i + 1);
     }
+    // Left at a prompt, or its problem shown alone: the demo ends here.
+    if (leavingDemo())
+        return;
 
     NetworkRun run{{"bpn", "cycle error", "cycle", errorLimit}};
     run.patterns = X;
@@ -136,6 +143,8 @@ void BPN() {
     V = problem.firstLayer;
     W = problem.secondLayer;
 
+    if (leavingDemo())
+        return;
     std::cout << std::endl << std::endl;
     training.writeEnd("Training terminated: further weight adjustment unrequired.");
     std::cout << std::endl;

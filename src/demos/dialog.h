@@ -33,9 +33,13 @@ void showDefault(const Value& value, const Label&... label) {
 }
 
 // Writes the prompt "label (shown): " and reads a new value into the variable, as
-// readAnswer does. False when nothing was read.
+// readAnswer does. False when nothing was read, and when the demo is being left (Ctrl-C at a
+// prompt), after which nothing is asked: the demo then returns as soon as its dialog ends.
 template <class Value, class Shown, class... Label>
 bool askForShowing(Value& value, const Shown& shown, const Label&... label) {
+    // A demo being left asks nothing more.
+    if (leavingDemo())
+        return false;
     showValue(shown, label...);
     return readAnswer(value, [&] {
         std::ostringstream prompt;

@@ -31,6 +31,8 @@ void askForProbeNumber(int& probeNumber) {
         std::cout << std::endl;
         int answer = probeNumber;
         if (!askFor(answer, "Which is the probe vector?")) {
+            if (leavingDemo())
+                return;
             std::cout << std::endl << "No probe vector number was read; keeping " << probeNumber << ".";
             return;
         }
@@ -71,6 +73,9 @@ void HAM() {
                 askFor(V[v][j], "Enter value for V", v + 1, " ", j);
         askForProbeNumber(probeNumber);
     }
+    // Left at a prompt, or its problem shown alone: the demo ends here.
+    if (leavingDemo())
+        return;
 
     explainHamRule();
     // W[i][j] is the weight from neuron j to neuron i: the sum of the outer products, with
@@ -100,12 +105,16 @@ void HAM() {
     const std::array<double, neuronCount>& nets = recall.nets;
     const CWTSVector<neuronCount>& Y = recall.recalled;
     quiz(cycle, [&] { return hamQuestion(probeNumber, W, X, nets, Y); });
+    if (leavingDemo())
+        return;
     std::cout << std::endl << "Cycle no.: " << cycle;
     iprint("   ", Y);
     explain([&] { return hamRecall(W, X, nets, Y); });
     run.recalled = Y;
     // No cycle follows to stop: the student only sees the recall before its verdict.
     pauseAfter("cycle", cycle, run);
+    if (leavingDemo())
+        return;
 
     if (Y == X)
         std::cout << std::endl << "Retreived vector no. " << probeNumber << " correctly.";

@@ -54,8 +54,12 @@ struct Trace {
     void unitBegins(int cycle) { training.unitBegins(cycle); }
 
     void step(int cycle, unsigned p, const KohonenStep& step) {
+        if (leavingDemo())
+            return;
         if (p == 0)
             quiz(cycle, [&] { return kclQuestion(step, cycle); });
+        if (leavingDemo())
+            return;
         std::cout << std::endl << "Input Vector X" << p + 1 << ": ";
         iprint(step.input);
         for (unsigned j = 0; j < neuronCount; ++j) {
@@ -126,6 +130,9 @@ void KCL() {
             for (unsigned e = 0; e < 2; ++e)
                 askFor(w[j][e], "Enter value for w", j + 1, " ", e);
     }
+    // Left at a prompt, or its problem shown alone: the demo ends here.
+    if (leavingDemo())
+        return;
 
     KohonenRun run{{"kcl", "distance the weights moved per cycle", "cycle", std::nan("")}};
     run.startWeights = w;
@@ -138,6 +145,8 @@ void KCL() {
     trainKcl(problem, training.guard, trace);
     w = problem.weights;
 
+    if (leavingDemo())
+        return;
     std::cout << std::endl;
     training.writeEnd("Training terminated.", anyNotANumber(w) ? "a weight vector is not a number."
                                                                : "the weight vectors still change.");

@@ -38,11 +38,18 @@ struct Trace {
         std::cout << std::endl << "Learning Cycle No.: " << cycle;
     }
 
-    void pattern(int, unsigned i) { std::cout << std::endl << "\t## Class " << i + 1 << " ##"; }
+    void pattern(int, unsigned i) {
+        if (!leavingDemo())
+            std::cout << std::endl << "\t## Class " << i + 1 << " ##";
+    }
 
     void step(int cycle, unsigned i, unsigned k, const ContinuousStep<3>& step, double eBefore, double E) {
+        if (leavingDemo())
+            return;
         if (i == 0 && k == 0)
             quiz(cycle, [&] { return mccptaQuestion(step, cycle); });
+        if (leavingDemo())
+            return;
         std::cout << std::endl << "\to" << k + 1 << ": " << step.output;
         std::cout << "   d = " << step.desired;
         std::cout << "   e = " << E;
@@ -110,6 +117,9 @@ void MCCPTA() {
                 askFor(W[i][e], "Enter value for w", i + 1, " ", e);
             }
     }
+    // Left at a prompt, or its problem shown alone: the demo ends here.
+    if (leavingDemo())
+        return;
 
     MulticlassRun run{{"mccpta", "cycle error", "cycle", errorLimit}, false};
     run.patterns = Y;
@@ -121,6 +131,8 @@ void MCCPTA() {
     trainMccpta(problem, training.guard, trace);
     W = problem.weights;
 
+    if (leavingDemo())
+        return;
     std::cout << std::endl;
     training.writeEnd("Training terminated: further weight adjustment unrequired.");
     std::cout << std::endl;

@@ -40,13 +40,19 @@ struct Trace {
     }
 
     void pattern(int cycle, unsigned i, const std::array<DiscreteStep<3>, classCount>& steps, double E) {
+        if (leavingDemo())
+            return;
         if (i == 0)
             quiz(cycle, [&] { return mcdptaQuestion(steps, cycle, E); });
+        if (leavingDemo())
+            return;
         std::cout << std::endl << "\t## Class " << i + 1 << " ##";
     }
 
     // The correction takes effect at once: the next neuron and class see it.
     void step(int, unsigned i, unsigned k, const DiscreteStep<3>& step, double eBefore, double E) {
+        if (leavingDemo())
+            return;
         std::cout << std::endl << "\to" << k + 1 << ": " << step.output;
         std::cout << "   d = " << step.desired;
         std::cout << "   e = " << E;
@@ -107,6 +113,9 @@ void MCDPTA() {
                 askFor(W[i][e], "Enter value for w", i + 1, " ", e);
             }
     }
+    // Left at a prompt, or its problem shown alone: the demo ends here.
+    if (leavingDemo())
+        return;
 
     MulticlassRun run{{"mcdpta", "cycle error", "cycle", errorLimit}, true};
     run.patterns = Y;
@@ -117,6 +126,8 @@ void MCDPTA() {
     trainMcdpta(problem, training.guard, trace);
     W = problem.weights;
 
+    if (leavingDemo())
+        return;
     std::cout << std::endl;
     training.writeEnd("Training terminated: further weight adjustment unrequired.");
     std::cout << std::endl;

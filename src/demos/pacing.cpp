@@ -48,7 +48,10 @@ bool pauseAfterDrawing(const char* unit, int number, const std::function<std::st
                    << "Paused after " << unit << " " << number << (stands.empty() ? "" : " (" + stands + ")")
                    << ". Enter: next, N: N more, c: to the end, q: stop, e: explain: ";
         std::string answer;
-        if (!readPauseAnswer(answer) || answer == "c" || answer == "C") {
+        const bool answered = readPauseAnswer(answer);
+        if (leavingDemo())
+            return false;
+        if (!answered || answer == "c" || answer == "C") {
             runToEnd = true;
             break;
         }

@@ -37,8 +37,12 @@ struct Trace {
     }
 
     void step(int cycle, unsigned p, const ContinuousStep<2>& step, double eBefore, double E) {
+        if (leavingDemo())
+            return;
         if (p == 0)
             quiz(cycle, [&] { return scptaQuestion(step, cycle); });
+        if (leavingDemo())
+            return;
         std::cout << std::endl << "e = " << E;
         std::cout << std::endl << "w = " << std::endl << step.after;
         explain([&] { return scptaStep(step, p + 1, eBefore); });
@@ -103,6 +107,9 @@ void SCPTA() {
         askFor(W[0], "Enter value for w0");
         askFor(W[1], "Enter value for w1");
     }
+    // Left at a prompt, or its problem shown alone: the demo ends here.
+    if (leavingDemo())
+        return;
 
     SingleNeuronRun run{{"scpta", "cycle error", "cycle", errorLimit}, false};
     run.startWeights = W;
@@ -116,6 +123,8 @@ void SCPTA() {
     trainScpta(problem, training.guard, trace);
     W = problem.weights;
 
+    if (leavingDemo())
+        return;
     std::cout << std::endl;
     training.writeEnd("Training terminated.");
     std::cout << std::endl << "e = " << training.progress.lastValue;

@@ -35,7 +35,11 @@ struct Trace {
     void unitBegins(int s) { training.unitBegins(s); }
 
     void step(int s, unsigned k, const DiscreteStep<2>& step) {
+        if (leavingDemo())
+            return;
         quiz(s, [&] { return sdptaQuestion(step, s, k + 1); });
+        if (leavingDemo())
+            return;
         std::cout << std::endl << "****** Step " << s << " ******" << std::endl;
         if (k == static_cast<unsigned>(s - 1))
             std::cout << "y" << s << ":";
@@ -114,6 +118,9 @@ void SDPTA() {
         std::cout << std::endl;
         askFor(W[1], "Enter value for w1");
     }
+    // Left at a prompt, or its problem shown alone: the demo ends here.
+    if (leavingDemo())
+        return;
 
     // A step count typed in may be as large as an int allows.
     int stepsToRun = steps;
@@ -136,6 +143,8 @@ void SDPTA() {
     trainSdpta(problem, training.guard, trace);
     W = problem.weights;
 
+    if (leavingDemo())
+        return;
     std::cout << std::endl;
     training.writeEnd("Training terminated.");
     std::cout << std::endl;

@@ -26,7 +26,8 @@ bool Training::endUnitDrawing(const Progress& now, const std::function<void()>& 
 
 void Training::trainingEnds(const Progress& now) {
     progress = now;
-    brief.writeHeld();
+    if (!leavingDemo())
+        brief.writeHeld();
 }
 
 std::string Training::standing() const {

@@ -82,6 +82,8 @@ void askQuestion(const Question& question) {
     while (typed.size() < count) {
         std::string line;
         if (inputIsTyped() ? !readTypedAnswer(line) : !readWord(line)) {
+            if (leavingDemo())
+                return;
             // A file's answers stop early at its end, or after a word of the dialog that was
             // no number: nothing is read after that.
             const char* const why = inputIsTyped() || std::cin.eof()

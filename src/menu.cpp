@@ -7,6 +7,7 @@
 #include "options.h"
 #include "pictures/pictures.h"
 #include "quiz/quiz.h"
+#include "run.h"
 #include "settings.h"
 
 #include <iostream>
@@ -107,8 +108,8 @@ static void runChosenDemo(const Demo& demo, bool fromMenu) {
     // From the menu, Ctrl-C at a prompt goes back to it; alone, the demo ends the program.
     if (fromMenu)
         beginDemo();
-    startPacing();
-    startQuiz();
+    RunState run;
+    const RunScope runUnderWay(run);
     demo.run();
     if (!leavingDemo())
         endQuiz();

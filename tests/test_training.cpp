@@ -3,6 +3,7 @@
 #include "console/console.h"
 #include "demos/training.h"
 #include "harness.h"
+#include "run.h"
 #include "settings.h"
 
 #include <gmock/gmock.h>
@@ -63,7 +64,8 @@ TEST_F(AtATerminal, TheStopKeyPressedWhileAPictureIsDrawnStopsTheTraining) {
     bool stopped = false;
     outputOf(
         [&stopped] {
-            startPacing();
+            RunState run;
+            const RunScope fresh(run);
             Training training{"cycle", "cycle error"};
             training.unitBegins(1);
             stopped = !pauseAfterDrawing(

@@ -132,7 +132,7 @@ void BAM() {
         recallPair(W, WT, A, B, a, b, probeIsB, [&](const BidirectionalCycle<aLength, bLength>& done) {
             const int cycle = done.number;
             std::cout << std::endl << "Cycle no.: " << cycle;
-            startExplainedUnit();
+            forgetKeptExplanation();
             const auto question = [&] {
                 return bamQuestion(cycle, W, WT, done.aBefore, done.bBefore, done.netA, done.a, done.netB,
                                    done.b, probeIsB);

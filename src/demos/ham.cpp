@@ -91,7 +91,7 @@ void HAM() {
     // recall the same Y as the first: the first cycle decides whether X is retrieved.
     const CWTSVector<neuronCount> X = V[static_cast<unsigned>(probeNumber - 1)];
     const int cycle = 1;
-    startExplainedUnit();
+    forgetKeptExplanation();
     // The neurons in an order of chance, each once.
     bool visited[neuronCount] = {};
     const HopfieldRecall<neuronCount> recall = hopfieldRecall(W, X, [&visited] {

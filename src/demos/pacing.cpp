@@ -2,24 +2,11 @@
 
 #include "console/answers.h"
 #include "explain/explain.h"
+#include "run.h"
 #include "settings.h"
 
 #include <iostream>
 #include <string>
-
-namespace {
-
-// Within a demo's run: pauses are no more (c), or so many are still to be passed by (a
-// number typed at a pause).
-bool runToEnd;
-int pausesToPass;
-
-} // namespace
-
-void startPacing() {
-    runToEnd = false;
-    pausesToPass = 0;
-}
 
 bool pauseAfterDrawing(const char* unit, int number, const std::function<std::string()>& standing,
                        const std::function<void()>& drawPicture) {
@@ -29,10 +16,10 @@ bool pauseAfterDrawing(const char* unit, int number, const std::function<std::st
         forgetStopKey();
         return false;
     }
-    if (!settings().step || runToEnd)
+    if (!settings().step || thisRun().runToEnd)
         return true;
-    if (pausesToPass > 0) {
-        --pausesToPass;
+    if (thisRun().pausesToPass > 0) {
+        --thisRun().pausesToPass;
         return true;
     }
     if (settings().pictures)
@@ -52,7 +39,7 @@ bool pauseAfterDrawing(const char* unit, int number, const std::function<std::st
         if (leavingDemo())
             return false;
         if (!answered || answer == "c" || answer == "C") {
-            runToEnd = true;
+            thisRun().runToEnd = true;
             break;
         }
         if (answer == "q" || answer == "Q")
@@ -62,12 +49,12 @@ bool pauseAfterDrawing(const char* unit, int number, const std::function<std::st
             continue;
         int more = 1;
         if (answer.empty() || (readWhole(answer, more) && more > 0)) {
-            pausesToPass = more - 1;
+            thisRun().pausesToPass = more - 1;
             break;
         }
         // A count too large for an int is more than any run has left: to the end, as c.
         if (answer.find_first_not_of("0123456789") == std::string::npos && !readWhole(answer, more)) {
-            runToEnd = true;
+            thisRun().runToEnd = true;
             break;
         }
         toTypist() << std::endl

@@ -9,9 +9,6 @@
 #include <functional>
 #include <string>
 
-// Begins a demo's run: no pause of an earlier run is still being skipped.
-void startPacing();
-
 // After a unit of learning, numbered from 1: in step mode, the pause, with the picture first
 // when pictures are asked for, and its line saying where the run stands (its value, such as
 // "cycle error 6.72105", when it has one). False when the student asked to stop there, or

@@ -13,7 +13,7 @@ Training::Training(const char* unitName, const char* valueNamed, double errorLim
       brief(unitName, valueNamed) {}
 
 void Training::unitBegins(int number) {
-    startExplainedUnit();
+    forgetKeptExplanation();
     brief.startUnit(number);
 }
 

@@ -34,8 +34,8 @@ void explain(const Build& build) {
         noteExplanation(build());
 }
 
-// Begins a unit (a step, a cycle): what was kept of the one before is dropped.
-void startExplainedUnit();
+// A unit (a step, a cycle) begins: what was kept of the one before is dropped.
+void forgetKeptExplanation();
 
 // Writes what is kept of the unit just shown, from a new line (e at a pause); false when
 // nothing is.

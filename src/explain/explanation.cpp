@@ -2,6 +2,7 @@
 #include "explain.h"
 
 #include "console/wrapping.h"
+#include "run.h"
 #include "settings.h"
 
 #include <iostream>
@@ -9,9 +10,6 @@
 namespace {
 
 constexpr std::size_t shortestPart = 16;
-
-// The explanation of the unit under way, kept for e at its pause.
-Lines kept;
 
 // How good a place to break a line of arithmetic the blank at `at` is: before an = best, then
 // after a ; (between a vector's elements), then before a + or -, then any blank. A break close
@@ -55,17 +53,17 @@ void noteExplanation(const Lines& lines) {
     if (settings().explain)
         writeExplanation(lines);
     if (settings().step)
-        kept.insert(kept.end(), lines.begin(), lines.end());
+        thisRun().keptExplanation.insert(thisRun().keptExplanation.end(), lines.begin(), lines.end());
 }
 
-void startExplainedUnit() {
-    kept.clear();
+void forgetKeptExplanation() {
+    thisRun().keptExplanation.clear();
 }
 
 bool writeKeptExplanation(std::ostream& out) {
-    if (kept.empty())
+    if (thisRun().keptExplanation.empty())
         return false;
     out << std::endl;
-    writeExplanation(kept, out);
+    writeExplanation(thisRun().keptExplanation, out);
     return true;
 }

@@ -5,14 +5,12 @@
 
 #include "console/console.h"
 #include "curvefile.h"
+#include "run.h"
 #include "settings.h"
 
 #include <functional>
 
 namespace {
-
-// The pictures of the run just ended, kept to be drawn on request.
-std::function<void()> lastRunPictures;
 
 // Draws the run's pictures now when they are asked for; where input is typed otherwise,
 // keeps them for the student to ask for.
@@ -21,7 +19,7 @@ void drawOrKeep(const Drawing& draw) {
     if (settings().pictures)
         draw();
     else if (inputIsTyped())
-        lastRunPictures = draw;
+        thisRun().keptPictures = draw;
 }
 
 // A training's pictures: its learning curve, then where it ended. A demo left before its end
@@ -66,9 +64,9 @@ void showPictures(const BidirectionalRun& run) {
 }
 
 bool drawLastRunPictures() {
-    if (!lastRunPictures)
+    if (!thisRun().keptPictures)
         return false;
-    lastRunPictures();
-    lastRunPictures = nullptr;
+    thisRun().keptPictures();
+    thisRun().keptPictures = nullptr;
     return true;
 }

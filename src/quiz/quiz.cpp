@@ -6,14 +6,13 @@
 #include "console/answers.h"
 #include "console/numbers.h"
 #include "console/wrapping.h"
+#include "run.h"
 #include "settings.h"
 
 #include <iostream>
 #include <sstream>
 
 namespace {
-
-int asked = 0, rightAnswers = 0;
 
 // The numbers written as the trace writes them, a blank between two.
 std::string numbersText(const std::vector<double>& numbers) {
@@ -47,16 +46,12 @@ void sayToBoth(const Write& write) {
 
 } // namespace
 
-void startQuiz() {
-    asked = rightAnswers = 0;
-}
-
 bool quizzes(int unit) {
     return unit <= settings().quizzedUnits && !leavingDemo();
 }
 
 void askQuestion(const Question& question) {
-    ++asked;
+    ++thisRun().asked;
     const std::size_t count = question.answer.size();
     const auto numbersAsked = [&question](std::size_t numbers, const char* more) {
         return question.asked + " (" + std::to_string(numbers) + more +
@@ -114,7 +109,7 @@ void askQuestion(const Question& question) {
     bool right = true;
     for (std::size_t i = 0; i < count; ++i)
         right = right && rightNumber(typed[i], question.answer[i]);
-    rightAnswers += right;
+    thisRun().rightAnswers += right;
     sayToBoth([&question, right](std::ostream& out) {
         out << std::endl;
         if (right) {
@@ -130,6 +125,8 @@ void askQuestion(const Question& question) {
 void endQuiz() {
     if (settings().quizzedUnits > 0)
         sayToBoth([](std::ostream& out) {
-            out << std::endl << "Quiz: " << rightAnswers << " of " << asked << " answers right." << std::endl;
+            out << std::endl
+                << "Quiz: " << thisRun().rightAnswers << " of " << thisRun().asked << " answers right."
+                << std::endl;
         });
 }

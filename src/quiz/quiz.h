@@ -21,9 +21,6 @@ struct Question {
     Lines worked;               // the unit's explanation
 };
 
-// Begins a demo's quiz: no question asked yet.
-void startQuiz();
-
 // True when the quiz asks about the unit numbered so, from 1.
 bool quizzes(int unit);
 

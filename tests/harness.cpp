@@ -71,21 +71,29 @@ std::size_t matchingLines(const Lines& expected, const Lines& actual, std::size_
 
 std::vector<Lines> partsOf(const Lines& expected);
 
+// Where a part of the expected lines (between two "[...]") stands among the actual ones, looked
+// for from `at`: the first at the start, the last at the end, each other where it first follows
+// whole, else where most of it does.
+std::size_t placeOf(const Lines& part, bool first, bool last, const Lines& actual, std::size_t at) {
+    if (last && !first)
+        return std::max(at, actual.size() - std::min(actual.size(), part.size()));
+    if (!first)
+        for (std::size_t from = at, best = 0; from < actual.size(); ++from)
+            if (const std::size_t n = matchingLines(part, actual, from); n > best) {
+                at = from;
+                best = n;
+                if (n == part.size())
+                    break;
+            }
+    return at;
+}
+
 std::string difference(const Lines& expected, const Lines& actual) {
     const std::vector<Lines> parts = partsOf(expected);
     std::size_t at = 0;
     for (std::size_t p = 0; p < parts.size(); ++p) {
         const Lines& part = parts[p];
-        if (p + 1 == parts.size() && p > 0)
-            at = std::max(at, actual.size() - std::min(actual.size(), part.size()));
-        else if (p > 0) // the first place where the whole part follows, else the best one
-            for (std::size_t from = at, best = 0; from < actual.size(); ++from)
-                if (const std::size_t n = matchingLines(part, actual, from); n > best) {
-                    at = from;
-                    best = n;
-                    if (n == part.size())
-                        break;
-                }
+        at = placeOf(part, p == 0, p + 1 == parts.size(), actual, at);
         const std::size_t same = matchingLines(part, actual, at);
         at += same;
         if (same < part.size() || (p + 1 == parts.size() && at < actual.size())) {
@@ -101,26 +109,15 @@ std::string difference(const Lines& expected, const Lines& actual) {
     return "";
 }
 
-// Where each part of the expected lines (between two "[...]") stands among the actual ones, as
-// difference() places them: the first at the start, the last at the end, each other where it
-// first follows whole, else where most of it does.
+// Where each part of the expected lines stands among the actual ones, as difference() places
+// them, each taken to be whole.
 std::vector<std::size_t> partPlaces(const std::vector<Lines>& parts, const Lines& actual) {
     std::vector<std::size_t> places;
     std::size_t at = 0;
     for (std::size_t p = 0; p < parts.size(); ++p) {
-        const Lines& part = parts[p];
-        if (p + 1 == parts.size() && p > 0)
-            at = std::max(at, actual.size() - std::min(actual.size(), part.size()));
-        else if (p > 0)
-            for (std::size_t from = at, best = 0; from < actual.size(); ++from)
-                if (const std::size_t n = matchingLines(part, actual, from); n > best) {
-                    at = from;
-                    best = n;
-                    if (n == part.size())
-                        break;
-                }
+        at = placeOf(parts[p], p == 0, p + 1 == parts.size(), actual, at);
         places.push_back(at);
-        at += part.size();
+        at += parts[p].size();
     }
     return places;
 }

@@ -24,6 +24,9 @@ const OptionEntry optionTable[] = {
      "before each of the first N steps or cycles (3, or all)\nshows its results, ask for them, and grade the "
      "answer",
      "ask for each of the first N units' results before they show"},
+    {0, "digits", OptionEntry::required, "=N",
+     "the quiz's answers need N significant digits or N decimals,\nor the exact value (3)",
+     "the quiz's answers need N digits (3)"},
     {0, "exercise", OptionEntry::required, "=SEED",
      "run each demo on values drawn from SEED, a new problem\nof the textbook's kind",
      "a new problem drawn from SEED"},
@@ -151,7 +154,9 @@ Options parseOptions(int argc, char* argv[]) {
         const std::string name = nameOf(code);
         if (code == ':')
             return failure("'" + typed +
-                           (nameOf(optopt) == "exercise" ? "' needs a seed" : "' needs a file name"));
+                           (nameOf(optopt) == "exercise" ? "' needs a seed"
+                            : nameOf(optopt) == "digits" ? "' needs a number of digits"
+                                                         : "' needs a file name"));
         if (code == '?' && typed.rfind("--", 0) == 0) // a long option, named as it was given
             return failure(optopt ? "'" + typed + "' takes no value" : "unknown option '" + typed + "'");
         if (code == '?')
@@ -176,6 +181,11 @@ Options parseOptions(int argc, char* argv[]) {
             settings.curveFile = optarg;
         else if (name == "quiz" && !readQuizCount(optarg, settings.quizzedUnits))
             return failure("'" + typed + "' needs a number of steps or cycles, or all");
+        else if (name == "digits" && !(readWhole(optarg, settings.answerDigits) &&
+                                       settings.answerDigits >= 1 && settings.answerDigits <= 17))
+            return failure("'" + typed + "' needs a number of digits from 1 to 17");
+        else if (name == "digits")
+            continue;
         else if (name == "exercise" && !readSeed(optarg, settings.seed))
             return failure("'" + typed + "' needs a seed, a whole number such as 42");
         else if (name == "exercise")

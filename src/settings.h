@@ -14,6 +14,7 @@ struct Settings {
     bool explain = false;          // the rule, and each step's arithmetic after its trace (-e)
     bool echo = false;             // each answer read from a file written after its prompt (--echo)
     int quizzedUnits = 0;          // the first units asked about before their results (--quiz)
+    int answerDigits = 3;          // the significant digits (or decimals) a quiz's answer needs (--digits)
     bool exercise = false;         // values drawn from the seed instead of the defaults (--exercise)
     std::uint64_t seed = 0;        // the exercise's seed
     bool problemOnly = false;      // the exercise's problem alone, no question, no trace (--problem)

@@ -157,7 +157,7 @@ TEST(Program, WhatIsSaidToThePersonTypingStaysOutOfTheTraceFile) {
 TEST(Program, AQuizAtATerminalWhoseTraceGoesToAFileIsAskedThere) {
     const std::string file = ::testing::TempDir() + "nnrules-quiz-" + std::to_string(getpid());
     const std::string shown =
-        atTerminal({{"(y/n): ", "y\r"}, {"(2 numbers)? ", "1 2\r"}, {"(2 numbers)? ", "-1 1.75\r"}},
+        atTerminal({{"(y/n): ", "y\r"}, {"(2 numbers)? ", "1.00 2.00\r"}, {"(2 numbers)? ", "-1 1.75\r"}},
                    {"--quiz=2", "sdpta"}, file)
             .shown;
     const std::string question = "Step 1: y = [ 1; 1 ], d = 1, w = [ -2.5; 1.75 ], c = 1.\n"
@@ -165,8 +165,8 @@ TEST(Program, AQuizAtATerminalWhoseTraceGoesToAFileIsAskedThere) {
     const std::string trace = sourceFile(file, "");
     std::remove(file.c_str());
     for (const std::string& said :
-         {question, std::string("Not quite. The answer is -1.5 2.75.\n"), std::string("\nRight.\n"),
-          std::string("Quiz: 1 of 2 answers right.\n")}) {
+         {question, std::string("Not quite: the 1st and 2nd numbers. The answer is -1.5 2.75.\n"),
+          std::string("\nRight.\n"), std::string("Quiz: 1 of 2 answers right.\n")}) {
         EXPECT_THAT(shown, HasSubstr(said));
         EXPECT_THAT(trace, HasSubstr(said));
         EXPECT_EQ(trace.find(said), trace.rfind(said)) << said;
@@ -429,8 +429,9 @@ TEST(Program, TheOptionsTableIsTheOneListOfTheOptions) {
         if (option.value != OptionEntry::none)
             words.insert(name + "=");
     }
-    const Ran completed = run("bash -c 'source " NNRULES_SOURCE_DIR "/completions/nnrules; COMP_WORDS=(" NNRULES_BINARY
-                              " \\\"\\\"); COMP_CWORD=1; _nnrules; printf \"%s\\n\" \"${COMPREPLY[@]}\"'");
+    const Ran completed =
+        run("bash -c 'source " NNRULES_SOURCE_DIR "/completions/nnrules; COMP_WORDS=(" NNRULES_BINARY
+            " \\\"\\\"); COMP_CWORD=1; _nnrules; printf \"%s\\n\" \"${COMPREPLY[@]}\"'");
     const std::vector<std::string> offered = linesOf(completed.output);
     EXPECT_EQ(std::set<std::string>(offered.begin(), offered.end() - 1), words);
     std::set<std::string> manual;

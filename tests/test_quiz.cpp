@@ -28,7 +28,7 @@ std::string quizRun(const std::string& input, int quizzed = 3, int cycleLimit = 
 
 // The answers the quiz gave, "The answer is 1 -1." and the like, each line's numbers in turn.
 std::vector<std::string> answersGiven(const std::string& screen) {
-    static const std::regex answer(R"(The answer is ((?:[^.\n]|\.[0-9]|\n(?!\n))*)\.)");
+    static const std::regex answer(R"(The\sanswer\sis\s((?:[^.\n]|\.[0-9]|\n(?!\n))*)\.)");
     std::vector<std::string> answers;
     for (auto it = std::sregex_iterator(screen.begin(), screen.end(), answer); it != std::sregex_iterator();
          ++it)
@@ -48,38 +48,44 @@ bool inOrderAmong(const std::string& part, const std::string& whole) {
 
 } // namespace
 
-// Within half a unit of the value's sixth significant digit, decided on the decimal texts:
-// an edge is right on either side, whatever binary rounding does to it. An infinite or NaN
-// value is answered only by the trace's own word for it.
-TEST(Quiz, AnAnswerIsRightToThePrecisionTheTraceWrites) {
+// Right to the digits given: within half a unit of the answer's last digit, decided on the
+// decimal texts (an edge is right on either side, whatever binary rounding does to it), with
+// three significant digits or three decimals at least, unless it is the value exactly. An
+// infinite or NaN value is answered only by the trace's own word for it.
+TEST(Quiz, AnAnswerIsRightToTheDigitsItGives) {
     const double inf = std::numeric_limits<double>::infinity();
+    const auto right = [](const char* typed, double value, int digits = 3) {
+        return gradeNumber(typed, value, digits).right;
+    };
     for (const auto& [typed, value] : {std::pair{"2.5", 2.5},
                                        {"2.50", 2.5},
-                                       {"2.500004", 2.5},
                                        {"1", 1.0},
                                        {"1e0", 1.0},
                                        {".5", 0.5},
-                                       {"0.9999994", 1.0},
                                        {"-0.358357", -0.35835697},
                                        {"-0.3583570", -0.35835697},
+                                       {"-0.35836", -0.35835697},
+                                       {"-0.358", -0.35835697},
                                        {"1.2e-05", 0.000012},
                                        {"0", -0.0},
+                                       {"0.005", 0.0049},
                                        {"0.1234565", 0.12345649999},
-                                       {"-1.500005", -1.5},
-                                       {"-1.499995", -1.5},
-                                       {"2.750005", 2.75},
                                        {"0.123456", 0.1234565},
                                        {"0.123457", 0.1234565},
-                                       {"1.000005e308", 1e308},
+                                       {"1.79769e308", 1.7976931348623157e308},
                                        {"inf", inf},
                                        {"-inf", -inf}})
-        EXPECT_TRUE(rightNumber(typed, value)) << typed << " for " << value;
+        EXPECT_TRUE(right(typed, value)) << typed << " for " << value;
     for (const auto& [typed, value] : {std::pair{"2.500006", 2.5},
+                                       {"2.500004", 2.5},
+                                       {"0.9999994", 1.0},
                                        {"3", 2.5},
                                        {"0.9", 1.0},
                                        {"2.751", 2.75},
-                                       {"-0.35836", -0.35835697},
-                                       {"-1.5000051", -1.5},
+                                       {"-0.359", -0.35835697},
+                                       {"-1.500005", -1.5},
+                                       {"-1.499995", -1.5},
+                                       {"2.750005", 2.75},
                                        {"0.1234555", 0.1234565},
                                        {"1e-300", 0.0},
                                        {"1e999999999999", 1e308},
@@ -95,7 +101,37 @@ TEST(Quiz, AnAnswerIsRightToThePrecisionTheTraceWrites) {
                                        {"-inf", inf},
                                        {"inf", 1e308},
                                        {"0", std::nan("")}})
-        EXPECT_FALSE(rightNumber(typed, value)) << typed << " for " << value;
+        EXPECT_FALSE(right(typed, value)) << typed << " for " << value;
+    // Too few digits to tell is said apart from wrong; a lecturer may ask for more.
+    EXPECT_TRUE(gradeNumber("0.5", 0.476, 3).tooFewDigits);
+    EXPECT_FALSE(gradeNumber("0.4", 0.476, 3).right);
+    EXPECT_FALSE(gradeNumber("0.48", 0.476, 3).tooFewDigits && !gradeNumber("0.476", 0.476, 3).right);
+    EXPECT_TRUE(gradeNumber("0.476", 0.47638, 4).tooFewDigits);
+    EXPECT_TRUE(right("0.4764", 0.47638, 4));
+}
+
+// Worked by hand from the numbers a question shows, carried at six significant digits or
+// rounded to three decimals, an answer is right; one digit is not enough, and the reply
+// says which numbers were off.
+TEST(Quiz, HandWorkFromTheShownNumbersIsRight) {
+    const std::string cycle1 = "0.476379 -1.20368 1.09376 0.311883\n";
+    EXPECT_THAT(quizRun("5\ny\n" + cycle1 + "0.476542 -1.20382 1.09454 0.311825\n", 2),
+                HasSubstr("Quiz: 2 of 2 answers right."));
+    EXPECT_THAT(quizRun("5\ny\n" + cycle1 + "0.477 -1.204 1.095 0.312\n", 2),
+                HasSubstr("Quiz: 2 of 2 answers right."));
+    const std::string rough = quizRun("5\ny\n" + cycle1 + "0.5 -1.2 1.1 0.3\n", 2);
+    EXPECT_THAT(
+        rough,
+        HasSubstr(
+            "Not quite: the 1st, 2nd, 3rd and 4th have too few digits to grade (3 or more\nsignificant"));
+    EXPECT_THAT(quizRun("1\ny\n-1.5 2.76\n", 1),
+                HasSubstr("Not quite: the 2nd number. The answer is -1.5 2.75."));
+    EXPECT_THAT(quizRun("1\ny\n-1.4 2.7\n", 1),
+                HasSubstr("Not quite: the 1st and 2nd have too few digits to grade (3 or more significant\n"
+                          "digits, or 3 decimals). The answer is -1.5 2.75."));
+    EXPECT_THAT(
+        quizRun("1\ny\n-1.5 2.75\n", 1),
+        HasSubstr("\nGive each number to 3 or more significant digits, or 3 decimals, or exactly.\nStep 1:"));
 }
 
 // The quiz's answers when a run's numbers overflow or are no number: the key is what the trace

@@ -18,6 +18,7 @@ struct Decimal {
     bool negative = false;
     std::string digits;
     long long lead = 0;
+    long long lastWritten = 0; // the power of ten of the last digit as written (trailing zeros too)
 
     bool isZero() const { return digits.empty(); }
     // The power of ten of the last digit.
@@ -58,6 +59,7 @@ bool readDecimal(const std::string& text, Decimal& number) {
     }
     if (at != text.size())
         return false;
+    number.lastWritten = beforePoint - static_cast<long long>(all.size()) + exponent;
     const std::size_t first = all.find_first_not_of('0');
     if (first == std::string::npos)
         return true; // zero
@@ -118,6 +120,24 @@ Decimal addMagnitudes(const Decimal& a, const Decimal& b, bool subtract) {
     return result;
 }
 
+// a + b, or a - b, with their signs.
+Decimal add(const Decimal& a, Decimal b, bool subtract) {
+    b.negative = b.negative != subtract;
+    if (a.isZero() || b.isZero())
+        return a.isZero() ? b : a;
+    if (a.negative == b.negative) {
+        Decimal sum = addMagnitudes(a, b, false);
+        sum.negative = a.negative;
+        return sum;
+    }
+    const int larger = compareMagnitudes(a, b);
+    if (larger == 0)
+        return Decimal();
+    Decimal difference = larger > 0 ? addMagnitudes(a, b, true) : addMagnitudes(b, a, true);
+    difference.negative = larger > 0 ? a.negative : b.negative;
+    return difference;
+}
+
 } // namespace
 
 bool isAnswerNumber(const std::string& word) {
@@ -125,22 +145,28 @@ bool isAnswerNumber(const std::string& word) {
     return readDecimal(word, number) || word == "inf" || word == "-inf" || word == "nan" || word == "-nan";
 }
 
-bool rightNumber(const std::string& typed, double value) {
+Grade gradeNumber(const std::string& typed, double value, int leastDigits) {
     if (!std::isfinite(value))
-        return typed == written(value);
+        return {typed == written(value), false};
     Decimal number;
     if (!readDecimal(typed, number))
-        return false;
+        return {false, false};
     const Decimal key = decimalOf(value);
-    if (key.isZero())
-        return number.isZero();
+    if (compare(number, key) == 0)
+        return {true, false};
+    // Enough digits: so many significant ones, or so many decimals.
+    const long long significant = number.isZero() ? 0 : number.lead - number.lastWritten + 1;
+    if (significant < leastDigits && -number.lastWritten < leastDigits)
+        return {false, true};
+    // Within half a unit of the last digit written, on either side, edges included. A last
+    // digit far from the key's own digits is far off the key, or finer than any of them.
+    const long long keyLast = key.isZero() ? number.lastWritten : key.last();
+    const long long keyLead = key.isZero() ? number.lastWritten : key.lead;
+    if (number.lastWritten < keyLast - 40 || number.lastWritten > keyLead + 40)
+        return {false, false};
     Decimal half;
     half.digits = "5";
-    half.lead = key.lead - 6;
-    // The edges, in the key's sign: |key| - half and |key| + half.
-    Decimal nearer = addMagnitudes(key, half, true), farther = addMagnitudes(key, half, false);
-    nearer.negative = farther.negative = key.negative;
-    const Decimal& least = key.negative ? farther : nearer;
-    const Decimal& most = key.negative ? nearer : farther;
-    return compare(least, number) <= 0 && compare(number, most) <= 0;
+    half.lead = number.lastWritten - 1;
+    const Decimal least = add(key, half, true), most = add(key, half, false);
+    return {compare(least, number) <= 0 && compare(number, most) <= 0, false};
 }

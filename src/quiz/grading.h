@@ -10,9 +10,17 @@
 // infinity or NaN as the trace writes them (inf, -inf, nan, -nan).
 bool isAnswerNumber(const std::string& word);
 
-// True when the typed number is the value to the precision the trace writes: within half a
-// unit of the value's sixth significant digit, edges included (0 only for a zero). An
-// infinite or NaN value is answered only by the same word the trace writes for it.
-bool rightNumber(const std::string& typed, double value);
+// How a typed number answers a value: right or not, and when not, whether it gave too few
+// digits to be graded.
+struct Grade {
+    bool right;
+    bool tooFewDigits;
+};
+
+// The answer is right to the digits it gives: with at least `leastDigits` significant digits
+// (or decimals), when it is within half a unit of its last digit of the value, edges included;
+// with fewer, only when it is the value exactly (-1, 2.75, 0). An infinite or NaN value is
+// answered only by the same word the trace writes for it.
+Grade gradeNumber(const std::string& typed, double value, int leastDigits);
 
 #endif

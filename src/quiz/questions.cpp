@@ -3,6 +3,10 @@
 #include "explain/text.h"
 #include "quiz.h"
 
+#include "console/numbers.h"
+
+#include <cstdlib>
+
 using CwMtx::CWTSMatrix;
 using CwMtx::CWTSVector;
 
@@ -25,6 +29,45 @@ std::vector<double> numberThenElements(double first, const CWTSVector<N>& v) {
     return numbers;
 }
 
+// The number as the question shows it, to six significant digits: what the student works from.
+double asShown(double value) {
+    return std::strtod(written(value).c_str(), nullptr);
+}
+
+template <unsigned N>
+CWTSVector<N> asShown(const CWTSVector<N>& v) {
+    CWTSVector<N> shown;
+    for (unsigned i = 0; i < N; ++i)
+        shown[i] = asShown(v[i]);
+    return shown;
+}
+
+// The step again, from the numbers as the question shows them: its key, so that the student's
+// work from those numbers lands on it, and not on the unrounded numbers' result.
+template <unsigned N>
+DiscreteStep<N> shownStep(const DiscreteStep<N>& step) {
+    return discreteStep(asShown(step.weights), asShown(step.input), asShown(step.desired),
+                        asShown(step.learningConstant));
+}
+
+template <unsigned N>
+ContinuousStep<N> shownStep(const ContinuousStep<N>& step) {
+    return continuousStep(asShown(step.weights), asShown(step.input), asShown(step.desired), asShown(step.nu),
+                          asShown(step.lambda));
+}
+
+NetworkStep shownStep(const NetworkStep& step) {
+    const FirstLayer V = {asShown(step.firstLayer[0]), asShown(step.firstLayer[1]),
+                          asShown(step.firstLayer[2])};
+    return networkStep(asShown(step.input), asShown(step.desired), V, asShown(step.secondLayer),
+                       asShown(step.threshold), asShown(step.nu));
+}
+
+KohonenStep shownStep(const KohonenStep& step) {
+    return kohonenStep(asShown(step.input), {asShown(step.weights[0]), asShown(step.weights[1])},
+                       asShown(step.rate));
+}
+
 // The lines of several explanations, one after another.
 Lines joined(std::initializer_list<Lines> parts) {
     Lines lines;
@@ -36,10 +79,10 @@ Lines joined(std::initializer_list<Lines> parts) {
 } // namespace
 
 Question sdptaQuestion(const DiscreteStep<2>& step, int stepNumber, unsigned pattern) {
-    return {"Step " + whole(stepNumber) + ": y = " + vectorText(step.input) +
-                ", d = " + number(step.desired) + ", w = " + vectorText(step.weights) +
-                ", c = " + number(step.learningConstant) + ".",
-            "The weights after this step", elements(step.after), sdptaStep(step, stepNumber, pattern)};
+    return {
+        "Step " + whole(stepNumber) + ": y = " + vectorText(step.input) + ", d = " + number(step.desired) +
+            ", w = " + vectorText(step.weights) + ", c = " + number(step.learningConstant) + ".",
+        "The weights after this step", elements(shownStep(step).after), sdptaStep(step, stepNumber, pattern)};
 }
 
 Question mcdptaQuestion(const std::array<DiscreteStep<3>, 3>& steps, int cycle, double eBefore) {
@@ -49,13 +92,13 @@ Question mcdptaQuestion(const std::array<DiscreteStep<3>, 3>& steps, int cycle, 
     double e = eBefore;
     for (unsigned k = 0; k < 3; ++k) {
         given += ", w" + whole(static_cast<int>(k) + 1) + " = " + vectorText(steps[k].weights);
-        answer.push_back(steps[k].output);
+        answer.push_back(shownStep(steps[k]).output);
         const Lines neuron = mcdptaStep(steps[k], 1, k + 1, e);
         worked.insert(worked.end(), neuron.begin(), neuron.end());
         e = e + 0.5 * std::pow(steps[k].desired - steps[k].output, 2);
     }
     for (const DiscreteStep<3>& step : steps) {
-        const std::vector<double> after = elements(step.after);
+        const std::vector<double> after = elements(shownStep(step).after);
         answer.insert(answer.end(), after.begin(), after.end());
     }
     return {given + ", c = " + number(steps[0].learningConstant) + ".",
@@ -66,16 +109,16 @@ Question scptaQuestion(const ContinuousStep<2>& step, int cycle) {
     return {"Cycle " + whole(cycle) + ", pattern 1: y = " + vectorText(step.input) +
                 ", d = " + number(step.desired) + ", w = " + vectorText(step.weights) +
                 ", nu = " + number(step.nu) + ", lambda = " + number(step.lambda) + ".",
-            "The output o, then the weights after this step", numberThenElements(step.output, step.after),
-            scptaStep(step, 1, 0)};
+            "The output o, then the weights after this step",
+            numberThenElements(shownStep(step).output, shownStep(step).after), scptaStep(step, 1, 0)};
 }
 
 Question mccptaQuestion(const ContinuousStep<3>& step, int cycle) {
     return {"Cycle " + whole(cycle) + ", class 1, neuron 1: y = " + vectorText(step.input) +
                 ", d = " + number(step.desired) + ", w1 = " + vectorText(step.weights) +
                 ", nu = " + number(step.nu) + ", lambda = " + number(step.lambda) + ".",
-            "The output o1, then w1 after this step", numberThenElements(step.output, step.after),
-            mccptaStep(step, 1, 1, 0)};
+            "The output o1, then w1 after this step",
+            numberThenElements(shownStep(step).output, shownStep(step).after), mccptaStep(step, 1, 1, 0)};
 }
 
 Question bpnQuestion(const NetworkStep& step, int cycle) {
@@ -83,7 +126,8 @@ Question bpnQuestion(const NetworkStep& step, int cycle) {
                 ", d = " + number(step.desired) + ", v1 = " + vectorText(step.firstLayer[0]) +
                 ", v2 = " + vectorText(step.firstLayer[1]) + ", w = " + vectorText(step.secondLayer) +
                 ", y3 = " + number(step.threshold) + ", nu = " + number(step.nu) + ".",
-            "The output o, then w after this pattern", numberThenElements(step.output, step.secondLayerAfter),
+            "The output o, then w after this pattern",
+            numberThenElements(shownStep(step).output, shownStep(step).secondLayerAfter),
             bpnStep(step, 1, 0)};
 }
 
@@ -95,8 +139,10 @@ Question kclQuestion(const KohonenStep& step, int cycle) {
     // Where a distance is no number, no neuron wins and no weights move: that is the answer.
     if (step.winner == 0)
         return {given, "The winning neuron, or 0 if none wins", {0}, kclStep(step)};
+    const KohonenStep shown = shownStep(step);
     return {given, "The winning neuron, then its new weights",
-            numberThenElements(step.winner, step.after[step.winner - 1]), kclStep(step)};
+            numberThenElements(shown.winner, shown.after[shown.winner == 0 ? 0 : shown.winner - 1]),
+            kclStep(step)};
 }
 
 Question hamQuestion(int probeNumber, const std::array<CWTSVector<5>, 5>& weights, const CWTSVector<5>& x,

@@ -22,17 +22,40 @@ std::string numbersText(const std::vector<double>& numbers) {
     return text;
 }
 
-// Writes the text on lines of at most 79 columns, broken after a comma outside brackets where
-// there is one (between two of the values given), else at a blank; the last line left open.
-void writeWrapped(std::ostream& out, const std::string& text) {
-    const std::vector<std::string> lines = wrapped(text, "", "", [](const std::string& line, std::size_t at) {
+// Writes the text on lines of at most 79 columns, the last left open: a question's, broken
+// after a comma outside brackets where there is one (between two of the values it gives), else
+// at a blank; a reply's at any blank.
+void writeWrapped(std::ostream& out, const std::string& text, bool afterCommas = true) {
+    const BreakRank afterAComma = [](const std::string& line, std::size_t at) {
         int depth = 0;
         for (std::size_t i = 0; i < at; ++i)
             depth += line[i] == '[' ? 1 : line[i] == ']' ? -1 : 0;
         return depth == 0 && line[at - 1] == ',' ? 0 : 1;
-    });
+    };
+    const std::vector<std::string> lines = wrapped(text, "", "", afterCommas ? afterAComma : nullptr);
     for (std::size_t i = 0; i < lines.size(); ++i)
         out << lines[i] << (i + 1 < lines.size() ? "\n" : "");
+}
+
+// "the 2nd", "the 1st and 3rd", "the 1st, 2nd and 4th": the numbers of an answer, from 1.
+std::string numbered(const std::vector<std::size_t>& places) {
+    std::string text = "the ";
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        const std::size_t n = places[i];
+        const char* const suffix = n % 100 / 10 == 1 ? "th"
+                                   : n % 10 == 1     ? "st"
+                                   : n % 10 == 2     ? "nd"
+                                   : n % 10 == 3     ? "rd"
+                                                     : "th";
+        text += (i == 0 ? "" : i + 1 == places.size() ? " and " : ", ") + std::to_string(n) + suffix;
+    }
+    return text;
+}
+
+// How many digits an answer needs, in words.
+std::string digitsRule() {
+    const std::string n = std::to_string(settings().answerDigits);
+    return n + " or more significant digits, or " + n + " decimals";
 }
 
 // Writes to standard output, and to the person typing as well when they type at a terminal
@@ -61,6 +84,11 @@ void askQuestion(const Question& question) {
     // line, what it asks. A line left open is the prompt the terminal shows.
     const std::string prompt = numbersAsked(count, "");
     std::cout << std::endl;
+    // The first question of a run says how answers are graded.
+    if (thisRun().asked == 1)
+        sayToBoth([](std::ostream& out) {
+            out << "Give each number to " << digitsRule() << ", or exactly." << std::endl;
+        });
     if (question.given.size() + 1 + prompt.size() <= 79) {
         std::cout << question.given << " " << prompt;
     } else {
@@ -86,7 +114,8 @@ void askQuestion(const Question& question) {
                                         : "No answer: no answers are read after one that was not a number.";
             sayToBoth([&question, why](std::ostream& out) {
                 out << std::endl;
-                writeWrapped(out, why + std::string(" The answer is ") + numbersText(question.answer) + ".");
+                writeWrapped(out, why + std::string(" The answer is ") + numbersText(question.answer) + ".",
+                             false);
                 out << std::endl;
             });
             return;
@@ -106,19 +135,39 @@ void askQuestion(const Question& question) {
     for (const std::string& word : typed)
         answered += (answered.empty() ? "" : " ") + word;
     echoAnswer(answered);
-    bool right = true;
-    for (std::size_t i = 0; i < count; ++i)
-        right = right && rightNumber(typed[i], question.answer[i]);
+    // Which numbers are off, and which give too few digits to tell, numbered from 1.
+    std::vector<std::size_t> off, tooShort;
+    for (std::size_t i = 0; i < count; ++i) {
+        const Grade grade = gradeNumber(typed[i], question.answer[i], settings().answerDigits);
+        if (!grade.right)
+            (grade.tooFewDigits ? tooShort : off).push_back(i + 1);
+    }
+    const bool right = off.empty() && tooShort.empty();
     thisRun().rightAnswers += right;
-    sayToBoth([&question, right](std::ostream& out) {
+    sayToBoth([&](std::ostream& out) {
         out << std::endl;
         if (right) {
             out << "Right." << std::endl;
             return;
         }
-        writeWrapped(out, "Not quite. The answer is " + numbersText(question.answer) + ".");
+        std::string which;
+        if (count > 2 && off.size() == count)
+            which = "all " + std::to_string(count) + " numbers";
+        else if (count > 1 && !off.empty())
+            which = numbered(off) + (off.size() == 1 ? " number" : " numbers");
+        if (!tooShort.empty())
+            which += (which.empty() ? "" : "; ") +
+                     (count == 1 ? std::string("it has")
+                                 : numbered(tooShort) + (tooShort.size() == 1 ? " has" : " have")) +
+                     " too few digits to grade (" + digitsRule() + ")";
+        writeWrapped(out,
+                     "Not quite" + (which.empty() ? std::string(".") : ": " + which + ".") +
+                         " The answer is " + numbersText(question.answer) + ".",
+                     false);
         out << std::endl;
-        writeExplanation(question.worked, out);
+        // With --explain the unit's explanation follows its trace: the worked step is that.
+        if (!settings().explain)
+            writeExplanation(question.worked, out);
     });
 }
 

@@ -190,10 +190,10 @@ void rewriteFixture(const std::string& name, const std::string& screen) {
     std::string rewritten;
     // A part whose lines grew or shrank ends at its last line (the last part begins at its first),
     // looked for near where its length would put it.
-    const auto near = [&actual](const std::string& line, std::size_t from, std::size_t to, bool backwards) {
+    const auto near = [&actual](const std::string& wanted, std::size_t from, std::size_t to, bool backwards) {
         for (std::size_t i = 0; i + from < to && i + from < actual.size(); ++i) {
             const std::size_t at = backwards ? to - 1 - i : from + i;
-            if (at < actual.size() && actual[at] == line)
+            if (at < actual.size() && actual[at] == wanted)
                 return at;
         }
         return std::string::npos;

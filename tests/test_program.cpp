@@ -372,6 +372,14 @@ TEST(Program, AnswersAcrossTheInputsBlocksAreReadWhole) {
                           "and \",5\" answers the next prompt."));
 }
 
+// A quiz's answer line that does not answer is named on standard error by its line.
+TEST(Program, AQuizAnswerThatCountsAsWrongIsNamedByItsLine) {
+    EXPECT_EQ(
+        run("printf '1\\ny\\n-1.5 2.75\\nx 1.75\\n2\\n' | nnrules --quiz=3").errors,
+        "nnrules: line 4: the answer \"x 1.75\" to question 2 counts as wrong: \"x\" is not a number.\n"
+        "nnrules: line 5: the answer \"2\" to question 3 counts as wrong: 1 number where 2 are wanted.\n");
+}
+
 // Standard input that cannot be read (a folder) is input that has ended: the menu, and the end.
 TEST(Program, AnInputThatCannotBeReadHasEnded) {
     const Ran folder = run("nnrules < /");

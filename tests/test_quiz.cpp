@@ -191,3 +191,45 @@ TEST(Quiz, EveryDemoScoresAllOrNothingAndLeavesItsTraceAsItWas) {
             EXPECT_TRUE(inOrderAmong(plain, *quizzed)) << *quizzed;
     }
 }
+
+// One line answers one question: a line skipped, left blank or marked ? costs that question
+// alone; # lines are comments; commas, the trace's vector form and a Unicode minus separate
+// and sign numbers as blanks and - do; a line one number short is that question's wrong answer.
+TEST(Quiz, AnswerFilesDoNotSlip) {
+    const auto exercise = [](const std::string& answers) {
+        MenuRun run;
+        run.input = "1\ny\n" + answers;
+        run.settings.exercise = true;
+        run.settings.seed = 3;
+        run.settings.quizzedUnits = 1000;
+        return menuOutput(run);
+    };
+    const std::vector<std::string> answers = answersGiven(exercise(""));
+    ASSERT_GE(answers.size(), 4u);
+    const std::string count = std::to_string(answers.size());
+    std::string right, skipped, marked, signed_;
+    for (std::size_t i = 0; i < answers.size(); ++i) {
+        right += answers[i] + "\n";
+        skipped += (i == 1 ? "" : answers[i]) + "\n";
+        marked += (i == 1 ? "?" : answers[i]) + "\n";
+        std::string vector = answers[i];
+        vector.replace(vector.find(' '), 1, "; ");
+        for (std::size_t minus; (minus = vector.find('-')) != std::string::npos;)
+            vector.replace(minus, 1, "\xe2\x88\x92");
+        signed_ += "[ " + vector + " ]\n";
+    }
+    const std::string all = "Quiz: " + count + " of " + count + " answers right.";
+    const std::string allButOne =
+        "Quiz: " + std::to_string(answers.size() - 1) + " of " + count + " answers right.";
+    EXPECT_THAT(exercise(right), HasSubstr(all));
+    EXPECT_THAT(exercise("# Name: Alice Smith\n# 12345\n" + right), HasSubstr(all));
+    EXPECT_THAT(exercise(signed_), HasSubstr(all));
+    const std::string blank = exercise(skipped);
+    EXPECT_THAT(blank, HasSubstr(allButOne));
+    EXPECT_THAT(blank, HasSubstr("No answer. The answer is " + answers[1] + "."));
+    EXPECT_THAT(exercise(marked), HasSubstr(allButOne));
+    const std::string bpn =
+        quizRun("5\ny\n0.476379 -1.20368 1.09376\n0.476542, -1.20382, 1.09454, 0.311825\n", 2);
+    EXPECT_THAT(bpn, HasSubstr("Not quite: 3 numbers where 4 are wanted."));
+    EXPECT_THAT(bpn, HasSubstr("Quiz: 1 of 2 answers right."));
+}

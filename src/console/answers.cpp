@@ -208,3 +208,26 @@ bool readPauseAnswer(std::string& answer) {
     echoAnswer(answer);
     return true;
 }
+
+bool readAnswerLine(std::string& answer, long& lineNumber) {
+    lineNumber = 0;
+    if (inputIsTyped())
+        return readTypedAnswer(answer);
+    std::string line;
+    // The rest of the line whose answer the dialog read last, when it holds a word.
+    if (answerLineOpen) {
+        answerLineOpen = false;
+        lineNumber = standardInputLine();
+        if (std::getline(std::cin, line) && !trimmed(line).empty() && trimmed(line)[0] != '#') {
+            answer = trimmed(line);
+            return true;
+        }
+    }
+    do {
+        lineNumber = standardInputLine();
+        if (!std::getline(std::cin, line))
+            return false;
+    } while (!trimmed(line).empty() && trimmed(line)[0] == '#');
+    answer = trimmed(line);
+    return true;
+}

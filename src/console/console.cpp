@@ -103,9 +103,13 @@ class InputBuffer : public std::streambuf {
   public:
     explicit InputBuffer(OutputBuffer& pairedOutput) : output(pairedOutput) {}
 
+    // The number of the line that the next character read is on.
+    long line() const { return linesBefore + std::count(eback(), gptr(), '\n') + 1; }
+
   protected:
     int underflow() override {
         output.writeOut();
+        linesBefore += std::count(eback(), egptr(), '\n');
         const std::size_t got = platform::readInput(received, sizeof received);
         if (got == 0)
             return traits_type::eof();
@@ -120,6 +124,7 @@ class InputBuffer : public std::streambuf {
         if (traits_type::eq_int_type(c, traits_type::eof()))
             return traits_type::eof();
         if (gptr() == eback()) {
+            linesBefore += std::count(eback(), gptr(), '\n');
             const auto atHand = static_cast<std::size_t>(egptr() - gptr());
             const std::size_t room = std::max<std::size_t>(atHand, 64);
             std::vector<char> grown(room + atHand);
@@ -136,6 +141,7 @@ class InputBuffer : public std::streambuf {
     OutputBuffer& output;
     char received[4096];
     std::vector<char> givenBack;
+    long linesBefore = 0; // the line ends read before the characters at hand
 };
 
 // Text held until it is written out as a whole: a message for standard error, what a file
@@ -388,6 +394,12 @@ bool stopKeyPressed() {
 
 void forgetStopKey() {
     platform::forgetStopKey();
+}
+
+long standardInputLine() {
+    if (!console || std::cin.rdbuf() != &console->input)
+        return 0;
+    return console->input.line();
 }
 
 void clearScreen() {

@@ -70,6 +70,10 @@ bool demoEnded();
 bool stopKeyPressed();
 void forgetStopKey();
 
+// The number, from 1, of the line of standard input that the next read begins on; 0 when
+// standard input is not the program's own (a test's).
+long standardInputLine();
+
 // Clears the screen when standard output is a terminal, keeping the terminal's earlier
 // lines in its scrollback; a file or a pipe gets nothing.
 void clearScreen();

@@ -52,6 +52,27 @@ std::string numbered(const std::vector<std::size_t>& places) {
     return text;
 }
 
+// The numbers of an answer's line: words apart by blanks, commas, or the brackets and
+// semicolons of the trace's vectors; a Unicode minus is a minus.
+std::vector<std::string> answerWords(std::string line) {
+    for (std::size_t at; (at = line.find("\xe2\x88\x92")) != std::string::npos;)
+        line.replace(at, 3, "-");
+    for (char& c : line)
+        if (c == ',' || c == ';' || c == '[' || c == ']' || c == '\t')
+            c = ' ';
+    std::istringstream words(line);
+    std::vector<std::string> found;
+    for (std::string word; words >> word;)
+        found.push_back(word);
+    return found;
+}
+
+// "Quiz so far: 2 of 3 answers right.", the question under way left out.
+std::string scoreSoFar(int leftOut) {
+    return "Quiz so far: " + std::to_string(thisRun().rightAnswers) + " of " +
+           std::to_string(thisRun().asked - leftOut) + " answers right.";
+}
+
 // How many digits an answer needs, in words.
 std::string digitsRule() {
     const std::string n = std::to_string(settings().answerDigits);
@@ -98,15 +119,21 @@ void askQuestion(const Question& question) {
         });
         std::cout << prompt;
     }
-    // The numbers one by one, as many on a line as the student likes. At a terminal a line
-    // is the question's: a word on it that is no number is refused and the numbers still to
-    // come asked for again. From a file such a word is a wrong number.
+    // One line answers the question: its numbers apart by blanks, commas or the trace's
+    // brackets and semicolons. A blank line, - or ? answers nothing. At a terminal a line that
+    // does not answer (a word that is no number, too few or too many numbers) is refused and the
+    // question asked again, and the next line is the answer; from a file it is a wrong answer,
+    // said on standard error, and the next line answers the next question.
     std::vector<std::string> typed;
-    while (typed.size() < count) {
-        std::string line;
-        if (inputIsTyped() ? !readTypedAnswer(line) : !readWord(line)) {
-            if (leavingDemo())
+    std::string line, refused;
+    for (;;) {
+        long lineNumber = 0;
+        if (!readAnswerLine(line, lineNumber)) {
+            if (leavingDemo()) {
+                if (thisRun().asked > 1)
+                    sayToBoth([](std::ostream& out) { out << scoreSoFar(1) << std::endl; });
                 return;
+            }
             // A file's answers stop early at its end, or after a word of the dialog that was
             // no number: nothing is read after that.
             const char* const why = inputIsTyped() || std::cin.eof()
@@ -120,29 +147,38 @@ void askQuestion(const Question& question) {
             });
             return;
         }
-        std::istringstream words(line);
-        for (std::string word; typed.size() < count && words >> word;) {
-            if (inputIsTyped() && !isAnswerNumber(word)) {
-                sayNotANumber(word, false);
-                break;
-            }
-            typed.push_back(word);
+        echoAnswer(line);
+        typed = answerWords(line);
+        refused.clear();
+        if (typed.empty() || line == "-" || line == "?")
+            break;
+        for (const std::string& word : typed)
+            if (refused.empty() && !isAnswerNumber(word))
+                refused = "\"" + shownWord(word) + "\" is not a number";
+        if (refused.empty() && typed.size() != count)
+            refused = std::to_string(typed.size()) + (typed.size() == 1 ? " number" : " numbers") +
+                      " where " + std::to_string(count) + (count == 1 ? " is" : " are") + " wanted";
+        if (refused.empty())
+            break;
+        if (!inputIsTyped()) {
+            writePendingOutput();
+            std::cerr << "nnrules: " << (lineNumber > 0 ? "line " + std::to_string(lineNumber) + ": " : "")
+                      << "the answer \"" << shownWord(line) << "\" to question " << thisRun().asked
+                      << " counts as wrong: " << refused << "." << std::endl;
+            break;
         }
-        if (inputIsTyped() && typed.size() < count)
-            toTypist() << numbersAsked(count - typed.size(), typed.empty() ? "" : " more");
+        toTypist() << refused << "; type the whole answer again." << std::endl << prompt;
     }
-    std::string answered;
-    for (const std::string& word : typed)
-        answered += (answered.empty() ? "" : " ") + word;
-    echoAnswer(answered);
     // Which numbers are off, and which give too few digits to tell, numbered from 1.
     std::vector<std::size_t> off, tooShort;
-    for (std::size_t i = 0; i < count; ++i) {
+    const bool answered = !typed.empty() && line != "-" && line != "?";
+    const bool graded = answered && refused.empty();
+    for (std::size_t i = 0; i < count && graded; ++i) {
         const Grade grade = gradeNumber(typed[i], question.answer[i], settings().answerDigits);
         if (!grade.right)
             (grade.tooFewDigits ? tooShort : off).push_back(i + 1);
     }
-    const bool right = off.empty() && tooShort.empty();
+    const bool right = graded && off.empty() && tooShort.empty();
     thisRun().rightAnswers += right;
     sayToBoth([&](std::ostream& out) {
         out << std::endl;
@@ -160,10 +196,11 @@ void askQuestion(const Question& question) {
                      (count == 1 ? std::string("it has")
                                  : numbered(tooShort) + (tooShort.size() == 1 ? " has" : " have")) +
                      " too few digits to grade (" + digitsRule() + ")";
-        writeWrapped(out,
-                     "Not quite" + (which.empty() ? std::string(".") : ": " + which + ".") +
-                         " The answer is " + numbersText(question.answer) + ".",
-                     false);
+        const std::string verdict =
+            !answered          ? "No answer."
+            : !refused.empty() ? "Not quite: " + refused + "."
+                               : "Not quite" + (which.empty() ? std::string(".") : ": " + which + ".");
+        writeWrapped(out, verdict + " The answer is " + numbersText(question.answer) + ".", false);
         out << std::endl;
         // With --explain the unit's explanation follows its trace: the worked step is that.
         if (!settings().explain)

@@ -6,6 +6,18 @@
 #include "pictures/curvefile.h"
 
 #include <iostream>
+#include <string>
+
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+
+// The web page's row of toggles, made from the options' table (the page asks before the
+// program starts).
+extern "C" EMSCRIPTEN_KEEPALIVE const char* pageToggles() {
+    static const std::string toggles = ::pageToggles();
+    return toggles.c_str();
+}
+#endif
 
 int main(int argc, char* argv[]) {
     const Options options = parseOptions(argc, argv);

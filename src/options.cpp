@@ -3,6 +3,7 @@
 #include "console/answers.h"
 #include "demos/demos.h"
 
+#include <cctype>
 #include <getopt.h>
 #include <iterator>
 #include <limits>
@@ -11,44 +12,45 @@
 const OptionEntry optionTable[] = {
     {'d', "defaults", OptionEntry::none, nullptr,
      "run the DEMO on its own values, its question answered for you",
-     "run the DEMO named on its own values, its question answered"},
+     "run the DEMO named on its own values, its question answered", "Default values", true},
     {'p', "pictures", OptionEntry::none, nullptr,
      "after each demo, draw what it learned: its learning curve\nand where it decides, or what a memory "
      "recalled",
-     "after each demo, pictures of what it learned"},
+     "after each demo, pictures of what it learned", "Pictures", false},
     {'e', "explain", OptionEntry::none, nullptr,
      "before each training its rule and a legend of the trace;\nafter each step, its arithmetic with the "
      "numbers put in",
-     "each training's rule, and each step's arithmetic"},
+     "each training's rule, and each step's arithmetic", "Explain", false},
     {0, "quiz", OptionEntry::optional, "[=N]",
      "before each of the first N steps or cycles (3, or all)\nshows its results, ask for them, and grade the "
      "answer",
-     "ask for each of the first N units' results before they show"},
+     "ask for the first 3 (or N) units' results before they show", "Quiz", false},
     {0, "digits", OptionEntry::required, "=N",
      "the quiz's answers need N significant digits or N decimals,\nor the exact value (3)",
-     "the quiz's answers need N digits (3)"},
+     "the quiz's answers need N digits (3)", nullptr, false},
     {0, "exercise", OptionEntry::required, "=SEED",
      "run each demo on values drawn from SEED, a new problem\nof the textbook's kind",
-     "a new problem drawn from SEED"},
+     "a new problem drawn from SEED", nullptr, false},
     {0, "problem", OptionEntry::none, nullptr, "with --exercise, each demo's problem alone, not solved",
-     "with --exercise, the problem alone"},
+     "with --exercise, the problem alone", nullptr, false},
     {'s', "step", OptionEntry::none, nullptr,
      "pause after every step or cycle: Enter for the next, a\nnumber N for N more, c to the end, q to stop "
      "training",
-     "pause after every step or cycle"},
+     "pause after every step or cycle", "Step by step", false},
     {0, "brief", OptionEntry::optional, "[=N]",
      "of each training, only the first N (two) and the last N\nsteps or cycles in full",
-     "of each training, only the first and last units in full"},
+     "of each training, only the first and last units in full", "Brief trace", false},
     {0, "echo", OptionEntry::none, nullptr,
      "write each answer read from a file after its prompt, as a\nterminal shows it, so that a saved trace "
      "reads as typed",
-     "each answer read from a file written after its prompt"},
+     "each answer read from a file written after its prompt", nullptr, false},
     {0, "curve", OptionEntry::required, " FILE",
      "write the learning curve of every training run to FILE, as\ntab-separated columns: demo, run, measure, "
      "cycle, value",
-     "the learning curves, for a plotting tool"},
-    {'h', "help", OptionEntry::none, nullptr, "show this help and end", nullptr},
-    {0, "version", OptionEntry::none, nullptr, "show the version and the licence, and end", nullptr},
+     "the learning curves, for a plotting tool", nullptr, false},
+    {'h', "help", OptionEntry::none, nullptr, "show this help and end", nullptr, nullptr, false},
+    {0, "version", OptionEntry::none, nullptr, "show the version and the licence, and end", nullptr, nullptr,
+     false},
 };
 const std::size_t optionCount = std::size(optionTable);
 
@@ -260,6 +262,20 @@ std::string helpText() {
 
 std::string optionLines() {
     return optionList(true);
+}
+
+std::string pageToggles() {
+    std::string json;
+    for (const OptionEntry& option : optionTable) {
+        if (!option.pageLabel)
+            continue;
+        std::string title = option.menuHelp;
+        title[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(title[0])));
+        json += std::string(json.empty() ? "[" : ",") + "{\"name\":\"" + option.name + "\",\"label\":\"" +
+                option.pageLabel + "\",\"title\":\"" + title +
+                "\",\"needsDemo\":" + (option.needsDemo ? "true" : "false") + "}";
+    }
+    return json + "]";
 }
 
 std::string versionText() {

@@ -17,8 +17,8 @@ struct Options {
     std::string error;          // what was wrong with the command line
 };
 
-// An option of the command line: the one table that the parsing, --help, the menu's help and
-// the completion (which reads --help) are made from.
+// An option of the command line: the one table that the parsing, --help, the menu's help, the
+// completion (which reads --help) and the web page's row of toggles are made from.
 struct OptionEntry {
     char letter;      // its short form, or 0 for none
     const char* name; // its long form, without the --
@@ -26,6 +26,8 @@ struct OptionEntry {
     const char* valueName; // its value as --help writes it: "[=N]", "=SEED", " FILE"; or nullptr
     const char* help;      // --help's words for it, a line break where they go on
     const char* menuHelp;  // the menu's help's words for it, or nullptr where it says nothing
+    const char* pageLabel; // the label of its toggle in the web page's row, or nullptr for none
+    bool needsDemo;        // it makes sense only with a demo named (the page's toggle then too)
 };
 
 extern const OptionEntry optionTable[];
@@ -42,5 +44,9 @@ std::string helpText();
 // The options, one line each, for the menu's help.
 std::string optionLines();
 std::string versionText();
+
+// The web page's toggles, as JSON: [{"name", "label", "title", "needsDemo"}, ...], in the
+// table's order.
+std::string pageToggles();
 
 #endif

@@ -4,16 +4,6 @@
 // the options of the address the page was opened with, and a change starts the program again
 // at the address of the new ones.
 
-// The options offered as toggles, in the order shown; one entry each.
-const toggles = [
-  { name: 'explain', label: 'Explain', title: 'The rule, and each step\'s arithmetic with the numbers put in' },
-  { name: 'quiz', label: 'Quiz', title: 'Before each of the first 3 steps or cycles shows its results, ask for them' },
-  { name: 'pictures', label: 'Pictures', title: 'After each demo, draw what it learned' },
-  { name: 'step', label: 'Step by step', title: 'Pause after every step or cycle' },
-  { name: 'brief', label: 'Brief trace', title: 'Of each training, only the first two and the last two cycles in full' },
-  { name: 'defaults', label: 'Default values', title: 'Run the demo on its own values', needsDemo: true },
-];
-
 // The demos, in the menu's order: a number in the address (?demo=5) names the demo in its place.
 const demos = [
   ['sdpta', 'Single Discrete Perceptron Training Algorithm'],
@@ -53,8 +43,9 @@ function queryOf(demo, turnedOn, others) {
 }
 
 // Fills the options' row (in the element given) with the demo chooser, the toggles and the
-// address that holds them, as the query has them.
-export function showOptions(row, query) {
+// address that holds them, as the query has them. The toggles are the program's own, from its
+// table of options: [{ name, label, title, needsDemo }], in the order shown.
+export function showOptions(row, query, toggles) {
   const params = new URLSearchParams(query);
   const asked = params.get('demo') ?? '';
   const demo = demos[Number(asked) - 1]?.[0] ?? demos.find(([name]) => name === asked.toLowerCase())?.[0] ?? '';

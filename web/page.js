@@ -236,7 +236,6 @@ document.getElementById('save').addEventListener('click', saveTrace);
 document.getElementById('smaller').addEventListener('click', () => setFontSize(terminal.options.fontSize - fontSizes.step));
 document.getElementById('larger').addEventListener('click', () => setFontSize(terminal.options.fontSize + fontSizes.step));
 document.getElementById('reload').addEventListener('click', () => location.reload());
-showOptions(document.getElementById('options'), location.search);
 new ResizeObserver(fitTerminal).observe(document.getElementById('terminal'));
 fitTerminal();
 
@@ -271,6 +270,10 @@ window.nnrulesPage = {
 startProgram({
   arguments: programArguments(location.search),
   page,
+  // The row of toggles from the program's table of options, before the program starts.
+  onRuntimeInitialized() {
+    showOptions(document.getElementById('options'), location.search, JSON.parse(this.UTF8ToString(this._pageToggles())));
+  },
   // What reaches the C library's standard streams, such as a wrong command line's message
   // written before the console is set up, is shown too, a line at a time.
   print: line => showText(line + '\n'),

@@ -13,7 +13,7 @@
 
 // The web page's row of toggles, made from the options' table (the page asks before the
 // program starts).
-extern "C" EMSCRIPTEN_KEEPALIVE const char* pageToggles() {
+extern "C" EMSCRIPTEN_KEEPALIVE const char* toggleRow() {
     static const std::string toggles = ::pageToggles();
     return toggles.c_str();
 }

@@ -272,7 +272,7 @@ startProgram({
   page,
   // The row of toggles from the program's table of options, before the program starts.
   onRuntimeInitialized() {
-    showOptions(document.getElementById('options'), location.search, JSON.parse(this.UTF8ToString(this._pageToggles())));
+    showOptions(document.getElementById('options'), location.search, JSON.parse(this.UTF8ToString(this._toggleRow())));
   },
   // What reaches the C library's standard streams, such as a wrong command line's message
   // written before the console is set up, is shown too, a line at a time.

@@ -46,8 +46,12 @@ TEST_P(Exercises, EverySeedDrawsAProblemThatTheDemosRuleEndsSoon) {
                 {"correctly.", "Cycle no.: ", 1, 1},
                 {"k: ", "Cycle no.: ", 1, 2},
                 {"Training terminated.", "Total no. of cycles: ", 2, 200}};
+    // The rates a draw takes from, every one of them taken by some seed.
+    const std::set<std::string> rates[] = {
+        {}, {}, {"0.1", "0.2", "0.5"}, {"0.1", "0.2", "0.5"}, {"0.2", "0.5"}, {}, {}, {"0.3", "0.4", "0.5"}};
+    static const std::regex rate(R"((?:nu|alpha) \(([0-9.]+)\): )");
     const int demo = GetParam();
-    std::set<std::string> problems;
+    std::set<std::string> problems, ratesDrawn;
     for (std::uint64_t seed = 1; seed <= 30; ++seed) {
         SCOPED_TRACE(std::string(demos[demo].name) + " seed " + std::to_string(seed));
         const std::string screen = exerciseRun(demo, seed);
@@ -61,12 +65,13 @@ TEST_P(Exercises, EverySeedDrawsAProblemThatTheDemosRuleEndsSoon) {
         EXPECT_EQ(screen, exerciseRun(demo, seed));
         const std::string problem = screen.substr(0, screen.find("Do you want"));
         EXPECT_TRUE(problem.find("-0;") == std::string::npos && problem.find("-0 ]") == std::string::npos);
-        EXPECT_TRUE(demos[demo].name != std::string("bpn") || problem.find("nu (0.2)") != std::string::npos ||
-                    problem.find("nu (0.5)") != std::string::npos);
         const std::size_t probe = problem.find(":  [", problem.find("Probe Vector")); // the memory's probe
         EXPECT_TRUE(probe == std::string::npos || problem.find(problem.substr(probe)) == probe) << "stored";
         problems.insert(problem);
+        if (std::smatch drawn; std::regex_search(problem, drawn, rate))
+            ratesDrawn.insert(drawn[1]);
     }
+    EXPECT_EQ(ratesDrawn, rates[demo]);
     EXPECT_EQ(problems.size(), 30u) << demos[demo].name << ": seeds that draw the same problem";
 }
 

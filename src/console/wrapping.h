@@ -4,14 +4,16 @@
 #define NNRULES_CONSOLE_WRAPPING_H
 
 #include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
 constexpr std::size_t screenWidth = 79;
 
 // How good a place to break the line the blank at `at` is: 0 the best, higher worse, and
-// below 0 no place to break at all.
+// noBreakHere (below 0) no place to break at all.
 using BreakRank = std::function<int(const std::string& line, std::size_t at)>;
+constexpr int noBreakHere = std::numeric_limits<int>::min();
 
 // The line as the screen shows it: `indent` before it, and where it is longer than the width,
 // broken at the best-ranked blank that leaves the piece within the width (the last of those

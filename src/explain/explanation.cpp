@@ -17,7 +17,7 @@ constexpr std::size_t shortestPart = 16;
 // character.
 int breakRank(const std::string& line, std::size_t at) {
     if (at + 2 >= line.size())
-        return -1;
+        return noBreakHere;
     const bool operatorNext = line[at + 2] == ' ';
     int rank = 3;
     if (operatorNext && line[at + 1] == '=')
@@ -26,7 +26,7 @@ int breakRank(const std::string& line, std::size_t at) {
         rank = 1;
     else if (operatorNext && (line[at + 1] == '+' || line[at + 1] == '-'))
         rank = 2;
-    return at >= shortestPart || rank == 3 ? rank : -1;
+    return at >= shortestPart || rank == 3 ? rank : noBreakHere;
 }
 
 } // namespace

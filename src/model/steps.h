@@ -24,7 +24,7 @@ struct DiscreteStep {
 template <unsigned N>
 DiscreteStep<N> discreteStep(const CwMtx::CWTSVector<N>& w, const CwMtx::CWTSVector<N>& y, double d,
                              double C) {
-    DiscreteStep<N> step{w, y, d, C, 0, 0, 0, {}};
+    DiscreteStep<N> step{w, y, d, C, {}, {}, {}, {}};
     step.net = w * y;
     step.output = sgn(step.net);
     step.correction = (d - step.output) * (C / 2);
@@ -47,7 +47,7 @@ struct ContinuousStep {
 template <unsigned N>
 ContinuousStep<N> continuousStep(const CwMtx::CWTSVector<N>& w, const CwMtx::CWTSVector<N>& y, double d,
                                  double nu, double lambda) {
-    ContinuousStep<N> step{w, y, d, nu, lambda, 0, 0, 0, 0, 0, {}};
+    ContinuousStep<N> step{w, y, d, nu, lambda, {}, {}, {}, {}, {}, {}};
     step.net = w * y;
     step.output = bipolar(step.net, lambda);
     const double o = step.output;
@@ -77,7 +77,7 @@ struct NetworkStep {
 
 inline NetworkStep networkStep(const CwMtx::CWTSVector<3>& x, double d, const FirstLayer& V,
                                const CwMtx::CWTSVector<3>& W, double threshold, double nu) {
-    NetworkStep step{x, d, nu, threshold, V, W, {V[0] * x, V[1] * x}, {}, 0, 0, 0, 0, {}, {}, {}};
+    NetworkStep step{x, d, nu, threshold, V, W, {V[0] * x, V[1] * x}, {}, {}, {}, {}, {}, {}, {}, {}};
     step.hidden = hiddenOutputs(x, V, threshold);
     const CwMtx::CWTSVector<3>& y = step.hidden;
     step.net = W * y;
@@ -113,7 +113,7 @@ struct KohonenStep {
 
 inline KohonenStep kohonenStep(const CwMtx::CWTSVector<2>& x, const std::array<CwMtx::CWTSVector<2>, 2>& w,
                                double rate) {
-    KohonenStep step{x, w, rate, {}, {false, false}, 0, 0, {}, 0, w};
+    KohonenStep step{x, w, rate, {}, {false, false}, 0, {}, {}, {}, w};
     // The smallest distance so far starts as neuron 1's, so neuron 1 always takes it; a
     // distance that is no number is taken by none, and then no neuron wins.
     step.minimum = euclideanDistance(x, w[0]);

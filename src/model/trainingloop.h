@@ -9,7 +9,7 @@
 // How far a training has come.
 struct Progress {
     int units = 0;            // the units run so far
-    double lastValue = 0;     // the last unit's value: its cycle error, weight movement, ...
+    double lastValue{};       // the last unit's value: its cycle error, weight movement, ...
     bool weightsMoved = true; // whether the last unit moved some weight
     bool stopped = false;     // a watcher stopped the training while a unit was still due
 };

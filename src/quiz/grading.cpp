@@ -17,43 +17,49 @@ namespace {
 struct Decimal {
     bool negative = false;
     std::string digits;
-    long long lead = 0;
-    long long lastWritten = 0; // the power of ten of the last digit as written (trailing zeros too)
+    long long lead{};
+    long long lastWritten{}; // the power of ten of the last digit as written (trailing zeros too)
 
     bool isZero() const { return digits.empty(); }
     // The power of ten of the last digit.
     long long last() const { return lead - static_cast<long long>(digits.size()) + 1; }
 };
 
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 // Reads [+-] digits [. digits] [e [+-] digits], with a digit before or after the point, and
 // nothing else. An exponent beyond a billion is held at a billion: far past any double.
 bool readDecimal(const std::string& text, Decimal& number) {
-    std::size_t at = 0;
+    // Whether the character at `at` is one of `chars` (none is, past the end).
+    const auto isOneOf = [&text](std::size_t at, const char* chars) {
+        return text.find_first_of(chars, at) == at;
+    };
+    const auto digitsEnd = [&text](std::size_t from) {
+        return std::min(text.find_first_not_of("0123456789", from), text.size());
+    };
     number = Decimal();
-    if (at < text.size() && (text[at] == '+' || text[at] == '-'))
+    std::size_t at = 0;
+    if (isOneOf(at, "+-"))
         number.negative = text[at++] == '-';
-    std::string all;
-    long long beforePoint = 0;
-    for (; at < text.size() && isDigit(text[at]); ++at, ++beforePoint)
-        all += text[at];
-    if (at < text.size() && text[at] == '.')
-        for (++at; at < text.size() && isDigit(text[at]); ++at)
-            all += text[at];
+    // The digits before the point, and after it.
+    std::size_t end = digitsEnd(at);
+    std::string all = text.substr(at, end - at);
+    const auto beforePoint = static_cast<long long>(all.size());
+    at = end;
+    if (isOneOf(at, ".")) {
+        end = digitsEnd(at + 1);
+        all += text.substr(at + 1, end - at - 1);
+        at = end;
+    }
     if (all.empty())
         return false;
     long long exponent = 0;
-    if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
-        ++at;
-        bool negativeExponent = false;
-        if (at < text.size() && (text[at] == '+' || text[at] == '-'))
-            negativeExponent = text[at++] == '-';
-        if (at == text.size() || !isDigit(text[at]))
+    if (isOneOf(at, "eE")) {
+        const bool negativeExponent = isOneOf(++at, "-");
+        if (isOneOf(at, "+-"))
+            ++at;
+        end = digitsEnd(at);
+        if (end == at)
             return false;
-        for (; at < text.size() && isDigit(text[at]); ++at)
+        for (; at != end; ++at)
             exponent = std::min(exponent * 10 + (text[at] - '0'), 1000000000LL);
         exponent = negativeExponent ? -exponent : exponent;
     }

@@ -46,9 +46,10 @@ TEST_P(Exercises, EverySeedDrawsAProblemThatTheDemosRuleEndsSoon) {
                 {"correctly.", "Cycle no.: ", 1, 1},
                 {"k: ", "Cycle no.: ", 1, 2},
                 {"Training terminated.", "Total no. of cycles: ", 2, 200}};
-    // The rates a draw takes from, every one of them taken by some seed.
-    const std::set<std::string> rates[] = {
-        {}, {}, {"0.1", "0.2", "0.5"}, {"0.1", "0.2", "0.5"}, {"0.2", "0.5"}, {}, {}, {"0.3", "0.4", "0.5"}};
+    // The rates that these seeds draw: every one a draw takes from, but the continuous
+    // perceptrons' 0.1, with which their ten cycles seldom reach the error limit (3 seeds in 150).
+    const std::set<std::string> rates[] = {{}, {}, {"0.2", "0.5"},       {"0.2", "0.5"}, {"0.2", "0.5"},
+                                           {}, {}, {"0.3", "0.4", "0.5"}};
     static const std::regex rate(R"((?:nu|alpha) \(([0-9.]+)\): )");
     const int demo = GetParam();
     std::set<std::string> problems, ratesDrawn;

@@ -12,8 +12,8 @@ target_link_options(nnrules PRIVATE
   -sASYNCIFY_IGNORE_INDIRECT
   -sASYNCIFY_ADD=main,run*
   -sMODULARIZE -sEXPORT_ES6 -sEXPORT_NAME=startProgram -sENVIRONMENT=web
-  # The page builds its row of toggles from the options' table, which the program gives.
-  -sEXPORTED_FUNCTIONS=_main,_toggleRow -sEXPORTED_RUNTIME_METHODS=UTF8ToString
+  # The page builds its row of demos and toggles from the program's tables.
+  -sEXPORTED_FUNCTIONS=_main,_optionsRow -sEXPORTED_RUNTIME_METHODS=UTF8ToString
   # The page says when the program has ended, with q or Ctrl-C.
   -sEXIT_RUNTIME
   # Nothing is evaluated from text: the page's Content-Security-Policy allows no eval.

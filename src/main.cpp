@@ -11,11 +11,11 @@
 #ifdef __EMSCRIPTEN__
 #include <emscripten.h>
 
-// The web page's row of toggles, made from the options' table (the page asks before the
-// program starts).
-extern "C" EMSCRIPTEN_KEEPALIVE const char* toggleRow() {
-    static const std::string toggles = ::pageToggles();
-    return toggles.c_str();
+// The web page's row of demos and toggles, made from the program's tables (the page asks before
+// the program starts).
+extern "C" EMSCRIPTEN_KEEPALIVE const char* optionsRow() {
+    static const std::string row = pageRow();
+    return row.c_str();
 }
 #endif
 

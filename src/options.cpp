@@ -264,7 +264,11 @@ std::string optionLines() {
     return optionList(true);
 }
 
-std::string pageToggles() {
+std::string pageRow() {
+    std::string demoList;
+    for (const Demo& demo : demos)
+        demoList +=
+            std::string(demoList.empty() ? "[" : ",") + "[\"" + demo.name + "\",\"" + demo.title + "\"]";
     std::string json;
     for (const OptionEntry& option : optionTable) {
         if (!option.pageLabel)
@@ -275,7 +279,7 @@ std::string pageToggles() {
                 option.pageLabel + "\",\"title\":\"" + title +
                 "\",\"needsDemo\":" + (option.needsDemo ? "true" : "false") + "}";
     }
-    return json + "]";
+    return "{\"demos\":" + demoList + "],\"toggles\":" + json + "]}";
 }
 
 std::string versionText() {

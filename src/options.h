@@ -45,8 +45,8 @@ std::string helpText();
 std::string optionLines();
 std::string versionText();
 
-// The web page's toggles, as JSON: [{"name", "label", "title", "needsDemo"}, ...], in the
-// table's order.
-std::string pageToggles();
+// The web page's row, as JSON: {"demos": [[name, title], ...] in the menu's order, "toggles":
+// [{"name", "label", "title", "needsDemo"}, ...] in the table's order}.
+std::string pageRow();
 
 #endif

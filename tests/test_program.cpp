@@ -452,6 +452,8 @@ TEST(Program, TheOptionsTableIsTheOneListOfTheOptions) {
             manual.insert(named[1]);
     }
     EXPECT_EQ(manual, tabled);
-    EXPECT_EQ(pageToggles().substr(0, 61),
-              R"([{"name":"defaults","label":"Default values","title":"Run the)");
+    EXPECT_THAT(pageRow(),
+                StartsWith(R"({"demos":[["sdpta","Single Discrete Perceptron Training Algorithm"],)"));
+    EXPECT_THAT(pageRow(),
+                HasSubstr(R"(]],"toggles":[{"name":"defaults","label":"Default values","title":"Run the)"));
 }

@@ -4,18 +4,6 @@
 // the options of the address the page was opened with, and a change starts the program again
 // at the address of the new ones.
 
-// The demos, in the menu's order: a number in the address (?demo=5) names the demo in its place.
-const demos = [
-  ['sdpta', 'Single Discrete Perceptron Training Algorithm'],
-  ['mcdpta', 'Multiclass Discrete Perceptron Training Algorithm'],
-  ['scpta', 'Single Continuous Perceptron Training Algorithm'],
-  ['mccpta', 'Multiclass Continuous Perceptron Training Algorithm'],
-  ['bpn', '2-Layer Back Propagation Network'],
-  ['ham', 'Hopfield Auto-Associative Memory Storage'],
-  ['bam', 'Bidirectional Associative Memory Storage'],
-  ['kcl', 'Kohonen Competitive Learning'],
-];
-
 // The program's arguments for the address's query: the demo's name after --, so that no name
 // is taken for an option (?demo=--help names an unknown demo).
 export function programArguments(query) {
@@ -43,9 +31,11 @@ function queryOf(demo, turnedOn, others) {
 }
 
 // Fills the options' row (in the element given) with the demo chooser, the toggles and the
-// address that holds them, as the query has them. The toggles are the program's own, from its
-// table of options: [{ name, label, title, needsDemo }], in the order shown.
-export function showOptions(row, query, toggles) {
+// address that holds them, as the query has them. The demos and the toggles are the program's
+// own, from its tables: demos [[name, title]] in the menu's order (a number in the address,
+// ?demo=5, names the demo in its place), toggles [{ name, label, title, needsDemo }] in the
+// order shown.
+export function showOptions(row, query, { demos, toggles }) {
   const params = new URLSearchParams(query);
   const asked = params.get('demo') ?? '';
   const demo = demos[Number(asked) - 1]?.[0] ?? demos.find(([name]) => name === asked.toLowerCase())?.[0] ?? '';

@@ -270,9 +270,9 @@ window.nnrulesPage = {
 startProgram({
   arguments: programArguments(location.search),
   page,
-  // The row of toggles from the program's table of options, before the program starts.
+  // The row of demos and toggles from the program's tables, before the program starts.
   onRuntimeInitialized() {
-    showOptions(document.getElementById('options'), location.search, JSON.parse(this.UTF8ToString(this._toggleRow())));
+    showOptions(document.getElementById('options'), location.search, JSON.parse(this.UTF8ToString(this._optionsRow())));
   },
   // What reaches the C library's standard streams, such as a wrong command line's message
   // written before the console is set up, is shown too, a line at a time.

@@ -97,6 +97,12 @@ TEST(BriefTrace, TheLeftOutLineCountsTheUnitsThatChangedTheWeights) {
             first = first == 0 ? s : first;
             last = s;
         }
+    // Two left out, both changing the weights (steps 2 and 3 of the textbook's run).
+    MenuRun both;
+    both.input = "1\nn\n4\n1\n1\n1 1\n-0.5 -1\n3 1\n-2 -1\n-2.5\n1.75\nq\n";
+    both.settings.brief = 1;
+    EXPECT_THAT(menuOutput(both),
+                ::testing::HasSubstr("... 2 steps left out (2 to 3): the weights changed in both ...\n"));
     ASSERT_GT(changed, 6);
     ASSERT_LT(changed, 36);
     EXPECT_THAT(menuOutput(brief),

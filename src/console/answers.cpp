@@ -173,13 +173,6 @@ bool answeredNo() {
     return answer == 'n' || answer == 'N';
 }
 
-bool readWord(std::string& word) {
-    if (inputIsTyped())
-        return nextTypedWord(word);
-    answerLineOpen = true;
-    return static_cast<bool>(std::cin >> word);
-}
-
 void readLetter(char& letter) {
     std::string word;
     if (!inputIsTyped()) {

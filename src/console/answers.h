@@ -110,11 +110,6 @@ bool readAnswer(Value& value, const Prompt& prompt) {
 // on a line of their own); any other answer, an empty line and the end of input are not no.
 bool answeredNo();
 
-// Reads the next word: from a file of answers, the next whatever lines it takes; at a
-// terminal, the next of the line being answered or of the next line typed, empty when that
-// line is. False once the input has ended.
-bool readWord(std::string& word);
-
 // Reads one letter, the first of the next word; at a terminal an empty line keeps it.
 void readLetter(char& letter);
 

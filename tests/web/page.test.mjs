@@ -392,6 +392,7 @@ describe('the page in the window', () => {
     assert.ok((await page.textContent('#address')).endsWith('/?demo=bpn&pictures&brief'));
     // Step by step turned on: the same demo, paused after its first cycle.
     await Promise.all([page.waitForURL(/step/), page.click('#option-step')]);
+    await waitForPrompt(page, 0);
     assert.equal(new URL(page.url()).search, '?demo=bpn&pictures&step&brief');
     assert.deepEqual(await checked(), ['option-pictures', 'option-step', 'option-brief']);
     await answer(page, ['y']);

@@ -1,11 +1,14 @@
 // The program: the command line wired to the menu, or to the one demo it names.
+#include "console/answers.h"
 #include "console/console.h"
 #include "demos/demos.h"
 #include "menu.h"
 #include "options.h"
 #include "pictures/curvefile.h"
+#include "quiz/practice.h"
 
 #include <iostream>
+#include <sstream>
 #include <string>
 
 #ifdef __EMSCRIPTEN__
@@ -38,6 +41,24 @@ int main(int argc, char* argv[]) {
                       << "': " << why << std::endl;
             return 2;
         }
+    }
+    // The quiz's answers from their own file, read whole before the run begins.
+    std::istringstream answers;
+    if (const std::string& file = options.settings.answersFile; !file.empty()) {
+        std::string text, why;
+        if (!readWholeFile(file, text, why)) {
+            std::cerr << "nnrules: cannot read the answers file '" << shownWord(file) << "': " << why
+                      << std::endl;
+            return 2;
+        }
+        answers.str(text);
+        readQuizAnswersFrom(&answers, file);
+    }
+    const Settings& asked = options.settings;
+    if (asked.sheet || asked.key || !asked.gradedFiles.empty()) {
+        const int status = runPractice(*options.demo, asked);
+        writePendingOutput();
+        return status;
     }
     if (options.action == Options::Action::Demo) {
         runDemo(*options.demo, options.settings);

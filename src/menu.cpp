@@ -6,6 +6,7 @@
 #include "demos/pacing.h"
 #include "options.h"
 #include "pictures/pictures.h"
+#include "quiz/practice.h"
 #include "quiz/quiz.h"
 #include "run.h"
 #include "settings.h"
@@ -151,4 +152,13 @@ void runMenu(const Settings& sessionSettings) {
 void runDemo(const Demo& demo, const Settings& sessionSettings) {
     useSettings(sessionSettings);
     runChosenDemo(demo, false);
+}
+
+int runPractice(const Demo& demo, const Settings& sessionSettings) {
+    // Nothing of the run is shown: nothing to pace, explain, draw or echo.
+    Settings practice = sessionSettings;
+    practice.step = practice.pictures = practice.explain = practice.echo = false;
+    practice.brief = 0;
+    useSettings(practice);
+    return practise(demo.run, demo.name, demo.title);
 }

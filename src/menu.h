@@ -11,4 +11,8 @@ void runMenu(const Settings& settings);
 // Runs one demo with the settings, as the command line chooses it.
 void runDemo(const Demo& demo, const Settings& settings);
 
+// Writes the demo's sheet or key, or grades the answer files named, as the settings ask; the
+// program's exit status.
+int runPractice(const Demo& demo, const Settings& settings);
+
 #endif

@@ -17,9 +17,10 @@ const OptionEntry optionTable[] = {
      "after each demo, draw what it learned: its learning curve\nand where it decides, or what a memory "
      "recalled",
      "after each demo, pictures of what it learned", "Pictures", false},
-    {'e', "explain", OptionEntry::none, nullptr,
+    {'e', "explain", OptionEntry::optional, "[=all]",
      "before each training its rule and a legend of the trace;\nafter each step, its arithmetic with the "
-     "numbers put in",
+     "numbers put in;\nof a training of more than 20 steps or cycles, the first\nand last 10 (=all: every "
+     "one)",
      "each training's rule, and each step's arithmetic", "Explain", false},
     {0, "quiz", OptionEntry::optional, "[=N]",
      "before each of the first N steps or cycles (3, or all)\nshows its results, ask for them, and grade the "
@@ -28,6 +29,20 @@ const OptionEntry optionTable[] = {
     {0, "digits", OptionEntry::required, "=N",
      "the quiz's answers need N significant digits or N decimals,\nor the exact value (3)",
      "the quiz's answers need N digits (3)", nullptr, false},
+    {0, "answers", OptionEntry::required, "=FILE",
+     "read the quiz's answers from FILE, one line a question,\nthe dialog's still from standard input",
+     "the quiz's answers read from FILE", nullptr, false},
+    {0, "sheet", OptionEntry::none, nullptr,
+     "write the DEMO's problem and the quiz's questions on it,\nto be worked on paper (with --exercise, "
+     "its problem)",
+     nullptr, nullptr, true},
+    {0, "key", OptionEntry::none, nullptr,
+     "write the answers to the sheet's questions, worked, and\nthe end of the training", nullptr, nullptr,
+     true},
+    {0, "grade", OptionEntry::none, nullptr,
+     "grade the answer FILEs named before the DEMO, a row each\n(tab-separated): the score, and each "
+     "question 1 or 0",
+     nullptr, nullptr, true},
     {0, "exercise", OptionEntry::required, "=SEED",
      "run each demo on values drawn from SEED, a new problem\nof the textbook's kind",
      "a new problem drawn from SEED", nullptr, false},
@@ -145,6 +160,7 @@ Options parseOptions(int argc, char* argv[]) {
         return "";
     };
     Options options;
+    bool grading = false;
     // 0, not 1: getopt forgets too where it was within a word of short options (-dp) that an
     // earlier parse left unfinished.
     optind = 0;
@@ -167,8 +183,10 @@ Options parseOptions(int argc, char* argv[]) {
             settings.defaultsAnswered = true;
         else if (name == "pictures")
             settings.pictures = true;
+        else if (name == "explain" && optarg && std::string(optarg) != "all")
+            return failure("'" + typed + "' takes no value but all");
         else if (name == "explain")
-            settings.explain = true;
+            settings.explain = true, settings.explainAll = optarg != nullptr;
         else if (name == "step")
             settings.step = true;
         else if (name == "brief" && !readBriefCount(optarg, settings.brief))
@@ -196,8 +214,26 @@ Options parseOptions(int argc, char* argv[]) {
             settings.problemOnly = true;
         else if (name == "echo")
             settings.echo = true;
+        else if (name == "answers" && *optarg == '\0')
+            return failure("'" + typed + "' needs a file name");
+        else if (name == "answers")
+            settings.answersFile = optarg;
+        else if (name == "sheet")
+            settings.sheet = true;
+        else if (name == "key")
+            settings.key = true;
+        else if (name == "grade")
+            grading = true;
         else if (name == "help" || name == "version")
             return actionAlone(name == "help" ? Options::Action::Help : Options::Action::Version);
+    }
+    Settings& settings = options.settings;
+    // Graded, the words before the demo are the answer files.
+    if (grading) {
+        if (argc - optind < 2)
+            return failure("--grade needs the answer files, then the demo");
+        settings.gradedFiles.assign(argv + optind, argv + argc - 1);
+        optind = argc - 1;
     }
     if (optind < argc) {
         options.demo = findDemo(argv[optind]);
@@ -209,10 +245,23 @@ Options parseOptions(int argc, char* argv[]) {
             return failure("one demo at a time: '" + std::string(argv[optind + 1]) + "' is one too many");
         options.action = Options::Action::Demo;
     }
-    if (options.settings.problemOnly && !options.settings.exercise)
+    if (settings.problemOnly && !settings.exercise)
         return failure("--problem needs --exercise=SEED");
-    if (options.action != Options::Action::Demo && options.settings.defaultsAnswered) {
-        return failure("--defaults needs a demo to run");
+    const char* const needingDemo = settings.defaultsAnswered ? "--defaults"
+                                    : settings.sheet          ? "--sheet"
+                                    : settings.key            ? "--key"
+                                                              : nullptr;
+    if (options.action != Options::Action::Demo && needingDemo)
+        return failure(std::string(needingDemo) + " needs a demo to run");
+    if (settings.sheet + settings.key + grading + settings.problemOnly > 1)
+        return failure("one of --sheet, --key, --grade and --problem at a time");
+    if (grading && !settings.answersFile.empty())
+        return failure("--grade reads the answer files named, not --answers");
+    // A sheet, its key and the grading are of the quiz's questions: 3 unless told, on the
+    // demo's own values.
+    if (settings.sheet || settings.key || grading) {
+        settings.quizzedUnits = settings.quizzedUnits > 0 ? settings.quizzedUnits : 3;
+        settings.defaultsAnswered = true;
     }
     return options;
 }
@@ -230,6 +279,7 @@ std::string helpText() {
                     std::string(nameWidth - name.size(), ' ') + demos[i].title + "\n";
     }
     return "Usage: nnrules [OPTION]... [DEMO]\n"
+           "  or:  nnrules --grade [OPTION]... FILE... DEMO\n"
            "Learn the classic learning rules of neural networks, step by step.\n"
            "\n"
            "Without a DEMO, shows the menu of the demos; with one, runs that demo\n"
@@ -252,6 +302,8 @@ std::string helpText() {
            "  nnrules --brief -d bpn    back-propagation's first and last cycles\n"
            "  nnrules --curve bpn.tsv -d bpn > /dev/null\n"
            "                            back-propagation's learning curve, for a plotting tool\n"
+           "  nnrules --exercise=3 --sheet sdpta   a problem and 3 questions on it, for paper;\n"
+           "                            --key for their answers, --grade FILE... to grade them\n"
            "\n"
            "At a terminal, Ctrl-C while a demo trains stops that training and shows its\n"
            "results.\n"

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+struct Practice;
+
 struct RunState {
     // Step mode's pauses: no more of them (c), or so many still to be passed by (a number).
     bool runToEnd = false;
@@ -18,6 +20,10 @@ struct RunState {
     std::vector<std::string> keptExplanation;
     // The pictures of the run, kept to be drawn when the student asks for them at its end.
     std::function<void()> keptPictures;
+    // A practice run (a sheet, its key, a class's grades), which shows nothing of itself: what
+    // it notes of the run, and the rule in symbols that the run's training applies.
+    Practice* practice = nullptr;
+    std::vector<std::string> rule;
 };
 
 // The run under way: the one the menu made last, or a run of its own for what runs outside

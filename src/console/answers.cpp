@@ -17,6 +17,11 @@ bool wordStartsLine = false;
 bool answerLineOpen = false;
 // What a word read from a file last left unread, when it only began with a number.
 std::string leftOver;
+// Where the quiz's answers come from when not from standard input: the file, its name, and
+// the number of its line read last.
+std::istream* answerFile = nullptr;
+std::string answerFileName;
+long answerFileLine = 0;
 
 std::string trimmed(const std::string& line) {
     const auto first = line.find_first_not_of(" \t\r");
@@ -25,8 +30,8 @@ std::string trimmed(const std::string& line) {
 
 } // namespace
 
-void echoAnswer(const std::string& answer) {
-    if (settings().echo && !inputIsTyped())
+void echoAnswer(const std::string& answer, bool typed) {
+    if (settings().echo && !typed)
         std::cout << shownWord(answer) << std::endl;
 }
 
@@ -204,9 +209,18 @@ bool readPauseAnswer(std::string& answer) {
 
 bool readAnswerLine(std::string& answer, long& lineNumber) {
     lineNumber = 0;
+    std::string line;
+    if (answerFile) {
+        do {
+            lineNumber = ++answerFileLine;
+            if (!std::getline(*answerFile, line))
+                return false;
+        } while (!trimmed(line).empty() && trimmed(line)[0] == '#');
+        answer = trimmed(line);
+        return true;
+    }
     if (inputIsTyped())
         return readTypedAnswer(answer);
-    std::string line;
     // The rest of the line whose answer the dialog read last, when it holds a word.
     if (answerLineOpen) {
         answerLineOpen = false;
@@ -223,4 +237,22 @@ bool readAnswerLine(std::string& answer, long& lineNumber) {
     } while (!trimmed(line).empty() && trimmed(line)[0] == '#');
     answer = trimmed(line);
     return true;
+}
+
+void readQuizAnswersFrom(std::istream* file, const std::string& name) {
+    answerFile = file;
+    answerFileName = file ? name : "";
+    answerFileLine = 0;
+}
+
+bool quizAnswersTyped() {
+    return !answerFile && inputIsTyped();
+}
+
+bool quizAnswersEnded() {
+    return answerFile ? answerFile->eof() : std::cin.eof();
+}
+
+const std::string& quizAnswersName() {
+    return answerFileName;
 }

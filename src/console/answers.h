@@ -57,7 +57,7 @@ void unreadAnswer(const std::string& text);
 
 // From a file of answers, with --echo: writes the answer read after its prompt, and ends the
 // line, as a terminal shows what is typed.
-void echoAnswer(const std::string& answer);
+void echoAnswer(const std::string& answer, bool typed = inputIsTyped());
 
 // From a file of answers: notes an answer read for the prompt. When the word typed was not
 // a number, or only began with one (the rest left for the next prompt), standard error is
@@ -123,5 +123,17 @@ bool readPauseAnswer(std::string& answer);
 // (a name, a student number) passed over; leading and trailing blanks taken off. The file's
 // line number is stored where it is known (0 otherwise). False at the end of the input.
 bool readAnswerLine(std::string& answer, long& lineNumber);
+
+// The quiz's answers from now on: read from the file given (--answers, a file being graded),
+// which the notes on standard error name, instead of from standard input; nullptr: from
+// standard input again.
+void readQuizAnswersFrom(std::istream* file, const std::string& name);
+
+// Whether the quiz's answers are typed at a terminal, where a line that does not answer is
+// asked again; whether their file (or standard input) has ended; and the name of their file
+// ("" for standard input).
+bool quizAnswersTyped();
+bool quizAnswersEnded();
+const std::string& quizAnswersName();
 
 #endif

@@ -9,6 +9,7 @@
 #include "matrix/cwtsprint.h"
 #include "model/memories.h"
 #include "pictures/pictures.h"
+#include "quiz/practice.h"
 #include "quiz/quiz.h"
 #include "settings.h"
 #include "training.h"
@@ -165,5 +166,6 @@ void BAM() {
 
     run.recalledPair = recalledPair;
     run.recallEnded = true;
+    writePractice(run);
     showPictures(run);
 }

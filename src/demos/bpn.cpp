@@ -12,6 +12,7 @@
 #include "model/rules.h"
 #include "model/steps.h"
 #include "pictures/pictures.h"
+#include "quiz/practice.h"
 #include "quiz/quiz.h"
 #include "settings.h"
 #include "training.h"
@@ -133,6 +134,8 @@ void BPN() {
 
     NetworkRun run{{"bpn", "cycle error", "cycle", errorLimit}};
     run.patterns = X;
+    run.startFirstLayer = V;
+    run.startSecondLayer = W;
     run.desired = d;
     run.threshold = threshold;
     explainBpnRule(nu, lambda, threshold, errorLimit, X, d);
@@ -169,5 +172,6 @@ void BPN() {
     std::cout << std::endl
               << "----------------------------------------------------------------------" << std::endl;
 
+    writePractice(run);
     showPictures(run);
 }

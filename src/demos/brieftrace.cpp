@@ -12,10 +12,20 @@ namespace {
 // How many units that changed the weights are named one by one.
 constexpr std::size_t changesNamed = 6;
 
+// How many units at either end of a training are traced in full: --brief's count; or, when
+// every step is explained, 10, so that a long training's explanations do not run to hundreds
+// of thousands of lines (--explain=all explains them all); or every unit (0).
+int unitsInFull() {
+    constexpr int explainedAtEitherEnd = 10;
+    return settings().brief > 0                           ? settings().brief
+           : settings().explain && !settings().explainAll ? explainedAtEitherEnd
+                                                          : 0;
+}
+
 } // namespace
 
 void BriefTrace::startUnit(int number) {
-    if (settings().brief > 0 && !settings().step && number > settings().brief && !quizzes(number)) {
+    if (unitsInFull() > 0 && !settings().step && number > unitsInFull() && !quizzes(number)) {
         holding.str("");
         output = std::cout.rdbuf(&holding);
     }
@@ -27,7 +37,7 @@ void BriefTrace::closeUnit(int number, double value, bool changed) {
     std::cout.rdbuf(output);
     output = nullptr;
     // The oldest of the last units is left out now.
-    if (static_cast<int>(last.size()) == settings().brief) {
+    if (static_cast<int>(last.size()) == unitsInFull()) {
         leaveOut(last.front());
         last.erase(last.begin());
     }
@@ -85,6 +95,10 @@ void BriefTrace::writeHeld() {
             std::cout << "; ";
         }
         std::cout << changes() << " ...";
+        if (settings().explain)
+            std::cout << std::endl
+                      << "(" << (leftOut == 1 ? "That " + std::string(unit) + " is" : "Those are")
+                      << " not explained; --explain=all explains every " << unit << ".)";
     }
     for (const Held& held : last)
         std::cout << held.text;

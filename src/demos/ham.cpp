@@ -9,6 +9,7 @@
 #include "model/activation.h"
 #include "model/memories.h"
 #include "pictures/pictures.h"
+#include "quiz/practice.h"
 #include "quiz/quiz.h"
 #include "settings.h"
 #include "training.h"
@@ -124,5 +125,6 @@ void HAM() {
                   << " cannot be retreived: it is not a stable state of the network.";
     std::cout << std::endl << "Training Terminated." << std::endl;
 
+    writePractice(run);
     showPictures(run);
 }

@@ -11,6 +11,7 @@
 #include "model/rules.h"
 #include "model/steps.h"
 #include "pictures/pictures.h"
+#include "quiz/practice.h"
 #include "quiz/quiz.h"
 #include "settings.h"
 #include "training.h"
@@ -154,5 +155,6 @@ void KCL() {
     writeWeightVectors(w);
     std::cout << "Total no. of cycles: " << training.progress.units << std::endl;
 
+    writePractice(run);
     showPictures(run);
 }

@@ -12,6 +12,7 @@
 #include "model/rules.h"
 #include "model/steps.h"
 #include "pictures/pictures.h"
+#include "quiz/practice.h"
 #include "quiz/quiz.h"
 #include "settings.h"
 #include "training.h"
@@ -123,6 +124,7 @@ void MCCPTA() {
 
     MulticlassRun run{{"mccpta", "cycle error", "cycle", errorLimit}, false};
     run.patterns = Y;
+    run.startWeights = W;
     run.lambda = lambda;
     explainMccptaRule(nu, lambda, errorLimit);
     MccptaProblem problem{nu, lambda, Y, W};
@@ -148,5 +150,6 @@ void MCCPTA() {
         std::cout << std::endl << "Output = " << std::rint(o) << "  d = " << d << std::endl;
     }
 
+    writePractice(run);
     showPictures(run);
 }

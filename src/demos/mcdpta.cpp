@@ -10,6 +10,7 @@
 #include "model/rules.h"
 #include "model/steps.h"
 #include "pictures/pictures.h"
+#include "quiz/practice.h"
 #include "quiz/quiz.h"
 #include "settings.h"
 #include "training.h"
@@ -119,6 +120,7 @@ void MCDPTA() {
 
     MulticlassRun run{{"mcdpta", "cycle error", "cycle", errorLimit}, true};
     run.patterns = Y;
+    run.startWeights = W;
     explainMcdptaRule(C);
     McdptaProblem problem{C, Y, W};
     Training training{"cycle", "cycle error", errorLimit};
@@ -134,5 +136,6 @@ void MCDPTA() {
     writeWeightVectors(W);
     std::cout << std::endl;
 
+    writePractice(run);
     showPictures(run);
 }

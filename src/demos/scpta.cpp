@@ -11,6 +11,7 @@
 #include "model/rules.h"
 #include "model/steps.h"
 #include "pictures/pictures.h"
+#include "quiz/practice.h"
 #include "quiz/quiz.h"
 #include "settings.h"
 #include "training.h"
@@ -141,5 +142,6 @@ void SCPTA() {
     }
     std::cout << std::endl;
 
+    writePractice(run);
     showPictures(run);
 }

@@ -10,6 +10,7 @@
 #include "model/rules.h"
 #include "model/steps.h"
 #include "pictures/pictures.h"
+#include "quiz/practice.h"
 #include "quiz/quiz.h"
 #include "settings.h"
 #include "training.h"
@@ -150,5 +151,6 @@ void SDPTA() {
     std::cout << std::endl;
     iprint("Final weight values, w = ", W, "\n");
 
+    writePractice(run);
     showPictures(run);
 }

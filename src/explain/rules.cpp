@@ -1,6 +1,7 @@
 // Each demo's rule in symbols, with its constants in this run, and the legend of its trace:
 // what each label stands for, and whether it is taken before or after the step's change.
 #include "explain.h"
+#include "run.h"
 #include "settings.h"
 #include "text.h"
 
@@ -8,8 +9,17 @@
 
 namespace {
 
-// Writes the block on lines of its own, a blank line after it.
+// The rule is written with --explain, and noted by a practice run for its sheet.
+bool ruleWanted() {
+    return settings().explain || thisRun().practice;
+}
+
+// Writes the block on lines of its own, a blank line after it; a practice run notes it.
 void writeRule(const Lines& lines) {
+    if (thisRun().practice) {
+        thisRun().rule = lines;
+        return;
+    }
     for (const std::string& line : lines)
         std::cout << std::endl << line;
     std::cout << std::endl;
@@ -18,7 +28,7 @@ void writeRule(const Lines& lines) {
 } // namespace
 
 void explainSdptaRule(double C, int steps) {
-    if (!settings().explain)
+    if (!ruleWanted())
         return;
     writeRule({"How it learns: fixed-increment correction of one signum neuron.",
                "  net = w . y            the net input: weights times pattern, summed",
@@ -34,7 +44,7 @@ void explainSdptaRule(double C, int steps) {
 }
 
 void explainMcdptaRule(double C) {
-    if (!settings().explain)
+    if (!ruleWanted())
         return;
     writeRule({"How it learns: fixed-increment correction of three signum neurons, one a class.",
                "  net = wk . y           neuron k's net input for the pattern y",
@@ -52,7 +62,7 @@ void explainMcdptaRule(double C) {
 }
 
 void explainScptaRule(double nu, double lambda, double errorLimit) {
-    if (!settings().explain)
+    if (!ruleWanted())
         return;
     writeRule({"How it learns: the delta rule for one continuous bipolar neuron.",
                "  net = w . y                      the net input",
@@ -70,7 +80,7 @@ void explainScptaRule(double nu, double lambda, double errorLimit) {
 }
 
 void explainMccptaRule(double nu, double lambda, double errorLimit) {
-    if (!settings().explain)
+    if (!ruleWanted())
         return;
     writeRule({"How it learns: the delta rule for three continuous bipolar neurons, one a class",
                "  net = wk . y                      neuron k's net input for the pattern y",
@@ -92,7 +102,7 @@ void explainMccptaRule(double nu, double lambda, double errorLimit) {
 
 void explainBpnRule(double nu, double lambda, double threshold, double errorLimit,
                     const std::array<CwMtx::CWTSVector<3>, 4>& X, const std::array<double, 4>& d) {
-    if (!settings().explain)
+    if (!ruleWanted())
         return;
     std::string targets = "   ";
     for (unsigned p = 0; p < 4; ++p)
@@ -120,7 +130,7 @@ void explainBpnRule(double nu, double lambda, double threshold, double errorLimi
 }
 
 void explainHamRule() {
-    if (!settings().explain)
+    if (!ruleWanted())
         return;
     writeRule({"How it recalls: a Hopfield memory of three bipolar vectors.",
                "  W = V1 V1^T + V2 V2^T + V3 V3^T - 3 I   the outer products summed, 3 taken",
@@ -133,7 +143,7 @@ void explainHamRule() {
 }
 
 void explainBamRule(bool probeIsB) {
-    if (!settings().explain)
+    if (!ruleWanted())
         return;
     writeRule({"How it recalls: a bidirectional memory of four pairs, A of 6, B of 3.",
                "  W = A1 B1^T + A2 B2^T + A3 B3^T + A4 B4^T    the pairs' outer products",
@@ -151,7 +161,7 @@ void explainBamRule(bool probeIsB) {
 }
 
 void explainKclRule(double storedAlpha) {
-    if (!settings().explain)
+    if (!ruleWanted())
         return;
     writeRule(
         {"How it learns: winner-take-all (Kohonen) learning of two neurons.",

@@ -40,7 +40,7 @@ struct MulticlassRun {
     LearningCurve curve;
     bool discrete;
     double lambda = 1; // the continuous neurons' steepness
-    std::array<CwMtx::CWTSVector<3>, 3> patterns{}, weights{};
+    std::array<CwMtx::CWTSVector<3>, 3> patterns{}, startWeights{}, weights{};
     bool ended = false; // the run is over: its weights are the trained ones
 };
 
@@ -49,8 +49,8 @@ struct NetworkRun {
     LearningCurve curve;
     std::array<CwMtx::CWTSVector<3>, 4> patterns{};
     std::array<double, 4> desired{};
-    FirstLayer firstLayer{};
-    CwMtx::CWTSVector<3> secondLayer{};
+    FirstLayer startFirstLayer{}, firstLayer{};
+    CwMtx::CWTSVector<3> startSecondLayer{}, secondLayer{};
     double threshold = 0;
     bool ended = false; // the run is over: its weights are the trained ones
 };

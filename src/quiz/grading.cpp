@@ -1,11 +1,13 @@
 #include "grading.h"
 
+#include "console/console.h"
 #include "console/numbers.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -175,4 +177,44 @@ Grade gradeNumber(const std::string& typed, double value, int leastDigits) {
     half.lead = number.lastWritten - 1;
     const Decimal least = add(key, half, true), most = add(key, half, false);
     return {compare(least, number) <= 0 && compare(number, most) <= 0, false};
+}
+
+namespace {
+
+// The words of an answer's line: apart by blanks, commas, or the brackets and semicolons of
+// the trace's vectors; a Unicode minus is a minus.
+std::vector<std::string> answerWords(std::string line) {
+    for (std::size_t at; (at = line.find("\xe2\x88\x92")) != std::string::npos;)
+        line.replace(at, 3, "-");
+    for (char& c : line)
+        if (c == ',' || c == ';' || c == '[' || c == ']' || c == '\t')
+            c = ' ';
+    std::istringstream words(line);
+    std::vector<std::string> found;
+    for (std::string word; words >> word;)
+        found.push_back(word);
+    return found;
+}
+
+} // namespace
+
+Judgement judgeAnswer(const std::string& line, const std::vector<double>& key, int leastDigits) {
+    Judgement judgement;
+    const std::vector<std::string> typed = answerWords(line);
+    if (typed.empty() || line == "-" || line == "?")
+        return judgement;
+    judgement.answered = true;
+    for (const std::string& word : typed)
+        if (judgement.refused.empty() && !isAnswerNumber(word))
+            judgement.refused = "\"" + shownWord(word) + "\" is not a number";
+    const std::size_t count = key.size();
+    if (judgement.refused.empty() && typed.size() != count)
+        judgement.refused = std::to_string(typed.size()) + (typed.size() == 1 ? " number" : " numbers") +
+                            " where " + std::to_string(count) + (count == 1 ? " is" : " are") + " wanted";
+    for (std::size_t i = 0; i < count && judgement.refused.empty(); ++i) {
+        const Grade grade = gradeNumber(typed[i], key[i], leastDigits);
+        if (!grade.right)
+            (grade.tooFewDigits ? judgement.tooShort : judgement.off).push_back(i + 1);
+    }
+    return judgement;
 }

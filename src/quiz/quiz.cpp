@@ -2,6 +2,7 @@
 #include "quiz.h"
 
 #include "grading.h"
+#include "practice.h"
 
 #include "console/answers.h"
 #include "console/numbers.h"
@@ -52,21 +53,6 @@ std::string numbered(const std::vector<std::size_t>& places) {
     return text;
 }
 
-// The numbers of an answer's line: words apart by blanks, commas, or the brackets and
-// semicolons of the trace's vectors; a Unicode minus is a minus.
-std::vector<std::string> answerWords(std::string line) {
-    for (std::size_t at; (at = line.find("\xe2\x88\x92")) != std::string::npos;)
-        line.replace(at, 3, "-");
-    for (char& c : line)
-        if (c == ',' || c == ';' || c == '[' || c == ']' || c == '\t')
-            c = ' ';
-    std::istringstream words(line);
-    std::vector<std::string> found;
-    for (std::string word; words >> word;)
-        found.push_back(word);
-    return found;
-}
-
 // "Quiz so far: 2 of 3 answers right.", the question under way left out.
 std::string scoreSoFar(int leftOut) {
     return "Quiz so far: " + std::to_string(thisRun().rightAnswers) + " of " +
@@ -95,6 +81,11 @@ bool quizzes(int unit) {
 }
 
 void askQuestion(const Question& question) {
+    // A practice run asks nothing: it notes the questions, for its sheet, key or grades.
+    if (Practice* const practice = thisRun().practice) {
+        practice->questions.push_back(question);
+        return;
+    }
     ++thisRun().asked;
     const std::size_t count = question.answer.size();
     const auto numbersAsked = [&question](std::size_t numbers, const char* more) {
@@ -124,9 +115,9 @@ void askQuestion(const Question& question) {
     // does not answer (a word that is no number, too few or too many numbers) is refused and the
     // question asked again, and the next line is the answer; from a file it is a wrong answer,
     // said on standard error, and the next line answers the next question.
-    std::vector<std::string> typed;
-    std::string line, refused;
+    Judgement judgement;
     for (;;) {
+        std::string line;
         long lineNumber = 0;
         if (!readAnswerLine(line, lineNumber)) {
             if (leavingDemo()) {
@@ -136,7 +127,7 @@ void askQuestion(const Question& question) {
             }
             // A file's answers stop early at its end, or after a word of the dialog that was
             // no number: nothing is read after that.
-            const char* const why = inputIsTyped() || std::cin.eof()
+            const char* const why = quizAnswersTyped() || quizAnswersEnded()
                                         ? "No answer: the input has ended."
                                         : "No answer: no answers are read after one that was not a number.";
             sayToBoth([&question, why](std::ostream& out) {
@@ -147,39 +138,19 @@ void askQuestion(const Question& question) {
             });
             return;
         }
-        echoAnswer(line);
-        typed = answerWords(line);
-        refused.clear();
-        if (typed.empty() || line == "-" || line == "?")
+        echoAnswer(line, quizAnswersTyped());
+        judgement = judgeAnswer(line, question.answer, settings().answerDigits);
+        if (judgement.refused.empty())
             break;
-        for (const std::string& word : typed)
-            if (refused.empty() && !isAnswerNumber(word))
-                refused = "\"" + shownWord(word) + "\" is not a number";
-        if (refused.empty() && typed.size() != count)
-            refused = std::to_string(typed.size()) + (typed.size() == 1 ? " number" : " numbers") +
-                      " where " + std::to_string(count) + (count == 1 ? " is" : " are") + " wanted";
-        if (refused.empty())
-            break;
-        if (!inputIsTyped()) {
-            writePendingOutput();
-            std::cerr << "nnrules: " << (lineNumber > 0 ? "line " + std::to_string(lineNumber) + ": " : "")
-                      << "the answer \"" << shownWord(line) << "\" to question " << thisRun().asked
-                      << " counts as wrong: " << refused << "." << std::endl;
+        if (!quizAnswersTyped()) {
+            noteRefusedAnswer(line, lineNumber, thisRun().asked, judgement.refused);
             break;
         }
-        toTypist() << refused << "; type the whole answer again." << std::endl << prompt;
+        toTypist() << judgement.refused << "; type the whole answer again." << std::endl << prompt;
     }
-    // Which numbers are off, and which give too few digits to tell, numbered from 1.
-    std::vector<std::size_t> off, tooShort;
-    const bool answered = !typed.empty() && line != "-" && line != "?";
-    const bool graded = answered && refused.empty();
-    for (std::size_t i = 0; i < count && graded; ++i) {
-        const Grade grade = gradeNumber(typed[i], question.answer[i], settings().answerDigits);
-        if (!grade.right)
-            (grade.tooFewDigits ? tooShort : off).push_back(i + 1);
-    }
-    const bool right = graded && off.empty() && tooShort.empty();
+    const bool right = judgement.right();
     thisRun().rightAnswers += right;
+    const std::vector<std::size_t>&off = judgement.off, &tooShort = judgement.tooShort;
     sayToBoth([&](std::ostream& out) {
         out << std::endl;
         if (right) {
@@ -197,15 +168,25 @@ void askQuestion(const Question& question) {
                                  : numbered(tooShort) + (tooShort.size() == 1 ? " has" : " have")) +
                      " too few digits to grade (" + digitsRule() + ")";
         const std::string verdict =
-            !answered          ? "No answer."
-            : !refused.empty() ? "Not quite: " + refused + "."
-                               : "Not quite" + (which.empty() ? std::string(".") : ": " + which + ".");
+            !judgement.answered ? "No answer."
+            : !judgement.refused.empty()
+                ? "Not quite: " + judgement.refused + "."
+                : "Not quite" + (which.empty() ? std::string(".") : ": " + which + ".");
         writeWrapped(out, verdict + " The answer is " + numbersText(question.answer) + ".", false);
         out << std::endl;
         // With --explain the unit's explanation follows its trace: the worked step is that.
         if (!settings().explain)
             writeExplanation(question.worked, out);
     });
+}
+
+void noteRefusedAnswer(const std::string& line, long lineNumber, int questionNumber, const std::string& why) {
+    writePendingOutput();
+    const std::string& file = quizAnswersName();
+    std::cerr << "nnrules: " << (file.empty() ? "" : shownWord(file) + ": ")
+              << (lineNumber > 0 ? "line " + std::to_string(lineNumber) + ": " : "") << "the answer \""
+              << shownWord(line) << "\" to question " << questionNumber << " counts as wrong: " << why << "."
+              << std::endl;
 }
 
 void endQuiz() {

@@ -29,7 +29,17 @@ std::string menuOutput(const MenuRun& run) {
     std::istringstream lines(run.input);
     if (run.typed)
         typeAtTerminal([&lines](std::string& line) { return static_cast<bool>(std::getline(lines, line)); });
-    std::string output = outputOf([&run] { runMenu(run.settings); }, run.typed ? "" : run.input);
+    std::string output = outputOf(
+        [&run] {
+            const Settings& asked = run.settings;
+            if (run.demo && (asked.sheet || asked.key || !asked.gradedFiles.empty()))
+                runPractice(*run.demo, asked);
+            else if (run.demo)
+                runDemo(*run.demo, asked);
+            else
+                runMenu(asked);
+        },
+        run.typed ? "" : run.input);
     typeAtTerminal(nullptr);
     return output;
 }
@@ -43,8 +53,8 @@ std::string menuOutput(const std::string& input, int cycleLimit) {
 
 namespace {
 
-// The settings that the options give, as the command line reads them.
-Settings optionsOf(const std::string& line, int cycleLimit) {
+// The settings that the options give, as the command line reads them, and the demo they name.
+Options optionsOf(const std::string& line, int cycleLimit) {
     std::istringstream words(line);
     std::vector<std::string> arguments = {"nnrules"};
     for (std::string word; words >> word;)
@@ -55,9 +65,9 @@ Settings optionsOf(const std::string& line, int cycleLimit) {
     const Options options = parseOptions(static_cast<int>(argv.size()), argv.data());
     if (options.action == Options::Action::Error)
         throw std::runtime_error("fixture options: " + options.error);
-    Settings settings = options.settings;
-    settings.cycleLimit = cycleLimit;
-    return settings;
+    Options read = options;
+    read.settings.cycleLimit = cycleLimit;
+    return read;
 }
 
 using Lines = std::vector<std::string>;
@@ -148,9 +158,11 @@ Fixture readFixture(const std::string& name) {
             fixture.input += line.substr(line.size() > 1 ? 2 : 1) + "\n";
         else if (header("cycle limit: "))
             fixture.settings.cycleLimit = std::stoi(line.substr(13));
-        else if (header("options: "))
-            fixture.settings = optionsOf(line.substr(9), fixture.settings.cycleLimit);
-        else if (!header("#"))
+        else if (header("options: ")) {
+            const Options options = optionsOf(line.substr(9), fixture.settings.cycleLimit);
+            fixture.settings = options.settings;
+            fixture.demo = options.demo;
+        } else if (!header("#"))
             fixture.typed = true;
     // The menu's own fixture shows the menu once; elsewhere a line of its own stands for it.
     const std::string menu = name == "menu-quit" ? "" : readFixture("menu-quit").screen;

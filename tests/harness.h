@@ -14,15 +14,18 @@
 std::string outputOf(const std::function<void()>& run, const std::string& input);
 
 // A run of the menu loop: its input, its settings, and whether it is typed at a terminal.
+struct Demo;
 struct MenuRun {
     std::string input;
-    Settings settings;  // as the command line sets them
-    bool typed = false; // the input is typed at a terminal, a line each, and shown so
+    Settings settings;          // as the command line sets them
+    bool typed = false;         // the input is typed at a terminal, a line each, and shown so
+    const Demo* demo = nullptr; // the demo the command line names, run alone (not the menu)
 };
 std::string menuOutput(const MenuRun& run);
 std::string menuOutput(const std::string& input, int cycleLimit = 100000);
 
-// A fixture under screens/: one run through the menu. "<" lines are typed (the first is
+// A fixture under screens/: one run through the menu, or of the demo its options name (its
+// sheet, its key). "<" lines are typed (the first is
 // the menu choice); "cycle limit: N", "options: -p -s --brief" and "typed at a terminal"
 // lines set the run; "#" lines say what it shows; the rest is the screen, where a line
 // beginning "[menu]" stands for the menu fixture menu-quit shows, the rest of the line

@@ -17,6 +17,7 @@
 namespace {
 
 using ::testing::HasSubstr;
+using ::testing::Not;
 
 // An interval that holds the exact value of what a line writes.
 struct Interval {
@@ -359,4 +360,27 @@ TEST(Explanations, LegendsAndNotesSayWhatTheRuleDoes) {
     EXPECT_GE(tieNotes(tie), 2u);
     EXPECT_THAT(tie, HasSubstr("d1 = 1.41421\nminD = 1.41421  minDneuron = 1\nd2 = 1.41421\n"
                                "minD = 1.41421  minDneuron = 2\nThe winning neuron is 2"));
+}
+
+// Of a training of more than 20 units, the first 10 and the last 10 are traced and explained,
+// and a line says which were not; --explain=all explains every one.
+TEST(Explanations, ALongTrainingExplainsItsFirstAndLastTenUnits) {
+    MenuRun run;
+    run.input = "1\nn\n25 1 1 1 1 -0.5 -1 3 1 -2 -1 -2.5 1.75\nq\n";
+    run.settings.explain = true;
+    const std::string ends = menuOutput(run);
+    for (const int step : {1, 10, 16, 25})
+        EXPECT_THAT(ends,
+                    HasSubstr("    w" + std::to_string(step + 1) + " = w" + std::to_string(step) + " + r y"))
+            << step;
+    for (const int step : {11, 15})
+        EXPECT_THAT(ends, Not(HasSubstr("    w" + std::to_string(step + 1) + " = w"))) << step;
+    EXPECT_THAT(ends, HasSubstr("\n... 5 steps left out (11 to 15): "));
+    EXPECT_THAT(ends, HasSubstr(" ...\n(Those are not explained; --explain=all explains every step.)\n"));
+    run.settings.explainAll = true;
+    const std::string all = menuOutput(run);
+    for (int step = 1; step <= 25; ++step)
+        EXPECT_THAT(all,
+                    HasSubstr("    w" + std::to_string(step + 1) + " = w" + std::to_string(step) + " + r y"));
+    EXPECT_THAT(all, Not(HasSubstr("left out")));
 }

@@ -225,6 +225,11 @@ TEST(Program, BadCommandLinesSayWhatIsWrongAndEndWithStatus2) {
           {"--brief=0 1", "'--brief=0' needs a number of steps or cycles to keep at either end"},
           {"--exercise=-1 1", "'--exercise=-1' needs a seed, a whole number such as 42"},
           {"--exercise", "'--exercise' needs a seed"},
+          {"--explain=some 1", "'--explain=some' takes no value but all"},
+          {"--sheet", "--sheet needs a demo to run"},
+          {"--key --sheet 1", "one of --sheet, --key, --grade and --problem at a time"},
+          {"--grade 1", "--grade needs the answer files, then the demo"},
+          {"--grade --answers=a a 1", "--grade reads the answer files named, not --answers"},
           {"--curve --brief bpn", "'--curve' needs a file name, not '--brief' (a file of that "
                                   "name is --curve=--brief or ./--brief)"}}) {
         const Ran refused = run(std::string("nnrules ") + arguments + " </dev/null");
@@ -378,6 +383,24 @@ TEST(Program, AQuizAnswerThatCountsAsWrongIsNamedByItsLine) {
         run("printf '1\\ny\\n-1.5 2.75\\nx 1.75\\n2\\n' | nnrules --quiz=3").errors,
         "nnrules: line 4: the answer \"x 1.75\" to question 2 counts as wrong: \"x\" is not a number.\n"
         "nnrules: line 5: the answer \"2\" to question 3 counts as wrong: 1 number where 2 are wanted.\n");
+}
+
+// The quiz's answers from their own file, the dialog's from standard input: a wrong line is
+// named by the file and its line.
+TEST(Program, AnAnswersFileAnswersTheQuizAlone) {
+    const Ran answered = run("cd \"$(mktemp -d)\" && printf '# Alice\\n-1.5 2.75\\n1\\n' > answers.txt && "
+                             "echo y | nnrules --quiz=2 --answers=answers.txt --echo sdpta");
+    EXPECT_EQ(answered.errors,
+              "nnrules: answers.txt: line 3: the answer \"1\" to question 2 counts as wrong: 1 "
+              "number where 2 are wanted.\n");
+    EXPECT_THAT(answered.output, HasSubstr("The weights after this step (2 numbers)? -1.5 2.75\n\nRight."));
+    EXPECT_THAT(answered.output, HasSubstr("Quiz: 1 of 2 answers right."));
+    // A file that cannot be read is refused before anything runs.
+    const Ran unread = run("nnrules --quiz --answers=/nonexistent/a 1 </dev/null");
+    EXPECT_EQ(unread.status, 2);
+    EXPECT_EQ(unread.output, "");
+    EXPECT_EQ(unread.errors,
+              "nnrules: cannot read the answers file '/nonexistent/a': No such file or directory\n");
 }
 
 // Standard input that cannot be read (a folder) is input that has ended: the menu, and the end.

@@ -1,5 +1,6 @@
 // The quiz: answers graded to the precision of the trace, every demo's questions answered
 // wrong and then as the quiz itself answered them, and answer files that end early or err.
+#include "console/answers.h"
 #include "demos/demos.h"
 #include "harness.h"
 #include "quiz/grading.h"
@@ -8,6 +9,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <fstream>
 #include <limits>
 #include <regex>
 #include <sstream>
@@ -205,4 +209,147 @@ TEST(Quiz, AnswerFilesDoNotSlip) {
         quizRun("5\ny\n0.476379 -1.20368 1.09376\n0.476542, -1.20382, 1.09454, 0.311825\n", 2);
     EXPECT_THAT(bpn, HasSubstr("Not quite: 3 numbers where 4 are wanted."));
     EXPECT_THAT(bpn, HasSubstr("Quiz: 1 of 2 answers right."));
+}
+
+namespace {
+
+// The pages of a practice run: the sheet or the key of the demo, on the seed's exercise (or
+// the textbook's values for seed 0), of the quiz's first three units.
+std::string pagesOf(const Demo& demo, bool sheet, std::uint64_t seed) {
+    MenuRun run;
+    run.demo = &demo;
+    run.settings.sheet = sheet;
+    run.settings.key = !sheet;
+    run.settings.exercise = seed > 0;
+    run.settings.seed = seed;
+    run.settings.quizzedUnits = 3;
+    run.settings.defaultsAnswered = true;
+    return menuOutput(run);
+}
+
+// The numbered questions of a sheet or a key, each joined into one line, and the answers a
+// key gives them.
+struct Questions {
+    std::vector<std::string> texts, answers;
+};
+Questions questionsOf(const std::string& pages) {
+    Questions found;
+    static const std::regex numbered(R"(^\d+\. (.*))");
+    bool inQuestion = false;
+    for (const std::string& line : linesOf(pages)) {
+        std::smatch match;
+        if (std::regex_match(line, match, numbered)) {
+            found.texts.push_back(match[1]);
+            inQuestion = true;
+        } else if (line.rfind("    Answer: ", 0) == 0) {
+            found.answers.push_back(line.substr(12));
+            inQuestion = false;
+        } else if (inQuestion && line.rfind("    ", 0) == 0) {
+            found.texts.back() += " " + line.substr(4);
+        } else {
+            inQuestion = false;
+        }
+    }
+    return found;
+}
+
+// The sheet's question as the key states it: each earlier answer it names written out as the
+// vector of those numbers of that answer.
+std::string withAnswersWritten(std::string text, const std::vector<std::string>& answers) {
+    static const std::regex named(R"((?:numbers (\d+) to (\d+) of )?your answer to question (\d+))");
+    std::smatch match;
+    while (std::regex_search(text, match, named)) {
+        std::istringstream words(answers.at(std::stoul(match[3]) - 1));
+        std::vector<std::string> numbers;
+        for (std::string word; words >> word;)
+            numbers.push_back(word);
+        const std::size_t first = match[1].matched ? std::stoul(match[1]) - 1 : 0;
+        const std::size_t last = match[2].matched ? std::stoul(match[2]) : numbers.size();
+        std::string vector = "[";
+        for (std::size_t i = first; i < last; ++i)
+            vector += (i == first ? " " : "; ") + numbers.at(i);
+        text.replace(static_cast<std::size_t>(match.position(0)), static_cast<std::size_t>(match.length(0)),
+                     vector + " ]");
+    }
+    return text;
+}
+
+} // namespace
+
+// Every demo's sheet and key, of seeds 1 to 30: a sheet fits one printed page and its key
+// three, within 79 columns; the sheet asks the key's questions, each earlier answer it starts
+// from named (and named rightly) instead of written out; and the key's answers are those that
+// the quiz grades on the same seed.
+TEST(Practice, SheetsAndKeysFitTheirPagesAndAskWhatTheQuizAsks) {
+    for (const Demo& demo : demos)
+        for (std::uint64_t seed = 1; seed <= 30; ++seed) {
+            const std::string sheet = pagesOf(demo, true, seed), key = pagesOf(demo, false, seed);
+            const std::string which = std::string(demo.name) + " seed " + std::to_string(seed);
+            const std::vector<std::string> sheetLines = linesOf(sheet), keyLines = linesOf(key);
+            EXPECT_LE(sheetLines.size(), 60u + 1) << which; // the last line is the empty one after it
+            EXPECT_LE(keyLines.size(), 180u + 1) << which;
+            for (const std::vector<std::string>* lines : {&sheetLines, &keyLines})
+                for (const std::string& line : *lines)
+                    EXPECT_LE(line.size(), 79u) << which << ": " << line;
+            const Questions asked = questionsOf(sheet), answered = questionsOf(key);
+            ASSERT_FALSE(asked.texts.empty()) << which;
+            ASSERT_EQ(asked.texts.size(), answered.texts.size()) << which;
+            ASSERT_EQ(answered.answers.size(), answered.texts.size()) << which;
+            for (std::size_t i = 0; i < asked.texts.size(); ++i)
+                EXPECT_EQ(withAnswersWritten(asked.texts[i], answered.answers), answered.texts[i])
+                    << which << " question " << i + 1;
+            if (seed > 5)
+                continue;
+            MenuRun quiz;
+            quiz.input = std::to_string(&demo - demos + 1) + "\ny\n";
+            quiz.settings.exercise = true;
+            quiz.settings.seed = seed;
+            quiz.settings.quizzedUnits = 3;
+            std::vector<std::string> graded;
+            for (const std::string& answer : answersGiven(menuOutput(quiz)))
+                graded.push_back(std::regex_replace(answer, std::regex(" +"), " "));
+            EXPECT_EQ(graded, answered.answers) << which;
+        }
+}
+
+// A sheet gives what the questions need: the patterns with their targets (the exclusive-or
+// of back-propagation, 0 1 1 0), and the matrix the bidirectional memory's questions work with.
+TEST(Practice, ASheetGivesTheTargetsAndWhatTheQuestionsWorkWith) {
+    const std::string network = pagesOf(demos[4], true, 0);
+    for (const char* target : {"], d1 = 0\n", "], d2 = 1\n", "], d3 = 1\n", "], d4 = 0\n"})
+        EXPECT_THAT(network, HasSubstr(target));
+    for (std::uint64_t seed = 1; seed <= 30; ++seed)
+        for (const int demo : {0, 2}) {
+            const std::string sheet = pagesOf(demos[demo], true, seed);
+            for (const char* target : {", d1 = ", ", d2 = ", ", d3 = ", ", d4 = "})
+                EXPECT_THAT(sheet, HasSubstr(target)) << demos[demo].name << " seed " << seed;
+        }
+    // The textbook's matrix: A1 B1^T + ... + A4 B4^T, its first row as the trace shows it.
+    EXPECT_THAT(pagesOf(demos[6], true, 0), HasSubstr("a row a line:\n    [ "));
+}
+
+// A class graded at once: one row a file, the same scores as each file given alone; a file
+// that cannot be read is a row that says so, and the status says it too.
+TEST(Practice, AClassIsGradedAtOnceAsEachFileAlone) {
+    const std::string folder = ::testing::TempDir();
+    const std::string right = folder + "right.txt", slipped = folder + "slipped.txt",
+                      missing = folder + "missing.txt";
+    std::ofstream(right) << "# Alice\n-1.5 2.75\n-1, 1.75\n[ 2; 2.75 ]\n";
+    std::ofstream(slipped) << "\n-1 1.75\n2 2.8\n";
+    std::remove(missing.c_str());
+    MenuRun grading;
+    grading.demo = &demos[0];
+    grading.settings.quizzedUnits = 3;
+    grading.settings.defaultsAnswered = true;
+    grading.settings.gradedFiles = {right, slipped, missing};
+    EXPECT_EQ(menuOutput(grading), "file\tscore\tq1\tq2\tq3\n" + right + "\t3\t1\t1\t1\n" + slipped +
+                                       "\t1\t0\t1\t0\n" + missing +
+                                       "\tnot read: No such file or directory\n");
+    for (const auto& [file, score] : {std::pair{right, "3 of 3"}, {slipped, "1 of 3"}}) {
+        std::ifstream answers(file);
+        readQuizAnswersFrom(&answers, file);
+        const std::string alone = quizRun("1\ny\n");
+        readQuizAnswersFrom(nullptr, "");
+        EXPECT_THAT(alone, HasSubstr(std::string("Quiz: ") + score + " answers right.")) << file;
+    }
 }

@@ -86,12 +86,6 @@ std::string asked(const Question& question) {
     return question.asked + " (" + std::to_string(count) + (count == 1 ? " number" : " numbers") + ")?";
 }
 
-// True when the numbers agree to the six significant digits a question shows.
-bool agree(double shown, double answer) {
-    return shown == answer ||
-           std::fabs(shown - answer) <= 1e-5 * std::max(std::fabs(shown), std::fabs(answer));
-}
-
 // The question's givens as the sheet states them: a vector of weights or of a memory's state
 // that is an earlier question's answer, or a run of its numbers, is named as that answer
 // rather than written out, so that no question gives an earlier one away. Patterns (x, y)
@@ -106,17 +100,19 @@ std::string statedOnSheet(std::size_t index) {
         const char name = text[nameAt == std::string::npos ? 0 : nameAt + 1];
         if (close == std::string::npos || name == 'x' || name == 'y')
             continue;
-        std::vector<double> given;
+        // The numbers as written, each compared with an answer's as the key writes it: the
+        // same text, or the question gives them as they are (a near miss is no answer).
+        std::vector<std::string> given;
         std::istringstream numbers(text.substr(open + 4, close - open - 4));
         for (std::string word; std::getline(numbers, word, ';');)
-            given.push_back(std::strtod(word.c_str(), nullptr));
+            given.push_back(word.substr(word.find_first_not_of(' ')));
         // The latest answer that it is, where two are the same.
         for (std::size_t j = index; j-- > 0;) {
             const std::vector<double>& key = questions[j].answer;
             for (std::size_t first = 0; first + given.size() <= key.size(); ++first) {
                 bool same = true;
                 for (std::size_t i = 0; i < given.size() && same; ++i)
-                    same = agree(given[i], key[first + i]);
+                    same = given[i] == number(key[first + i]);
                 if (!same)
                     continue;
                 const std::string answer = "your answer to question " + std::to_string(j + 1);
@@ -298,7 +294,7 @@ int practise(void (*demo)(), const char* name, const char* title) {
 void writePractice(const SingleNeuronRun& run) {
     if (!writingPages())
         return;
-    Lines given = {"  The patterns y (the input, then the bias input) and the responses d they should get:"};
+    Lines given = {"  The patterns y (input, bias input) and the responses d they should get:"};
     for (unsigned p = 0; p < 4; ++p)
         given.push_back("    " + named("y" + whole(p + 1), run.patterns[p]) + ", d" + whole(p + 1) + " = " +
                         number(run.desired[p]));
@@ -329,7 +325,7 @@ void writePractice(const MulticlassRun& run) {
 void writePractice(const NetworkRun& run) {
     if (!writingPages())
         return;
-    Lines given = {"  The patterns x (two inputs, then the bias input) and the outputs d they should get:"};
+    Lines given = {"  The patterns x (two inputs, bias input) and the outputs d they should get:"};
     for (unsigned p = 0; p < 4; ++p)
         given.push_back("    " + named("x" + whole(p + 1), run.patterns[p]) + ", d" + whole(p + 1) + " = " +
                         number(run.desired[p]));

@@ -68,6 +68,13 @@ TEST_P(Exercises, EverySeedDrawsAProblemThatTheDemosRuleEndsSoon) {
         EXPECT_TRUE(problem.find("-0;") == std::string::npos && problem.find("-0 ]") == std::string::npos);
         const std::size_t probe = problem.find(":  [", problem.find("Probe Vector")); // the memory's probe
         EXPECT_TRUE(probe == std::string::npos || problem.find(problem.substr(probe)) == probe) << "stored";
+        // The single perceptrons' patterns are of both classes.
+        static const std::regex ofClass(R"(d\d: (-?1)\n)");
+        std::set<std::string> classes;
+        for (auto it = std::sregex_iterator(problem.begin(), problem.end(), ofClass);
+             it != std::sregex_iterator(); ++it)
+            classes.insert((*it)[1]);
+        EXPECT_TRUE(classes.empty() || classes.size() == 2) << problem;
         problems.insert(problem);
         if (std::smatch drawn; std::regex_search(problem, drawn, rate))
             ratesDrawn.insert(drawn[1]);

@@ -1,6 +1,7 @@
 // Every explanation holds: each line's arithmetic is redone from the numbers written in it, to
 // the precision they are written with, and its result is the number the trace shows for it.
 #include "demos/demos.h"
+#include "explain/explain.h"
 #include "harness.h"
 
 #include <gmock/gmock.h>
@@ -11,6 +12,7 @@
 #include <cmath>
 #include <cstring>
 #include <regex>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -323,6 +325,10 @@ TEST(Explanations, TheWorkedExamplesFiguresAreInTheirLines) {
     const std::string scpta = explainedRun("3\ny\nq\n");
     for (const char* output : {"-0.358357", "0.907787", "-0.991899", "0.997413"})
         EXPECT_THAT(scpta, HasSubstr(std::string(") - 1\n        = ") + output + "\n"));
+    // Each step names the pattern it takes: y2 = (-0.5, 1) with the weights after step 1,
+    // y4 = (-2, 1) with those after step 3.
+    EXPECT_THAT(scpta, HasSubstr("    net = w . y2 = (-2.4408)(-0.5) + (1.8092)(1) = "));
+    EXPECT_THAT(scpta, HasSubstr("    net = w . y4 = (-2.42759)(-2) + (1.79402)(1) = "));
     const std::string bpn = explainedRun("5\ny\nq\n");
     EXPECT_THAT(bpn, HasSubstr("    net1 = v1 . x = (0.5)(0) + (0.4)(0) + (0.8)(-1) = -0.8\n"));
     EXPECT_THAT(bpn, HasSubstr("    net2 = v2 . x = (0.9)(0) + (1)(0) + (-0.1)(-1) = 0.1\n"));
@@ -383,4 +389,15 @@ TEST(Explanations, ALongTrainingExplainsItsFirstAndLastTenUnits) {
         EXPECT_THAT(all,
                     HasSubstr("    w" + std::to_string(step + 1) + " = w" + std::to_string(step) + " + r y"));
     EXPECT_THAT(all, Not(HasSubstr("left out")));
+}
+
+// A line of arithmetic too long for the screen breaks before an = sign, but not so near its
+// start that a name shorter than 16 characters would stand alone: then after the =.
+TEST(Explanations, ALongLineBreaksBeforeAnEqualsSignLeavingNoShortNameAlone) {
+    const std::string rest(65, 'x');
+    std::ostringstream longName, shortName;
+    writeExplanation({std::string(16, 'n') + " = " + rest}, longName);
+    writeExplanation({std::string(15, 'n') + " = " + rest}, shortName);
+    EXPECT_EQ(longName.str(), "    " + std::string(16, 'n') + "\n        = " + rest + "\n");
+    EXPECT_EQ(shortName.str(), "    " + std::string(15, 'n') + " =\n        " + rest + "\n");
 }

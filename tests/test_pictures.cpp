@@ -2,10 +2,12 @@
 // finite numbers or words); what each shows, the fixtures of pictures hold.
 #include "demos/demos.h"
 #include "harness.h"
+#include "pictures/pictures.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -94,3 +96,16 @@ INSTANTIATE_TEST_SUITE_P(EveryDemo, ExtremeValues,
                          });
 
 } // namespace
+
+// The learning curve's axis is logarithmic only where its values span more than two decades:
+// exactly two (1 to 100) stay on a linear axis.
+TEST(Pictures, ALearningCurveGoesLogarithmicBeyondTwoDecades) {
+    const auto titleOf = [](double largest) {
+        const LearningCurve curve{"scpta", "cycle error", "cycle", std::nan(""), {largest, 1}};
+        const std::string drawn = outputOf([&curve] { drawCurve(curve); }, "");
+        return drawn.substr(drawn.find("Learning"),
+                            drawn.find('\n', drawn.find("Learning")) - drawn.find("Learning"));
+    };
+    EXPECT_EQ(titleOf(100), "Learning curve: cycle error, 2 cycles");
+    EXPECT_EQ(titleOf(100.001), "Learning curve: cycle error (log scale), 2 cycles");
+}

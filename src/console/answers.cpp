@@ -2,6 +2,7 @@
 
 #include "settings.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -75,30 +76,29 @@ bool readTypedAnswer(std::string& line) {
 }
 
 std::size_t numberLength(const std::string& word, bool wholeNumber) {
-    std::size_t at = 0;
-    const auto digitsFrom = [&word](std::size_t from) {
-        while (from < word.size() && std::isdigit(static_cast<unsigned char>(word[from])))
-            ++from;
-        return from;
+    // Whether the character at `at` is one of `chars` (none is, past the end), and where the
+    // digits from `from` end.
+    const auto isOneOf = [&word](std::size_t at, const char* chars) {
+        return word.find_first_of(chars, at) == at;
     };
-    if (at < word.size() && (word[at] == '+' || word[at] == '-'))
-        ++at;
+    const auto digitsFrom = [&word](std::size_t from) {
+        return std::min(word.find_first_not_of("0123456789", from), word.size());
+    };
+    std::size_t at = isOneOf(0, "+-") ? 1 : 0;
     const std::size_t integerStart = at;
     at = digitsFrom(at);
     if (wholeNumber)
         return at;
     bool digits = at > integerStart;
-    if (at < word.size() && word[at] == '.') {
+    if (isOneOf(at, ".")) {
         const std::size_t fractionStart = at + 1;
         at = digitsFrom(fractionStart);
         digits = digits || at > fractionStart;
     }
     // An exponent only after digits, and its sign only right after the e.
-    if (digits && at < word.size() && (word[at] == 'e' || word[at] == 'E')) {
+    if (digits && isOneOf(at, "eE")) {
         ++at;
-        if (at < word.size() && (word[at] == '+' || word[at] == '-'))
-            ++at;
-        at = digitsFrom(at);
+        at = digitsFrom(isOneOf(at, "+-") ? at + 1 : at);
     }
     return at;
 }

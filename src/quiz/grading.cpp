@@ -138,11 +138,13 @@ Decimal add(const Decimal& a, Decimal b, bool subtract) {
         sum.negative = a.negative;
         return sum;
     }
+    // The one of the larger magnitude, less the other, with its sign.
     const int larger = compareMagnitudes(a, b);
     if (larger == 0)
         return Decimal();
-    Decimal difference = larger > 0 ? addMagnitudes(a, b, true) : addMagnitudes(b, a, true);
-    difference.negative = larger > 0 ? a.negative : b.negative;
+    const Decimal& more = larger == 1 ? a : b;
+    Decimal difference = addMagnitudes(more, &more == &a ? b : a, true);
+    difference.negative = more.negative;
     return difference;
 }
 

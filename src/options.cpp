@@ -168,7 +168,7 @@ Options parseOptions(int argc, char* argv[]) {
         // What the user typed for the option getopt has just looked at (before its value,
         // when that is a word of its own).
         const std::string typed = optarg && optarg == argv[optind - 1] ? argv[optind - 2] : argv[optind - 1];
-        Settings& settings = options.settings;
+        Settings& asked = options.settings;
         const std::string name = nameOf(code);
         if (code == ':')
             return failure("'" + typed +
@@ -180,16 +180,16 @@ Options parseOptions(int argc, char* argv[]) {
         if (code == '?')
             return failure(std::string("unknown option '-") + static_cast<char>(optopt) + "'");
         if (name == "defaults")
-            settings.defaultsAnswered = true;
+            asked.defaultsAnswered = true;
         else if (name == "pictures")
-            settings.pictures = true;
+            asked.pictures = true;
         else if (name == "explain" && optarg && std::string(optarg) != "all")
             return failure("'" + typed + "' takes no value but all");
         else if (name == "explain")
-            settings.explain = true, settings.explainAll = optarg != nullptr;
+            asked.explain = true, asked.explainAll = optarg != nullptr;
         else if (name == "step")
-            settings.step = true;
-        else if (name == "brief" && !readBriefCount(optarg, settings.brief))
+            asked.step = true;
+        else if (name == "brief" && !readBriefCount(optarg, asked.brief))
             return failure("'" + typed + "' needs a number of steps or cycles to keep at either end");
         else if (name == "curve" && *optarg == '\0')
             return failure("'" + typed + "' needs a file name");
@@ -198,41 +198,41 @@ Options parseOptions(int argc, char* argv[]) {
             return failure("'" + typed + "' needs a file name, not '" + optarg +
                            "' (a file of that name is --curve=" + optarg + " or ./" + optarg + ")");
         else if (name == "curve")
-            settings.curveFile = optarg;
-        else if (name == "quiz" && !readQuizCount(optarg, settings.quizzedUnits))
+            asked.curveFile = optarg;
+        else if (name == "quiz" && !readQuizCount(optarg, asked.quizzedUnits))
             return failure("'" + typed + "' needs a number of steps or cycles, or all");
-        else if (name == "digits" && !(readWhole(optarg, settings.answerDigits) &&
-                                       settings.answerDigits >= 1 && settings.answerDigits <= 17))
+        else if (name == "digits" && !(readWhole(optarg, asked.answerDigits) && asked.answerDigits >= 1 &&
+                                       asked.answerDigits <= 17))
             return failure("'" + typed + "' needs a number of digits from 1 to 17");
         else if (name == "digits")
             continue;
-        else if (name == "exercise" && !readSeed(optarg, settings.seed))
+        else if (name == "exercise" && !readSeed(optarg, asked.seed))
             return failure("'" + typed + "' needs a seed, a whole number such as 42");
         else if (name == "exercise")
-            settings.exercise = true;
+            asked.exercise = true;
         else if (name == "problem")
-            settings.problemOnly = true;
+            asked.problemOnly = true;
         else if (name == "echo")
-            settings.echo = true;
+            asked.echo = true;
         else if (name == "answers" && *optarg == '\0')
             return failure("'" + typed + "' needs a file name");
         else if (name == "answers")
-            settings.answersFile = optarg;
+            asked.answersFile = optarg;
         else if (name == "sheet")
-            settings.sheet = true;
+            asked.sheet = true;
         else if (name == "key")
-            settings.key = true;
+            asked.key = true;
         else if (name == "grade")
             grading = true;
         else if (name == "help" || name == "version")
             return actionAlone(name == "help" ? Options::Action::Help : Options::Action::Version);
     }
-    Settings& settings = options.settings;
+    Settings& asked = options.settings;
     // Graded, the words before the demo are the answer files.
     if (grading) {
         if (argc - optind < 2)
             return failure("--grade needs the answer files, then the demo");
-        settings.gradedFiles.assign(argv + optind, argv + argc - 1);
+        asked.gradedFiles.assign(argv + optind, argv + argc - 1);
         optind = argc - 1;
     }
     if (optind < argc) {
@@ -245,23 +245,23 @@ Options parseOptions(int argc, char* argv[]) {
             return failure("one demo at a time: '" + std::string(argv[optind + 1]) + "' is one too many");
         options.action = Options::Action::Demo;
     }
-    if (settings.problemOnly && !settings.exercise)
+    if (asked.problemOnly && !asked.exercise)
         return failure("--problem needs --exercise=SEED");
-    const char* const needingDemo = settings.defaultsAnswered ? "--defaults"
-                                    : settings.sheet          ? "--sheet"
-                                    : settings.key            ? "--key"
-                                                              : nullptr;
+    const char* const needingDemo = asked.defaultsAnswered ? "--defaults"
+                                    : asked.sheet          ? "--sheet"
+                                    : asked.key            ? "--key"
+                                                           : nullptr;
     if (options.action != Options::Action::Demo && needingDemo)
         return failure(std::string(needingDemo) + " needs a demo to run");
-    if (settings.sheet + settings.key + grading + settings.problemOnly > 1)
+    if (asked.sheet + asked.key + grading + asked.problemOnly > 1)
         return failure("one of --sheet, --key, --grade and --problem at a time");
-    if (grading && !settings.answersFile.empty())
+    if (grading && !asked.answersFile.empty())
         return failure("--grade reads the answer files named, not --answers");
     // A sheet, its key and the grading are of the quiz's questions: 3 unless told, on the
     // demo's own values.
-    if (settings.sheet || settings.key || grading) {
-        settings.quizzedUnits = settings.quizzedUnits > 0 ? settings.quizzedUnits : 3;
-        settings.defaultsAnswered = true;
+    if (asked.sheet || asked.key || grading) {
+        asked.quizzedUnits = asked.quizzedUnits > 0 ? asked.quizzedUnits : 3;
+        asked.defaultsAnswered = true;
     }
     return options;
 }

@@ -5,17 +5,44 @@
 // at the address of the new ones.
 
 // The program's arguments for the address's query: the demo's name after --, so that no name
-// is taken for an option (?demo=--help names an unknown demo).
+// is taken for an option (?demo=--help names an unknown demo); each grade= names an answer
+// file to grade, which goes before the demo (?demo=sdpta&grade=a.txt&grade=b.txt runs
+// `nnrules --grade -- a.txt b.txt sdpta`).
 export function programArguments(query) {
   const options = [];
   const named = [];
+  const graded = [];
   for (const [name, value] of new URLSearchParams(query)) {
     if (name === 'demo')
       named.push(value);
+    else if (name === 'grade')
+      graded.push(value);
     else
       options.push(value === '' ? `--${name}` : `--${name}=${value}`);
   }
-  return named.length > 0 ? [...options, '--', ...named] : options;
+  if (graded.length > 0)
+    options.push('--grade');
+  return named.length + graded.length > 0 ? [...options, '--', ...graded, ...named] : options;
+}
+
+// The answer files chosen in the page, [[name, text]], kept for the tab's session: the page
+// writes them where the program reads them before it starts.
+const answerFilesKey = 'nnrules-answer-files';
+
+export function answerFilesKept() {
+  try {
+    return JSON.parse(sessionStorage.getItem(answerFilesKey)) ?? [];
+  } catch {
+    return [];
+  }
+}
+
+function keepAnswerFiles(files) {
+  try {
+    sessionStorage.setItem(answerFilesKey, JSON.stringify(files));
+  } catch {
+    // Storage turned off or full: the program then says that it cannot read them.
+  }
 }
 
 // The query of the demo (or '' for the menu) and the options turned on, with whatever else
@@ -62,6 +89,19 @@ export function showOptions(row, query, { demos, toggles }) {
     return box;
   });
 
+  // Answer files for the quiz: one is read as --answers reads it, several are graded at once
+  // (--grade), for the demo chosen.
+  const answerFiles = document.createElement('input');
+  answerFiles.type = 'file';
+  answerFiles.id = 'answer-files';
+  answerFiles.multiple = true;
+  answerFiles.accept = '.txt,text/plain';
+  answerFiles.disabled = !demo;
+  const answerFilesLabel = document.createElement('label');
+  answerFilesLabel.title = 'One file: the quiz answered from it; several: a class graded at once, a row a file';
+  answerFilesLabel.append('Answer files ', answerFiles);
+  row.append(answerFilesLabel);
+
   const address = document.createElement('a');
   address.id = 'address';
   address.href = location.pathname + queryOf(demo || asked, toggles.filter(toggle => params.has(toggle.name))
@@ -77,6 +117,18 @@ export function showOptions(row, query, { demos, toggles }) {
     location.assign(location.pathname + queryOf(chosen, turnedOn.map(toggle => toggle.name), others));
   };
   chooser.addEventListener('change', startAgain);
+  answerFiles.addEventListener('change', async () => {
+    const files = [...answerFiles.files];
+    if (files.length === 0)
+      return;
+    // A file's name as the program's folder takes it: no folder of its own.
+    const kept = await Promise.all(files.map(async file => [file.name.replaceAll('/', '_'), await file.text()]));
+    keepAnswerFiles(kept);
+    const turnedOn = toggles.filter((toggle, i) => boxes[i].checked).map(toggle => toggle.name);
+    const named = kept.length === 1 ? [['answers', kept[0][0]]] : kept.map(([name]) => ['grade', name]);
+    location.assign(location.pathname + queryOf(chooser.value, turnedOn.includes('quiz') ? turnedOn : [...turnedOn, 'quiz'],
+      [...others.filter(([name]) => name !== 'answers' && name !== 'grade'), ...named]));
+  });
   for (const box of boxes)
     box.addEventListener('change', startAgain);
 }

@@ -5,7 +5,7 @@
 import { Terminal } from './xterm.mjs';
 import { FitAddon } from './addon-fit.mjs';
 import { LineEditor, keysOf } from './lineeditor.js';
-import { programArguments, showOptions } from './options.js';
+import { answerFilesKept, programArguments, showOptions } from './options.js';
 import startProgram from './nnrules.js';
 
 // What the student chose on an earlier visit: the font size and the screen reader's mode.
@@ -267,9 +267,14 @@ window.nnrulesPage = {
   ended: () => programEnded,
 };
 
-startProgram({
+const program = {
   arguments: programArguments(location.search),
   page,
+  // The answer files chosen in the page, where the program reads them (its folder).
+  preRun: [() => {
+    for (const [name, text] of answerFilesKept())
+      program.FS.writeFile(name, text);
+  }],
   // The row of demos and toggles from the program's tables, before the program starts.
   onRuntimeInitialized() {
     showOptions(document.getElementById('options'), location.search, JSON.parse(this.UTF8ToString(this._optionsRow())));
@@ -280,4 +285,5 @@ startProgram({
   printErr: line => showText(line + '\n'),
   onExit: status => endProgram(endingOf(status)),
   onAbort: () => endProgram('The program stopped on an error.'),
-});
+};
+startProgram(program);

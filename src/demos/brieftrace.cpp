@@ -48,33 +48,31 @@ void BriefTrace::leaveOut(const Held& held) {
     if (leftOut++ == 0)
         firstLeftOut = held;
     lastLeftOut = held;
-    if (!held.changed)
-        return;
-    if (changedFirst.size() < changesNamed)
-        changedFirst.push_back(held.number);
-    ++changedCount;
-    lastChanged = held.number;
+    if (held.changed)
+        changedUnits.push_back(held.number);
 }
 
 // Which units left out changed the weights: "the weights changed in every one", "at steps 3
 // and 6", "in 57 of them, from cycle 3 to cycle 1234", "the weights unchanged".
 std::string BriefTrace::changes() const {
     const std::string name = unit;
+    const int changedCount = static_cast<int>(changedUnits.size());
     if (changedCount == 0)
         return "the weights unchanged";
     if (changedCount == leftOut)
         return leftOut == 1   ? "the weights changed"
                : leftOut == 2 ? "the weights changed in both"
                               : "the weights changed in every one";
-    if (changedCount > static_cast<int>(changesNamed))
+    if (changedUnits.size() > changesNamed)
         return "the weights changed in " + std::to_string(changedCount) + " of them, from " + name + " " +
-               std::to_string(changedFirst.front()) + " to " + name + " " + std::to_string(lastChanged);
+               std::to_string(changedUnits.front()) + " to " + name + " " +
+               std::to_string(changedUnits.back());
     std::string named = "the weights changed at " + name + (changedCount == 1 ? " " : "s ");
     for (int i = 0; i < changedCount; ++i)
         named += (i == 0                  ? ""
                   : i + 1 == changedCount ? " and "
                                           : ", ") +
-                 std::to_string(changedFirst[static_cast<std::size_t>(i)]);
+                 std::to_string(changedUnits[static_cast<std::size_t>(i)]);
     return named;
 }
 

@@ -39,12 +39,10 @@ class BriefTrace {
     std::stringbuf holding;           // where the trace of the unit under way goes
     std::streambuf* output = nullptr; // standard output's buffer while it is held back
     std::vector<Held> last;           // the last units held back, oldest first
-    // The units left out: how many, the first and the last, and which changed the weights
-    // (the first few of them, and how many in all).
+    // The units left out: how many, the first and the last, and those that changed the weights.
     int leftOut = 0;
     Held firstLeftOut, lastLeftOut;
-    std::vector<int> changedFirst;
-    int changedCount = 0, lastChanged = 0;
+    std::vector<int> changedUnits;
 
     void leaveOut(const Held& unit);
     std::string changes() const;

@@ -406,6 +406,39 @@ describe('the page in the window', () => {
     await closePage(page);
   });
 
+  test('answers the quiz from a file chosen in the page, grades several at once, and writes a sheet', async () => {
+    const file = (name, text) => ({ name, mimeType: 'text/plain', buffer: Buffer.from(text) });
+    // Step 1's weights right, step 2's wrong, step 3's right.
+    const alice = file('alice.txt', '# Alice\n-1.5 2.75\n1 1\n2 2.75\n');
+    const bob = file('bob.txt', '\n-1 1.75\n2, 2.75\n');
+    let page = await openPage('?demo=sdpta');
+    await waitForPrompt(page, 0);
+    await Promise.all([page.waitForURL(/answers=/), page.setInputFiles('#answer-files', alice)]);
+    assert.equal(new URL(page.url()).search, '?demo=sdpta&quiz&answers=alice.txt');
+    await waitForPrompt(page, 0);
+    await typeLines(page, ['y']);
+    await page.waitForSelector('#ended', { state: 'visible' });
+    assert.ok(shownLines(await screenOf(page)).includes('Quiz: 2 of 3 answers right.'));
+    await closePage(page);
+
+    page = await openPage('?demo=sdpta');
+    await waitForPrompt(page, 0);
+    await Promise.all([page.waitForURL(/grade=/), page.setInputFiles('#answer-files', [alice, bob])]);
+    assert.equal(new URL(page.url()).search, '?demo=sdpta&quiz&grade=alice.txt&grade=bob.txt');
+    await page.waitForSelector('#ended', { state: 'visible' });
+    const rows = shownLines(await screenOf(page)).map(line => line.trim().split(/\s+/).join(' '));
+    for (const row of ['file score q1 q2 q3', 'alice.txt 2 1 0 1', 'bob.txt 2 0 1 1'])
+      assert.ok(rows.includes(row), `no row "${row}" in:\n${rows.join('\n')}`);
+    await closePage(page);
+
+    page = await openPage('?demo=sdpta&sheet&exercise=3');
+    await page.waitForSelector('#ended', { state: 'visible' });
+    const sheet = shownLines(await screenOf(page));
+    assert.equal(sheet[0], 'Exercise 3: Single Discrete Perceptron Training Algorithm (sdpta)');
+    assert.ok(sheet.includes('Written by: nnrules --exercise=3 --quiz=3 --sheet sdpta'));
+    await closePage(page);
+  });
+
   test('keeps the font size chosen for the next visit, and offers the screen reader\'s mode', async () => {
     const page = await openPage();
     await waitForPrompt(page, 0);
@@ -446,7 +479,10 @@ describe('the fixtures typed at the page show what the native program shows', ()
     // The options of the fixture's "options:" line, for the page's address and the program.
     const options = (text.match(/^options: (.*)$/m)?.[1] ?? '').split(' ').filter(Boolean)
       .map(option => ({ '-p': '--pictures', '-s': '--step' })[option] ?? option);
-    const query = options.length ? '?' + options.map(option => option.replace(/^--/, '')).join('&') : '';
+    // A word that is no option names the demo run alone (a sheet's, a key's).
+    const query = options.length
+      ? '?' + options.map(option => option.startsWith('-') ? option.replace(/^--/, '') : `demo=${option}`).join('&')
+      : '';
     test(name.replace(/\.txt$/, ''), async () => {
       const page = await openPage(query);
       await typeLines(page, lines);

@@ -13,10 +13,13 @@ int main(int argc, char* argv[]) {
     const Options options = parseOptions(argc - 1, argv + 1);
     setUpConsole();
     typeAtTerminal([&typed](std::string& line) { return static_cast<bool>(std::getline(typed, line)); });
-    if (options.demo)
-        runDemo(*options.demo, options.settings);
+    const Settings& asked = options.settings;
+    if (options.demo && (asked.sheet || asked.key || !asked.gradedFiles.empty()))
+        runPractice(*options.demo, asked);
+    else if (options.demo)
+        runDemo(*options.demo, asked);
     else
-        runMenu(options.settings);
+        runMenu(asked);
     writePendingOutput();
     return 0;
 }

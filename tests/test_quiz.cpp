@@ -4,6 +4,7 @@
 #include "demos/demos.h"
 #include "harness.h"
 #include "quiz/grading.h"
+#include "quiz/practice.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -318,6 +319,9 @@ TEST(Practice, ASheetGivesTheTargetsAndWhatTheQuestionsWorkWith) {
     const std::string network = pagesOf(demos[4], true, 0);
     for (const char* target : {"], d1 = 0\n", "], d2 = 1\n", "], d3 = 1\n", "], d4 = 0\n"})
         EXPECT_THAT(network, HasSubstr(target));
+    // The textbook's starting weights: V1 = (0.5, 0.4, 0.8), V2 = (0.9, 1, -0.1), W = (-1.2, 1.1, 0.3).
+    EXPECT_THAT(network,
+                HasSubstr("    v1 = [ 0.5; 0.4; 0.8 ], v2 = [ 0.9; 1; -0.1 ]\n    w = [ -1.2; 1.1; 0.3 ]\n"));
     for (std::uint64_t seed = 1; seed <= 30; ++seed)
         for (const int demo : {0, 2}) {
             const std::string sheet = pagesOf(demos[demo], true, seed);
@@ -352,4 +356,22 @@ TEST(Practice, AClassIsGradedAtOnceAsEachFileAlone) {
         readQuizAnswersFrom(nullptr, "");
         EXPECT_THAT(alone, HasSubstr(std::string("Quiz: ") + score + " answers right.")) << file;
     }
+}
+
+// A sheet names an earlier answer where a question starts from it, the latest where two are
+// the same, and the run of its numbers where it is part of one; a pattern equal to an answer,
+// and numbers that only come near one, are given as they are.
+TEST(Practice, ASheetNamesTheAnswersAQuestionStartsFrom) {
+    const std::vector<Question> questions = {
+        {"Step 1: y = [ 1; 1 ], d = 1, w = [ -2.5; 1.75 ], c = 1.", "", {-1.5, 2.75}, {}},
+        {"Step 2: y = [ -1.5; 2.75 ], d = -1, w = [ -1.5; 2.75 ], c = 1.", "", {-1.5, 2.75}, {}},
+        {"Cycle 1: x = [ 1; 1 ], w1 = [ -1.5; 2.75 ], w2 = [ -1.5; 2.75001 ].", "", {1, -1, 1, 1}, {}},
+        {"Cycle 2: a = [ -1; 1; 1 ], with the matrix w above.", "", {}, {}}};
+    EXPECT_EQ(statedOnSheet(questions, 0), questions[0].given);
+    EXPECT_EQ(statedOnSheet(questions, 1),
+              "Step 2: y = [ -1.5; 2.75 ], d = -1, w = your answer to question 1, c = 1.");
+    EXPECT_EQ(statedOnSheet(questions, 2),
+              "Cycle 1: x = [ 1; 1 ], w1 = your answer to question 2, w2 = [ -1.5; 2.75001 ].");
+    EXPECT_EQ(statedOnSheet(questions, 3),
+              "Cycle 2: a = numbers 2 to 4 of your answer to question 3, with the matrix w above.");
 }

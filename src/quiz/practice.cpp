@@ -86,49 +86,6 @@ std::string asked(const Question& question) {
     return question.asked + " (" + std::to_string(count) + (count == 1 ? " number" : " numbers") + ")?";
 }
 
-// The question's givens as the sheet states them: a vector of weights or of a memory's state
-// that is an earlier question's answer, or a run of its numbers, is named as that answer
-// rather than written out, so that no question gives an earlier one away. Patterns (x, y)
-// are given as they are, whatever they equal.
-std::string statedOnSheet(std::size_t index) {
-    const std::vector<Question>& questions = thisPractice().questions;
-    std::string text = questions[index].given;
-    for (std::size_t open = text.find("= [ "); open != std::string::npos;
-         open = text.find("= [ ", open + 1)) {
-        const std::size_t close = text.find(" ]", open);
-        const std::size_t nameAt = text.rfind(' ', open - 2);
-        const char name = text[nameAt == std::string::npos ? 0 : nameAt + 1];
-        if (close == std::string::npos || name == 'x' || name == 'y')
-            continue;
-        // The numbers as written, each compared with an answer's as the key writes it: the
-        // same text, or the question gives them as they are (a near miss is no answer).
-        std::vector<std::string> given;
-        std::istringstream numbers(text.substr(open + 4, close - open - 4));
-        for (std::string word; std::getline(numbers, word, ';');)
-            given.push_back(word.substr(word.find_first_not_of(' ')));
-        // The latest answer that it is, where two are the same.
-        for (std::size_t j = index; j-- > 0;) {
-            const std::vector<double>& key = questions[j].answer;
-            for (std::size_t first = 0; first + given.size() <= key.size(); ++first) {
-                bool same = true;
-                for (std::size_t i = 0; i < given.size() && same; ++i)
-                    same = given[i] == number(key[first + i]);
-                if (!same)
-                    continue;
-                const std::string answer = "your answer to question " + std::to_string(j + 1);
-                const std::string named = given.size() == key.size()
-                                              ? answer
-                                              : "numbers " + std::to_string(first + 1) + " to " +
-                                                    std::to_string(first + given.size()) + " of " + answer;
-                text.replace(open + 2, close + 2 - (open + 2), named);
-                j = 0;
-                break;
-            }
-        }
-    }
-    return text;
-}
-
 // The sheet: the problem, the rule, the questions, and the answer file's form.
 void writeSheet(const Lines& given) {
     std::ostream& out = thisPractice().pages;
@@ -149,7 +106,8 @@ void writeSheet(const Lines& given) {
     const std::vector<Question>& questions = thisPractice().questions;
     for (std::size_t i = 0; i < questions.size(); ++i) {
         const std::string label = std::to_string(i + 1) + ". ";
-        for (const std::string& piece : wrapped(statedOnSheet(i) + " " + asked(questions[i]), label, "    "))
+        for (const std::string& piece :
+             wrapped(statedOnSheet(questions, i) + " " + asked(questions[i]), label, "    "))
             out << piece << "\n";
     }
     writeLines({"",
@@ -221,6 +179,44 @@ std::string cyclesRun(const LearningCurve& curve) {
 }
 
 } // namespace
+
+std::string statedOnSheet(const std::vector<Question>& questions, std::size_t index) {
+    std::string text = questions[index].given;
+    for (std::size_t open = text.find("= [ "); open != std::string::npos;
+         open = text.find("= [ ", open + 1)) {
+        const std::size_t close = text.find(" ]", open);
+        // Every given begins with its step or cycle ("Step 3: "), so a name stands before "= [".
+        const bool pattern = text.compare(open - 3, 3, " x ") == 0 || text.compare(open - 3, 3, " y ") == 0;
+        if (close == std::string::npos || pattern)
+            continue;
+        // The numbers as written, each compared with an answer's as the key writes it: the
+        // same text, or the question gives them as they are (a near miss is no answer).
+        std::vector<std::string> given;
+        std::istringstream numbers(text.substr(open + 4, close - open - 4));
+        for (std::string word; std::getline(numbers, word, ';');)
+            given.push_back(word.substr(word.find_first_not_of(' ')));
+        // The latest answer that it is, where two are the same.
+        for (std::size_t j = index; j-- > 0;) {
+            const std::vector<double>& key = questions[j].answer;
+            for (std::size_t first = 0; first + given.size() <= key.size(); ++first) {
+                bool same = true;
+                for (std::size_t i = 0; i < given.size() && same; ++i)
+                    same = given[i] == number(key[first + i]);
+                if (!same)
+                    continue;
+                const std::string answer = "your answer to question " + std::to_string(j + 1);
+                const std::string named = given.size() == key.size()
+                                              ? answer
+                                              : "numbers " + std::to_string(first + 1) + " to " +
+                                                    std::to_string(first + given.size()) + " of " + answer;
+                text.replace(open + 2, close + 2 - (open + 2), named);
+                j = 0;
+                break;
+            }
+        }
+    }
+    return text;
+}
 
 bool readWholeFile(const std::string& path, std::string& text, std::string& why) {
     errno = 0;

@@ -9,7 +9,9 @@
 #include "model/records.h"
 #include "quiz.h"
 
+#include <cstddef>
 #include <ostream>
+#include <string>
 #include <vector>
 
 struct Practice {
@@ -31,6 +33,12 @@ void writePractice(const NetworkRun& run);
 void writePractice(const KohonenRun& run);
 void writePractice(const HopfieldRun& run);
 void writePractice(const BidirectionalRun& run);
+
+// The givens of the question numbered `index` (from 0) as a sheet states them: a vector of
+// weights or of a memory's state that is an earlier question's answer as the key writes it,
+// or a run of its numbers, is named as that answer (the latest, where two are), so that no
+// question gives an earlier one away; a pattern (x, y) is given as it is.
+std::string statedOnSheet(const std::vector<Question>& questions, std::size_t index);
 
 // Reads the whole file into text; false, with why (the system's words), when it cannot.
 bool readWholeFile(const std::string& path, std::string& text, std::string& why);

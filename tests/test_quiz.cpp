@@ -108,7 +108,7 @@ TEST(Quiz, HandWorkFromTheShownNumbersIsRight) {
     // (0, -1, 2) as they were, and W3 = (-9, 1, 0); its last two numbers given wrong.
     EXPECT_THAT(
         quizRun("2\ny\n1 -1 1 1 -2 0 0 -1 2 -9 1.25 0.125\n", 1),
-        HasSubstr("Not quite: the 11th and 12th numbers. The answer is 1 -1 1 1 -2 0 0 -1 2 -9 1 0."));
+        HasSubstr("Not quite: the 11th and 12th numbers. The answer is 1 -1 1 1 -2 0 0 -1 2 -9 1\n0."));
     EXPECT_THAT(quizRun("1\ny\n-1.4 2.7\n", 1),
                 HasSubstr("Not quite: the 1st and 2nd have too few digits to grade (3 or more significant\n"
                           "digits, or 3 decimals). The answer is -1.5 2.75."));

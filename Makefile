@@ -19,7 +19,7 @@ RUNS       ?= 9
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 
 PROGRAM_PACKAGES = cmake g++ libedit2
-TEST_PACKAGES    = $(PROGRAM_PACKAGES) libgtest-dev libgmock-dev tmux
+TEST_PACKAGES    = $(PROGRAM_PACKAGES) libgtest-dev libgmock-dev libtinyxml2-dev tmux
 BENCH_PACKAGES   = $(PROGRAM_PACKAGES) libbenchmark-dev
 FUZZ_PACKAGES    = cmake clang libclang-rt-dev
 PACKAGE_PACKAGES = cmake g++ dpkg-dev file lintian

@@ -5,6 +5,7 @@
 #include "menu.h"
 #include "options.h"
 #include "pictures/curvefile.h"
+#include "pictures/svg.h"
 #include "quiz/practice.h"
 
 #include <iostream>
@@ -38,6 +39,13 @@ int main(int argc, char* argv[]) {
     if (!options.settings.curveFile.empty()) {
         if (const std::string why = openCurveFile(options.settings.curveFile); !why.empty()) {
             std::cerr << "nnrules: cannot write the curve file '" << shownWord(options.settings.curveFile)
+                      << "': " << why << std::endl;
+            return 2;
+        }
+    }
+    if (const std::string& folder = options.settings.svgFolder; !folder.empty()) {
+        if (const std::string why = svgFolderProblem(folder); !why.empty()) {
+            std::cerr << "nnrules: cannot write pictures into the folder '" << shownWord(folder)
                       << "': " << why << std::endl;
             return 2;
         }

@@ -63,6 +63,10 @@ const OptionEntry optionTable[] = {
      "write the learning curve of every training run to FILE, as\ntab-separated columns: demo, run, measure, "
      "cycle, value",
      "the learning curves, for a plotting tool", nullptr, false},
+    {0, "svg", OptionEntry::required, "=DIR",
+     "write each run's pictures into DIR as SVG files, named by\ndemo, run and picture (sdpta-1-plane.svg); "
+     "with --step,\nthe plane at each pause too (sdpta-1-plane-step-3.svg)",
+     "each run's pictures as SVG files in DIR", nullptr, false},
     {'h', "help", OptionEntry::none, nullptr, "show this help and end", nullptr, nullptr, false},
     {0, "version", OptionEntry::none, nullptr, "show the version and the licence, and end", nullptr, nullptr,
      false},
@@ -174,6 +178,7 @@ Options parseOptions(int argc, char* argv[]) {
             return failure("'" + typed +
                            (nameOf(optopt) == "exercise" ? "' needs a seed"
                             : nameOf(optopt) == "digits" ? "' needs a number of digits"
+                            : nameOf(optopt) == "svg"    ? "' needs a folder"
                                                          : "' needs a file name"));
         if (code == '?' && typed.rfind("--", 0) == 0) // a long option, named as it was given
             return failure(optopt ? "'" + typed + "' takes no value" : "unknown option '" + typed + "'");
@@ -199,6 +204,10 @@ Options parseOptions(int argc, char* argv[]) {
                            "' (a file of that name is --curve=" + optarg + " or ./" + optarg + ")");
         else if (name == "curve")
             asked.curveFile = optarg;
+        else if (name == "svg" && *optarg == '\0')
+            return failure("'" + typed + "' needs a folder");
+        else if (name == "svg")
+            asked.svgFolder = optarg;
         else if (name == "quiz" && !readQuizCount(optarg, asked.quizzedUnits))
             return failure("'" + typed + "' needs a number of steps or cycles, or all");
         else if (name == "digits" && !(readWhole(optarg, asked.answerDigits) && asked.answerDigits >= 1 &&

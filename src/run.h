@@ -20,6 +20,8 @@ struct RunState {
     std::vector<std::string> keptExplanation;
     // The pictures of the run, kept to be drawn when the student asks for them at its end.
     std::function<void()> keptPictures;
+    // The run's number among its demo's runs whose pictures went to SVG files (0: none yet).
+    int svgRun = 0;
     // A practice run (a sheet, its key, a class's grades), which shows nothing of itself: what
     // it notes of the run, and the rule in symbols that the run's training applies.
     Practice* practice = nullptr;

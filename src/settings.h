@@ -25,6 +25,7 @@ struct Settings {
     bool key = false;         // the sheet's answers and their arithmetic, and the run's end (--key)
     std::vector<std::string> gradedFiles; // answer files graded at once, a row each (--grade)
     std::string curveFile;                // where the learning curves go, if anywhere (--curve)
+    std::string svgFolder;                // where the pictures go as SVG files, if anywhere (--svg)
     int cycleLimit = 100000;              // no training runs more cycles (or steps) than this; tests lower it
 };
 

@@ -385,6 +385,20 @@ TEST(Program, AQuizAnswerThatCountsAsWrongIsNamedByItsLine) {
         "nnrules: line 5: the answer \"2\" to question 3 counts as wrong: 1 number where 2 are wanted.\n");
 }
 
+// Pictures go only into a folder that can take them: a missing one, or a file, is refused by
+// name before anything runs.
+TEST(Program, TheSvgFolderIsCheckedBeforeTheRun) {
+    for (const auto& [folder, why] : {std::pair{"/nonexistent/pictures", "No such file or directory"},
+                                      {"/etc/hostname", "it is not a folder"}}) {
+        const Ran refused = run(std::string("nnrules --svg=") + folder + " -d 1 </dev/null");
+        EXPECT_EQ(refused.status, 2) << folder;
+        EXPECT_EQ(refused.output, "") << folder;
+        EXPECT_EQ(refused.errors, std::string("nnrules: cannot write pictures into the folder '") + folder +
+                                      "': " + why + "\n");
+    }
+    EXPECT_THAT(run("nnrules --svg= 1 </dev/null").errors, StartsWith("nnrules: '--svg=' needs a folder"));
+}
+
 // The quiz's answers from their own file, the dialog's from standard input: a wrong line is
 // named by the file and its line.
 TEST(Program, AnAnswersFileAnswersTheQuizAlone) {

@@ -22,8 +22,7 @@ bool pauseAfterDrawing(const char* unit, int number, const std::function<std::st
         --thisRun().pausesToPass;
         return true;
     }
-    if (settings().pictures)
-        drawPicture();
+    drawPicture();
     // Ctrl-C pressed while the picture was drawn stops the training, as during the trace.
     if (stopKeyPressed()) {
         forgetStopKey();

@@ -9,8 +9,9 @@
 #include <functional>
 #include <string>
 
-// After a unit of learning, numbered from 1: in step mode, the pause, with the picture first
-// when pictures are asked for, and its line saying where the run stands (its value, such as
+// After a unit of learning, numbered from 1: in step mode, the pause, with the picture of
+// where the run stands first (drawn when pictures are asked for, written to an SVG file when
+// they go to a folder), and its line saying where the run stands (its value, such as
 // "cycle error 6.72105", when it has one). False when the student asked to stop there, or
 // pressed Ctrl-C at a terminal while the unit ran or its picture was drawn.
 bool pauseAfterDrawing(const char* unit, int number, const std::function<std::string()>& standing,
@@ -19,7 +20,7 @@ bool pauseAfterDrawing(const char* unit, int number, const std::function<std::st
 template <class Record>
 bool pauseAfter(const char* unit, int number, const Record& run) {
     return pauseAfterDrawing(
-        unit, number, [] { return std::string(); }, [&run] { drawState(run); });
+        unit, number, [] { return std::string(); }, [&run, number] { showState(run, number); });
 }
 
 #endif

@@ -38,7 +38,7 @@ class Training {
     // student asked to stop there.
     template <class Record>
     bool unitEnds(const Progress& now, const Record& run) {
-        return endUnitDrawing(now, [&run] { drawState(run); });
+        return endUnitDrawing(now, [&run, &now] { showState(run, now.units); });
     }
 
     // The training is over: a brief trace's last units are written out.

@@ -7,6 +7,7 @@
 #include "curvefile.h"
 #include "run.h"
 #include "settings.h"
+#include "svg.h"
 
 #include <functional>
 
@@ -31,6 +32,7 @@ void showTraining(const Record& run) {
     writeCurve(run.curve);
     Record ended = run;
     ended.ended = true;
+    writeSvgPictures(ended);
     drawOrKeep([ended] {
         drawCurve(ended.curve);
         drawState(ended);
@@ -56,11 +58,43 @@ void showPictures(const KohonenRun& run) {
 }
 
 void showPictures(const HopfieldRun& run) {
+    writeSvgPictures(run);
     drawOrKeep([run] { drawState(run); });
 }
 
 void showPictures(const BidirectionalRun& run) {
+    writeSvgPictures(run);
     drawOrKeep([run] { drawState(run); });
+}
+
+namespace {
+
+template <class Record>
+void showStanding(const Record& run, int unit) {
+    if (settings().pictures)
+        drawState(run);
+    writeSvgPictures(run, unit);
+}
+
+} // namespace
+
+void showState(const SingleNeuronRun& run, int unit) {
+    showStanding(run, unit);
+}
+void showState(const MulticlassRun& run, int unit) {
+    showStanding(run, unit);
+}
+void showState(const NetworkRun& run, int unit) {
+    showStanding(run, unit);
+}
+void showState(const KohonenRun& run, int unit) {
+    showStanding(run, unit);
+}
+void showState(const HopfieldRun& run, int unit) {
+    showStanding(run, unit);
+}
+void showState(const BidirectionalRun& run, int unit) {
+    showStanding(run, unit);
 }
 
 bool drawLastRunPictures() {

@@ -29,6 +29,15 @@ void drawState(const KohonenRun& run);      // the plane of patterns and weight 
 void drawState(const HopfieldRun& run);     // the stored vectors, the probe and the recall
 void drawState(const BidirectionalRun& run);
 
+// At a pause of step mode after the unit numbered so: the picture of where the run stands,
+// drawn when pictures are asked for, and written to the SVG folder when there is one.
+void showState(const SingleNeuronRun& run, int unit);
+void showState(const MulticlassRun& run, int unit);
+void showState(const NetworkRun& run, int unit);
+void showState(const KohonenRun& run, int unit);
+void showState(const HopfieldRun& run, int unit);
+void showState(const BidirectionalRun& run, int unit);
+
 // The learning curve: the value that a training run works down, cycle by cycle.
 void drawCurve(const LearningCurve& curve);
 

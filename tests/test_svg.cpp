@@ -1,0 +1,324 @@
+// The pictures as SVG files (--svg): each parses as a standalone SVG 1.1 document with its
+// title and description, and its geometry is the run's: a pattern's mark at its point, a
+// boundary where its neuron's net input is 0, a curve's points at their cycles and values, a
+// memory's cells of their signs, each within half a pixel, read off the picture's own axes.
+#include "demos/demos.h"
+#include "exercises/exercises.h"
+#include "harness.h"
+#include "model/rules.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <tinyxml2.h>
+
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+using tinyxml2::XMLDocument;
+using tinyxml2::XMLElement;
+
+// A fresh folder for a run's pictures.
+fs::path freshFolder(const std::string& name) {
+    const fs::path folder = fs::temp_directory_path() / ("nnrules-svg-" + name);
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    return folder;
+}
+
+// Runs the demo alone on its defaults (or the seed's exercise), its pictures into the folder;
+// the lines typed answer the pauses of step mode.
+void runInto(const fs::path& folder, int demo, std::uint64_t seed = 0, bool step = false,
+             const std::string& typed = "") {
+    MenuRun run;
+    run.demo = &demos[demo];
+    run.input = typed;
+    run.settings.defaultsAnswered = true;
+    run.settings.exercise = seed > 0;
+    run.settings.seed = seed;
+    run.settings.step = step;
+    run.settings.svgFolder = folder.string();
+    menuOutput(run);
+}
+
+std::string contents(const fs::path& file) {
+    std::ostringstream text;
+    text << std::ifstream(file).rdbuf();
+    return text.str();
+}
+
+// Every element of the document, depth first.
+void collect(XMLElement* element, std::vector<XMLElement*>& all) {
+    for (; element; element = element->NextSiblingElement()) {
+        all.push_back(element);
+        collect(element->FirstChildElement(), all);
+    }
+}
+
+bool hasClass(const XMLElement* element, const std::string& name) {
+    const char* classes = element->Attribute("class");
+    if (!classes)
+        return false;
+    std::istringstream words(classes);
+    for (std::string word; words >> word;)
+        if (word == name)
+            return true;
+    return false;
+}
+
+// A picture read back: its elements, and its axes as the ticks' labels place them.
+struct Picture {
+    XMLDocument document;
+    std::vector<XMLElement*> elements;
+    // value = a pixel + b on each axis, in log10 on a log axis.
+    double ax = 0, bx = 0, ay = 0, by = 0;
+    bool logY = false;
+
+    explicit Picture(const fs::path& file) {
+        EXPECT_EQ(document.LoadFile(file.string().c_str()), tinyxml2::XML_SUCCESS) << file;
+        collect(document.RootElement(), elements);
+        logY = std::string(text("desc")).find("log scale") != std::string::npos;
+        fit("tick-x", "x", ax, bx, false);
+        fit("tick-y", "y", ay, by, logY);
+    }
+
+    const char* text(const char* name) const {
+        for (const XMLElement* element : elements)
+            if (std::string(element->Name()) == name && element->GetText())
+                return element->GetText();
+        return "";
+    }
+
+    std::vector<XMLElement*> ofClass(const std::string& name, const char* element = nullptr) const {
+        std::vector<XMLElement*> found;
+        for (XMLElement* e : elements)
+            if (hasClass(e, name) && (!element || std::string(e->Name()) == element))
+                found.push_back(e);
+        return found;
+    }
+
+    // The axis from its first and last labelled ticks, every other tick held to it.
+    void fit(const std::string& tick, const char* attribute, double& a, double& b, bool logarithmic) {
+        std::vector<std::pair<double, double>> marks;
+        for (const XMLElement* label : ofClass(tick, "text")) {
+            const double value = std::stod(label->GetText());
+            marks.push_back({label->DoubleAttribute(attribute), logarithmic ? std::log10(value) : value});
+        }
+        if (marks.size() < 2)
+            return;
+        a = (marks.back().second - marks.front().second) / (marks.back().first - marks.front().first);
+        b = marks.front().second - a * marks.front().first;
+        for (const auto& [pixel, value] : marks)
+            EXPECT_NEAR(a * pixel + b, value, std::fabs(a) * 0.5) << tick << " at " << pixel;
+    }
+
+    // The pixel of a value on each axis.
+    double px(double x) const { return (x - bx) / ax; }
+    double py(double y) const { return ((logY ? std::log10(y) : y) - by) / ay; }
+};
+
+// A mark's centre: the translation of its group.
+std::pair<double, double> centreOf(const XMLElement* mark) {
+    double x = 0, y = 0;
+    std::sscanf(mark->Attribute("transform"), "translate(%lf,%lf)", &x, &y);
+    return {x, y};
+}
+
+// Expects a mark of each point within half a pixel, and no other.
+void expectMarksAt(const Picture& picture, const std::vector<std::pair<double, double>>& points) {
+    const std::vector<XMLElement*> marks = picture.ofClass("pattern", "g");
+    ASSERT_EQ(marks.size(), points.size());
+    for (const auto& [x, y] : points) {
+        bool found = false;
+        for (const XMLElement* mark : marks) {
+            const auto [cx, cy] = centreOf(mark);
+            found = found || (std::fabs(cx - picture.px(x)) <= 0.5 && std::fabs(cy - picture.py(y)) <= 0.5);
+        }
+        EXPECT_TRUE(found) << "no mark at (" << x << ", " << y << ")";
+    }
+}
+
+// Expects the neuron's boundary line where a x + b y + c = 0: both its ends within half a
+// pixel of that line, as the picture's axes place it.
+void expectBoundary(const Picture& picture, int neuron, double a, double b, double c) {
+    const XMLElement* line = nullptr;
+    for (const XMLElement* candidate : picture.ofClass("boundary", "line"))
+        if (candidate->IntAttribute("data-neuron") == neuron)
+            line = candidate;
+    ASSERT_NE(line, nullptr) << "neuron " << neuron;
+    // The line in pixels: a' X + b' Y + c' = 0.
+    const double pa = a * picture.ax, pb = b * picture.ay, pc = a * picture.bx + b * picture.by + c;
+    for (const char* end : {"1", "2"}) {
+        const double X = line->DoubleAttribute((std::string("x") + end).c_str());
+        const double Y = line->DoubleAttribute((std::string("y") + end).c_str());
+        EXPECT_LE(std::fabs(pa * X + pb * Y + pc) / std::hypot(pa, pb), 0.5)
+            << "neuron " << neuron << " end " << end;
+    }
+}
+
+// The curve's points, in pixels.
+std::vector<std::pair<double, double>> curvePoints(const Picture& picture) {
+    const std::vector<XMLElement*> curves = picture.ofClass("curve", "polyline");
+    EXPECT_EQ(curves.size(), 1u);
+    std::vector<std::pair<double, double>> points;
+    std::istringstream text(curves.empty() ? "" : curves[0]->Attribute("points"));
+    for (std::string pair; text >> pair;) {
+        double x = 0, y = 0;
+        std::sscanf(pair.c_str(), "%lf,%lf", &x, &y);
+        points.push_back({x, y});
+    }
+    return points;
+}
+
+} // namespace
+
+// Every picture of every demo's default run and of five exercises stands alone: SVG 1.1,
+// a title and a description, no script and nothing fetched, at most 100 KB; and it marks
+// every pattern of its run.
+TEST(Svg, EveryPictureIsAStandaloneDocument) {
+    const unsigned patternCounts[] = {4, 3, 4, 3, 4, 0, 0, 5};
+    for (int demo = 0; demo < demoCount; ++demo)
+        for (std::uint64_t seed = 0; seed <= 5; ++seed) {
+            const fs::path folder = freshFolder("all");
+            runInto(folder, demo, seed);
+            const std::string stem = std::string(demos[demo].name) + "-1-";
+            std::vector<std::string> names;
+            for (const auto& entry : fs::directory_iterator(folder))
+                names.push_back(entry.path().filename().string());
+            std::sort(names.begin(), names.end());
+            const std::vector<std::string> expected =
+                patternCounts[demo] > 0 ? std::vector<std::string>{stem + "curve.svg", stem + "plane.svg"}
+                                        : std::vector<std::string>{stem + "memory.svg"};
+            EXPECT_EQ(names, expected) << demos[demo].name << " seed " << seed;
+            for (const std::string& name : names) {
+                const fs::path file = folder / name;
+                SCOPED_TRACE(name + " seed " + std::to_string(seed));
+                EXPECT_LE(fs::file_size(file), 100u * 1024);
+                const std::string text = contents(file);
+                EXPECT_EQ(text.find("<script"), std::string::npos);
+                EXPECT_EQ(text.find("href"), std::string::npos);
+                const Picture picture(file);
+                const XMLElement* root = picture.document.RootElement();
+                ASSERT_NE(root, nullptr);
+                EXPECT_STREQ(root->Name(), "svg");
+                EXPECT_STREQ(root->Attribute("version"), "1.1");
+                EXPECT_STREQ(root->Attribute("xmlns"), "http://www.w3.org/2000/svg");
+                EXPECT_STRNE(picture.text("title"), "");
+                EXPECT_GT(std::string(picture.text("desc")).size(), 20u);
+                if (name.find("plane") != std::string::npos) {
+                    EXPECT_EQ(picture.ofClass("pattern", "g").size(), patternCounts[demo]);
+                }
+            }
+        }
+}
+
+// The single discrete perceptron's plane: the patterns (1, 1), (-0.5, 1), (3, 1) and (-2, 1)
+// where they are, and the boundary of the final weights (3, 0.75): 3 y0 + 0.75 y1 = 0; its
+// exercises' patterns and boundaries likewise, their final weights trained by the model.
+TEST(Svg, APerceptronsPlaneHasItsPatternsAndBoundaryWhereTheyAre) {
+    const fs::path folder = freshFolder("sdpta");
+    runInto(folder, 0);
+    Picture textbook(folder / "sdpta-1-plane.svg");
+    expectMarksAt(textbook, {{1, 1}, {-0.5, 1}, {3, 1}, {-2, 1}});
+    expectBoundary(textbook, 1, 3, 0.75, 0);
+    // The multiclass discrete perceptron: (10, 2), (2, -5), (-5, 5), bias input -1, and the final
+    // W1 = (5, 3, 5), W2 = (0, -1, 2), W3 = (-9, 1, 0).
+    runInto(folder, 1);
+    Picture multiclass(folder / "mcdpta-1-plane.svg");
+    expectMarksAt(multiclass, {{10, 2}, {2, -5}, {-5, 5}});
+    expectBoundary(multiclass, 1, 5, 3, -5);
+    expectBoundary(multiclass, 2, 0, -1, -2);
+    expectBoundary(multiclass, 3, -9, 1, 0);
+    for (std::uint64_t seed = 1; seed <= 5; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        int steps = 0;
+        double C = 0;
+        // The patterns' bias input is 1, as the demo's threshold gives it; the draw sets the rest.
+        std::array<CWTSVector<2>, 4> Y = {{{0, 1}, {0, 1}, {0, 1}, {0, 1}}};
+        std::array<double, 4> d;
+        CWTSVector<2> W;
+        drawSdpta(seed, steps, C, Y, d, W);
+        SdptaProblem problem{C, Y, d, W};
+        Unwatching nobody;
+        trainSdpta(problem, Guard{steps, std::nan(""), false}, nobody);
+        const fs::path exercise = freshFolder("sdpta-" + std::to_string(seed));
+        runInto(exercise, 0, seed);
+        Picture plane(exercise / "sdpta-1-plane.svg");
+        expectMarksAt(plane,
+                      {{Y[0][0], Y[0][1]}, {Y[1][0], Y[1][1]}, {Y[2][0], Y[2][1]}, {Y[3][0], Y[3][1]}});
+        expectBoundary(plane, 1, problem.weights[0], problem.weights[1], 0);
+    }
+}
+
+// The single continuous perceptron's curve: a point at each of its 579 cycles, but no more
+// than 600, the first at (1, 6.72105) and the last at (579, 0.00999742), on a log axis; the
+// back-propagation curve of 5629 cycles thinned to at most 600 points, its first (0.494825)
+// and last (0.00999869) kept.
+TEST(Svg, ALearningCurvesPointsAreItsCyclesAndValues) {
+    const fs::path folder = freshFolder("curves");
+    runInto(folder, 2);
+    Picture scpta(folder / "scpta-1-curve.svg");
+    EXPECT_TRUE(scpta.logY);
+    const auto points = curvePoints(scpta);
+    ASSERT_GE(points.size(), 2u);
+    EXPECT_LE(points.size(), 600u);
+    EXPECT_NEAR(points.front().first, scpta.px(1), 0.5);
+    EXPECT_NEAR(points.front().second, scpta.py(6.72105), 0.5);
+    EXPECT_NEAR(points.back().first, scpta.px(579), 0.5);
+    EXPECT_NEAR(points.back().second, scpta.py(0.00999742), 0.5);
+    runInto(folder, 4);
+    Picture bpn(folder / "bpn-1-curve.svg");
+    const auto thinned = curvePoints(bpn);
+    EXPECT_LE(thinned.size(), 600u);
+    EXPECT_NEAR(thinned.front().first, bpn.px(1), 0.5);
+    EXPECT_NEAR(thinned.front().second, bpn.py(0.494825), 0.5);
+    EXPECT_NEAR(thinned.back().first, bpn.px(5629), 0.5);
+    EXPECT_NEAR(thinned.back().second, bpn.py(0.00999869), 0.5);
+    // Its limit, 0.01, marked.
+    const std::vector<XMLElement*> limit = bpn.ofClass("limit", "line");
+    ASSERT_EQ(limit.size(), 1u);
+    EXPECT_NEAR(limit[0]->DoubleAttribute("y1"), bpn.py(0.01), 0.5);
+}
+
+// The Hopfield memory's stored vectors as rows of cells, each of its element's sign:
+// V1 = (1, -1, 1, -1, 1), V2 = (-1, 1, 1, -1, -1), V3 = (1, 1, -1, 1, 1).
+TEST(Svg, AMemorysCellsHaveTheSignsOfItsVectors) {
+    const fs::path folder = freshFolder("ham");
+    runInto(folder, 5);
+    Picture memory(folder / "ham-1-memory.svg");
+    const std::map<std::string, std::vector<int>> stored = {
+        {"V1", {1, -1, 1, -1, 1}}, {"V2", {-1, 1, 1, -1, -1}}, {"V3", {1, 1, -1, 1, 1}}};
+    std::size_t rows = 0;
+    for (const XMLElement* row : memory.ofClass("vector", "g")) {
+        const auto found = stored.find(row->Attribute("data-name"));
+        if (found == stored.end())
+            continue;
+        ++rows;
+        std::vector<int> signs;
+        for (const XMLElement* cell = row->FirstChildElement("rect"); cell;
+             cell = cell->NextSiblingElement("rect"))
+            signs.push_back(hasClass(cell, "plus") ? 1 : hasClass(cell, "minus") ? -1 : 0);
+        EXPECT_EQ(signs, found->second) << found->first;
+    }
+    EXPECT_EQ(rows, stored.size());
+}
+
+// With --step, the plane at each pause too, named by its unit; the boundary moves between
+// the pauses after steps 1 and 2 of the single discrete perceptron.
+TEST(Svg, StepModeWritesThePlaneAtEachPause) {
+    const fs::path folder = freshFolder("step");
+    runInto(folder, 0, 0, true, "\n\n\n\n\n\n\n\n\n\n\n");
+    for (int step = 1; step <= 10; ++step)
+        EXPECT_TRUE(fs::exists(folder / ("sdpta-1-plane-step-" + std::to_string(step) + ".svg"))) << step;
+    // The weights after step 1, (-1.5, 2.75), and after step 2, (-1, 1.75).
+    expectBoundary(Picture(folder / "sdpta-1-plane-step-1.svg"), 1, -1.5, 2.75, 0);
+    expectBoundary(Picture(folder / "sdpta-1-plane-step-2.svg"), 1, -1, 1.75, 0);
+}

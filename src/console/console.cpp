@@ -428,3 +428,11 @@ std::ostream* createOutputFile(const std::string& path, const std::string& what,
 void closeOutputFile(std::ostream& file) {
     static_cast<FileBuffer*>(file.rdbuf())->close();
 }
+
+bool picturesShownBeside() {
+    return platform::picturesBesideShown();
+}
+
+void showPictureBeside(const std::string& name, const std::string& svg) {
+    platform::showPictureBeside(name, svg);
+}

@@ -83,6 +83,11 @@ void clearScreen();
 // goes to standard error.
 void writePendingOutput();
 
+// Whether a panel of pictures is shown beside the screen (the web page's), and a picture
+// (an SVG document) shown there, in place of the earlier one of its name's kind.
+bool picturesShownBeside();
+void showPictureBeside(const std::string& name, const std::string& svg);
+
 // A file the program writes besides its output (the curve file), made new and empty: its
 // stream, or nullptr with `why` saying why it cannot be made. What is written to it goes out
 // at each flush; a write that fails ends the program with status 1, saying "nnrules: cannot

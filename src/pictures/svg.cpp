@@ -1,5 +1,6 @@
 #include "svg.h"
 
+#include "console/console.h"
 #include "console/numbers.h"
 #include "model/geometry.h"
 #include "model/neurons.h"
@@ -14,6 +15,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <set>
 #include <sys/stat.h>
 #include <system_error>
@@ -508,18 +510,29 @@ std::string svgFolderProblem(const std::string& folder) {
 
 namespace {
 
-void writeFile(const std::string& name, const std::string& svg) {
-    std::ofstream file(settings().svgFolder + "/" + name);
-    file << svg;
-    if (!file.flush())
-        std::fprintf(stderr, "nnrules: cannot write the picture '%s'\n", name.c_str());
+// Writes the picture into the folder, and shows it beside the screen where there is a panel.
+void keepPicture(const std::string& name, const std::string& svg) {
+    if (picturesShownBeside())
+        showPictureBeside(name, svg);
+    if (settings().svgFolder.empty())
+        return;
+    // A picture that cannot be written ends the program as a failed write of the trace does.
+    const std::string path = settings().svgFolder + "/" + name;
+    errno = 0;
+    std::ofstream file(path, std::ios::binary);
+    if (!(file << svg) || !file.flush()) {
+        const std::string why = errno != 0 ? std::strerror(errno) : "the write failed";
+        writePendingOutput();
+        std::cerr << "nnrules: cannot write the picture '" << shownWord(path) << "': " << why << std::endl;
+        std::exit(1);
+    }
 }
 
 // The run's number, given at its first picture: the first that no picture of its demo in the
 // folder has, so that a run never writes over an earlier one's pictures.
 int runNumber(const std::string& demo) {
-    if (thisRun().svgRun > 0)
-        return thisRun().svgRun;
+    if (thisRun().svgRun > 0 || settings().svgFolder.empty())
+        return std::max(thisRun().svgRun, 1);
     std::set<int> taken;
     std::error_code failed;
     for (const auto& entry : std::filesystem::directory_iterator(settings().svgFolder, failed)) {
@@ -535,21 +548,21 @@ int runNumber(const std::string& demo) {
 
 template <class Record>
 void writePictures(const std::string& demo, const Record& run, int unit, bool curve) {
-    if (settings().svgFolder.empty())
+    if (settings().svgFolder.empty() && !picturesShownBeside())
         return;
     const std::string stem = demo + "-" + std::to_string(runNumber(demo)) + "-";
     const SvgPicture state = stateSvg(run);
     if (unit > 0) {
-        writeFile(stem + state.name + "-step-" + std::to_string(unit) + ".svg", state.text);
+        keepPicture(stem + state.name + "-step-" + std::to_string(unit) + ".svg", state.text);
         return;
     }
     if constexpr (!std::is_same_v<Record, HopfieldRun> && !std::is_same_v<Record, BidirectionalRun>) {
         if (curve) {
             const SvgPicture learning = curveSvg(run.curve);
-            writeFile(stem + learning.name + ".svg", learning.text);
+            keepPicture(stem + learning.name + ".svg", learning.text);
         }
     }
-    writeFile(stem + state.name + ".svg", state.text);
+    keepPicture(stem + state.name + ".svg", state.text);
 }
 
 } // namespace

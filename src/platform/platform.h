@@ -36,6 +36,12 @@ bool write(Destination to, const char* bytes, std::size_t count);
 // Closes a file that createFile made; false, with errno saying why, when it fails.
 bool close(Destination file);
 
+// The page's panel of pictures beside its terminal: whether it is shown, and a picture (an
+// SVG document) shown in it, in place of an earlier one of the same kind. A system's
+// terminal has none.
+bool picturesBesideShown();
+void showPictureBeside(const std::string& name, const std::string& svg);
+
 // Shows the text on the terminal that standard input is typed at, when standard output
 // goes elsewhere.
 void showToTypist(const std::string& text);

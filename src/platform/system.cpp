@@ -129,3 +129,10 @@ void platform::endByStopKey() {
     std::raise(SIGINT);
     std::_Exit(130);
 }
+
+// A terminal has no panel beside it: pictures go to files, or to the screen as text.
+bool platform::picturesBesideShown() {
+    return false;
+}
+
+void platform::showPictureBeside(const std::string&, const std::string&) {}

@@ -48,6 +48,14 @@ EM_JS(void, forgetInterruptOnPage, (), {
 EM_JS(bool, endPressedOnPage, (), {
     return Module.page.endPressed();
 });
+// The panel of pictures beside the terminal, when the student has it shown.
+EM_JS(bool, picturesBesideShownOnPage, (), {
+    return Module.page.picturesShown();
+});
+
+EM_JS(void, showPictureOnPage, (const char* name, const char* svg), {
+    Module.page.showPicture(UTF8ToString(name), UTF8ToString(svg));
+});
 // clang-format on
 
 // The status of a program that Ctrl-C ended, as a shell reports it.
@@ -180,4 +188,12 @@ void platform::forgetStopKey() {
 
 void platform::endByStopKey() {
     std::_Exit(interruptedStatus);
+}
+
+bool platform::picturesBesideShown() {
+    return picturesBesideShownOnPage();
+}
+
+void platform::showPictureBeside(const std::string& name, const std::string& svg) {
+    showPictureOnPage(name.c_str(), svg.c_str());
 }

@@ -36,7 +36,7 @@ configure = cmake -S . -B $(1) --log-level=NOTICE -DCMAKE_BUILD_TYPE=$(2) -DNNRU
 
 # The web page: the page's own files, the program as WebAssembly, and the terminal component.
 SITE       = $(WEBBUILD)/site
-PAGE_FILES = web/index.html web/page.css web/page.js web/lineeditor.js web/options.js web/icon.svg
+PAGE_FILES = web/index.html web/page.css web/page.js web/lineeditor.js web/options.js web/pictures.js web/icon.svg
 XTERM      = web/node_modules/@xterm/xterm
 XTERM_FIT  = web/node_modules/@xterm/addon-fit
 # Debian's emscripten runs its optimizer on Node.js, which finds the JavaScript modules the

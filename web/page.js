@@ -6,6 +6,7 @@ import { Terminal } from './xterm.mjs';
 import { FitAddon } from './addon-fit.mjs';
 import { LineEditor, keysOf } from './lineeditor.js';
 import { answerFilesKept, programArguments, showOptions } from './options.js';
+import { picturesPanel } from './pictures.js';
 import startProgram from './nnrules.js';
 
 // What the student chose on an earlier visit: the font size and the screen reader's mode.
@@ -149,8 +150,19 @@ terminal.onData(data => {
   takeTypedKeys();
 });
 
+const pictures = picturesPanel(document.getElementById('pictures'), document.getElementById('pictures-beside'),
+  { remembered, remember });
+// The keys go on to the terminal once the panel is turned on or off.
+document.getElementById('pictures-beside').addEventListener('change', () => terminal.focus());
+
 // What the program's side (web/platform.cpp) calls.
 const page = {
+  picturesShown() {
+    return pictures.shown();
+  },
+  showPicture(name, svg) {
+    pictures.show(name, svg);
+  },
   show(bytes) {
     showText(decoder.decode(bytes, { stream: true }));
   },
@@ -224,11 +236,15 @@ function setFontSize(size) {
   terminal.focus();
 }
 
+// In the screen reader's mode, a picture's description is read as it is drawn.
 const screenReader = document.getElementById('screen-reader');
+const readPictures = () => document.getElementById('pictures').setAttribute('aria-live', screenReader.checked ? 'polite' : 'off');
 screenReader.checked = terminal.options.screenReaderMode;
+readPictures();
 screenReader.addEventListener('change', () => {
   terminal.options.screenReaderMode = screenReader.checked;
   remember('screen-reader', screenReader.checked);
+  readPictures();
   terminal.focus();
 });
 
@@ -261,6 +277,7 @@ window.nnrulesPage = {
     return lines;
   },
   sessionText: () => session.join(''),
+  pictureText: kind => pictures.textOf(kind),
   size: () => ({ columns: terminal.cols, rows: terminal.rows }),
   waitsForLine: () => linePrompt !== null,
   linesRead: () => linesRead,

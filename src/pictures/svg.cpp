@@ -243,6 +243,20 @@ std::pair<Axis, Axis> inputPlane(const std::array<CWTSVector<3>, Count>& pattern
     return {Axis{xlo, xhi, plotLeft, plotWidth, false}, Axis{ylo, yhi, plotTop, plotHeight, true}};
 }
 
+// What the neurons are, for a pointer in the page to ask what they give at a point: an empty
+// group whose data says the rule (sgn, bipolar, network, kohonen), its weights and constants.
+std::string ruleOf(const std::string& rule, const std::string& data) {
+    return "<g class=\"rule\" data-rule=\"" + rule + "\" " + data + "/>\n";
+}
+
+template <unsigned N>
+std::string numbersOf(const CWTSVector<N>& v) {
+    std::string words;
+    for (unsigned i = 0; i < N; ++i)
+        words += (i ? " " : "") + written(v[i]);
+    return words;
+}
+
 } // namespace
 
 SvgPicture curveSvg(const LearningCurve& curve) {
@@ -339,6 +353,8 @@ SvgPicture stateSvg(const SingleNeuronRun& run) {
         description += "y" + std::to_string(p + 1) + " " + vectorWords(run.patterns[p]) + " of class " +
                        written(run.desired[p]) + (p < 3 ? ", " : "; ");
     }
+    body += ruleOf(run.discrete ? "sgn" : "bipolar", "data-weights=\"" + numbersOf(run.weights) +
+                                                         "\" data-lambda=\"" + written(run.lambda) + "\"");
     body += legend({{0, "", "d = 1"}, {1, "", "d = -1"}, {-1, "#333333", "boundary: w . y = 0"}});
     description +=
         "the weights w = " + vectorWords(run.weights) + ", the boundary where w . y = 0, + on the side of w.";
@@ -364,6 +380,10 @@ SvgPicture stateSvg(const MulticlassRun& run) {
                        std::to_string(k + 1) + " = " + vectorWords(w) + (k < 2 ? "; " : ".");
     }
     items.push_back({-1, "#333333", "boundaries, + where +1"});
+    body += ruleOf(run.discrete ? "sgn" : "bipolar",
+                   "data-weights=\"" + numbersOf(run.weights[0]) + ";" + numbersOf(run.weights[1]) + ";" +
+                       numbersOf(run.weights[2]) + "\" data-lambda=\"" + written(run.lambda) +
+                       "\" data-bias=\"" + written(run.patterns[0][2]) + "\"");
     body += legend(items);
     return {"plane", document(std::string(run.curve.demo) + ": where the neurons decide", description, body)};
 }
@@ -395,6 +415,10 @@ SvgPicture stateSvg(const NetworkRun& run) {
         description += "x" + std::to_string(p + 1) + " " + vectorWords(run.patterns[p]) + " should give " +
                        written(run.desired[p]) + (p < 3 ? ", " : ".");
     }
+    body += ruleOf("network", "data-weights=\"" + numbersOf(run.firstLayer[0]) + ";" +
+                                  numbersOf(run.firstLayer[1]) + ";" + numbersOf(run.secondLayer) +
+                                  "\" data-threshold=\"" + written(run.threshold) + "\" data-bias=\"" +
+                                  written(run.patterns[0][2]) + "\"");
     body += legend({{0, "", "d = 1"}, {1, "", "d = 0"}});
     return {"plane", document("bpn: the network's output", description, body)};
 }
@@ -419,6 +443,8 @@ SvgPicture stateSvg(const KohonenRun& run) {
         description += "w" + std::to_string(j + 1) + " from " + vectorWords(run.startWeights[j]) + " to " +
                        vectorWords(run.weights[j]) + (j == 0 ? ", " : ".");
     }
+    body += ruleOf("kohonen",
+                   "data-weights=\"" + numbersOf(run.weights[0]) + ";" + numbersOf(run.weights[1]) + "\"");
     body += legend({{0, "", "pattern"},
                     {-1, colours[1], "w1"},
                     {-1, colours[2], "w2"},

@@ -439,6 +439,45 @@ describe('the page in the window', () => {
     await closePage(page);
   });
 
+  test('draws the run\'s pictures beside the terminal at each pause, as the native program writes them', async t => {
+    const folder = fs.mkdtempSync(path.join(scratch, 'svg-'));
+    execFileSync(nativeProgram, [`--svg=${folder}`, '-s', 'sdpta'], { input: 'y\n' + '\n'.repeat(12), stdio: ['pipe', 'ignore', 'ignore'] });
+    const native = step => fs.readFileSync(path.join(folder, `sdpta-1-plane-step-${step}.svg`), 'utf8');
+    const boundaryOf = svg => svg.match(/<line class="boundary"[^>]*>/)?.[0];
+    for (const [width, height, zoom] of [[1366, 657, 1], [1280, 720, 1.5]]) {
+      const page = await openPage('?demo=sdpta&step', { width, height, zoom });
+      await waitForPrompt(page, 0);
+      await page.click('#pictures-beside');
+      await answer(page, ['y']);
+      const panel = await page.locator('#pictures').boundingBox();
+      await assertInView(page, panel, 'the pictures');
+      // The pause's line in view, and not under the panel.
+      const pause = await boxOf(page, 'Paused after step 1');
+      await assertInView(page, pause, 'the pause');
+      assert.ok(pause.x + pause.width <= panel.x || pause.y + pause.height <= panel.y, 'the pictures cover the pause');
+      const first = await page.evaluate(() => window.nnrulesPage.pictureText('plane'));
+      assert.equal(first, native(1));
+      await takeScreenshot(t, page, `pictures-${width}x${height}-at-${zoom * 100}`);
+      await answer(page, ['']);
+      const second = await page.evaluate(() => window.nnrulesPage.pictureText('plane'));
+      assert.equal(second, native(2));
+      assert.notEqual(boundaryOf(second), boundaryOf(first), 'the boundary did not move between the pauses');
+      // Saved, the picture is the native program's file.
+      const [download] = await Promise.all([page.waitForEvent('download'),
+        page.click('figure[data-kind="plane"] .save-picture')]);
+      assert.equal(download.suggestedFilename(), 'sdpta-1-plane-step-2.svg');
+      assert.equal(fs.readFileSync(await download.path(), 'utf8'), native(2));
+      // Pointing at a pattern shows its values; anywhere else in the plane, what the weights give.
+      const mark = page.locator('figure[data-kind="plane"] g.pattern').first();
+      await mark.hover();
+      assert.match(await page.textContent('figure[data-kind="plane"] .reading'), /^y\d = \(/);
+      const plot = await page.locator('figure[data-kind="plane"] svg > rect').nth(1).boundingBox();
+      await page.mouse.move(plot.x + plot.width * 0.9, plot.y + plot.height * 0.1);
+      assert.match(await page.textContent('figure[data-kind="plane"] .reading'), /^At \(.*\): net .*, output -?1$/);
+      await closePage(page);
+    }
+  });
+
   test('keeps the font size chosen for the next visit, and offers the screen reader\'s mode', async () => {
     const page = await openPage();
     await waitForPrompt(page, 0);

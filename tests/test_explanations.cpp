@@ -342,6 +342,14 @@ TEST(Explanations, TheWorkedExamplesFiguresAreInTheirLines) {
                 HasSubstr("= 0\n    y[1] = sgn(net[1]) = sgn(0) = 1  (a net input of 0 gives +1)\n"));
 }
 
+// The Kohonen rule block names the rates as the trace takes them: alpha 1 stored, shown as
+// 0.5, the rate of cycle 1, and 0.25 that of cycle 2.
+TEST(Explanations, TheKohonenRuleNamesTheHalvedRates) {
+    EXPECT_THAT(explainedRun("8\ny\nq\n"),
+                HasSubstr("  alpha is halved at the start of every cycle: the alpha shown, 0.5,\n"
+                          "  is half the 1 stored, and the rate of cycle 1; 0.25 that of cycle 2, ...\n"));
+}
+
 // The rule blocks' legends give sgn's value at 0 as the trace takes it (+1), and the Kohonen
 // step's tie note stands where, and only where, the two distances are equal.
 TEST(Explanations, LegendsAndNotesSayWhatTheRuleDoes) {

@@ -229,6 +229,13 @@ TEST(Svg, APerceptronsPlaneHasItsPatternsAndBoundaryWhereTheyAre) {
     Picture textbook(folder / "sdpta-1-plane.svg");
     expectMarksAt(textbook, {{1, 1}, {-0.5, 1}, {3, 1}, {-2, 1}});
     expectBoundary(textbook, 1, 3, 0.75, 0);
+    // Its side labelled + where the net input is above 0.
+    const std::vector<XMLElement*> side = textbook.ofClass("side", "text");
+    ASSERT_EQ(side.size(), 1u);
+    EXPECT_STREQ(side[0]->GetText(), "+");
+    const double x = side[0]->DoubleAttribute("x") * textbook.ax + textbook.bx;
+    const double y = side[0]->DoubleAttribute("y") * textbook.ay + textbook.by;
+    EXPECT_GT(3 * x + 0.75 * y, 0) << "+ at (" << x << ", " << y << ")";
     // The multiclass discrete perceptron: (10, 2), (2, -5), (-5, 5), bias input -1, and the final
     // W1 = (5, 3, 5), W2 = (0, -1, 2), W3 = (-9, 1, 0).
     runInto(folder, 1);
@@ -321,4 +328,62 @@ TEST(Svg, StepModeWritesThePlaneAtEachPause) {
     // The weights after step 1, (-1.5, 2.75), and after step 2, (-1, 1.75).
     expectBoundary(Picture(folder / "sdpta-1-plane-step-1.svg"), 1, -1.5, 2.75, 0);
     expectBoundary(Picture(folder / "sdpta-1-plane-step-2.svg"), 1, -1, 1.75, 0);
+}
+
+// The Kohonen plane's weight vectors are arrows from the origin: w2, which no pattern moves,
+// from (0, 0) to (-1, 0) at the start and at the end.
+TEST(Svg, TheKohonenWeightsAreArrowsFromTheOrigin) {
+    const fs::path folder = freshFolder("kcl");
+    runInto(folder, 7);
+    Picture plane(folder / "kcl-1-plane.svg");
+    std::size_t arrows = 0;
+    for (const XMLElement* weights : plane.ofClass("weights", "g")) {
+        if (std::string(weights->FirstChildElement("title")->GetText()).find("w2") != 0)
+            continue;
+        ++arrows;
+        const XMLElement* line = weights->FirstChildElement("line");
+        EXPECT_NEAR(line->DoubleAttribute("x1"), plane.px(0), 0.5);
+        EXPECT_NEAR(line->DoubleAttribute("y1"), plane.py(0), 0.5);
+        EXPECT_NEAR(line->DoubleAttribute("x2"), plane.px(-1), 0.5);
+        EXPECT_NEAR(line->DoubleAttribute("y2"), plane.py(0), 0.5);
+    }
+    EXPECT_EQ(arrows, 2u);
+}
+
+// Each picture says in words what it shows, with the run's figures: the single discrete
+// perceptron's plane, its final weights (3, 0.75); the single continuous perceptron's curve of
+// 579 cycles, from 6.72105 to 0.00999742 under the limit 0.01; the Hopfield memory's vectors
+// and its probe V1, recalled.
+TEST(Svg, EachPictureSaysWhatItShows) {
+    const fs::path folder = freshFolder("words");
+    for (const int demo : {0, 2, 5})
+        runInto(folder, demo);
+    EXPECT_STREQ(
+        Picture(folder / "sdpta-1-plane.svg").text("desc"),
+        "The plane of the input and the bias input: y1 (1, 1) of class 1, y2 (-0.5, 1) of class -1, "
+        "y3 (3, 1) of class 1, y4 (-2, 1) of class -1; the weights w = (3, 0.75), the boundary where "
+        "w . y = 0, + on the side of w.");
+    EXPECT_STREQ(Picture(folder / "scpta-1-curve.svg").text("desc"),
+                 "The cycle error, cycle by cycle, over 579 cycles, on a log scale: 6.72105 at the first, "
+                 "0.00999742 at the last; the limit is 0.01.");
+    EXPECT_STREQ(Picture(folder / "ham-1-memory.svg").text("desc"),
+                 "The stored vectors, the probe and the recalled vector, a cell an element, filled for +1: "
+                 "V1 (1, -1, 1, -1, 1), V2 (-1, 1, 1, -1, -1), V3 (1, 1, -1, 1, 1), the probe V1, recalled "
+                 "(1, -1, 1, -1, 1).");
+}
+
+// The multiclass continuous perceptron's boundaries are those of its final weights W1 =
+// (1.27004, 0.870558, 1.17293), W2 = (-0.202021, -0.993692, 0.266603), W3 = (-0.603796,
+// 0.565236, 0.0204283), with the bias input -1; the network's output map marks the exclusive-or's
+// four patterns where they are.
+TEST(Svg, TheContinuousBoundariesAndTheNetworksPatternsAreWhereTheRunLeftThem) {
+    const fs::path folder = freshFolder("continuous");
+    runInto(folder, 3);
+    Picture multiclass(folder / "mccpta-1-plane.svg");
+    expectMarksAt(multiclass, {{10, 2}, {2, -5}, {-5, 5}});
+    expectBoundary(multiclass, 1, 1.27004, 0.870558, -1.17293);
+    expectBoundary(multiclass, 2, -0.202021, -0.993692, -0.266603);
+    expectBoundary(multiclass, 3, -0.603796, 0.565236, -0.0204283);
+    runInto(folder, 4);
+    expectMarksAt(Picture(folder / "bpn-1-plane.svg"), {{0, 0}, {0, 1}, {1, 0}, {1, 1}});
 }

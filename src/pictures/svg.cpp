@@ -314,9 +314,13 @@ SvgPicture curveSvg(const LearningCurve& curve) {
     if (!std::isnan(curve.limit))
         items.push_back({-1, "#c0392b", "the limit, " + written(curve.limit)});
     body += legend(items);
-    std::string description = "The " + std::string(curve.valueName) + " of each of the " +
-                              std::to_string(values.size()) + " " + curve.cycleName +
-                              (values.size() == 1 ? "" : "s") + (logarithmic ? ", on a log scale" : "");
+    const std::string name = curve.cycleName;
+    std::string description = "The " + std::string(curve.valueName) + ", " + name + " by " + name +
+                              ", over " + std::to_string(values.size()) + " " + name +
+                              (values.size() == 1   ? ""
+                               : name.back() == 's' ? "es"
+                                                    : "s") +
+                              (logarithmic ? ", on a log scale" : "");
     if (!values.empty())
         description +=
             ": " + written(values.front()) + " at the first, " + written(values.back()) + " at the last";

@@ -68,9 +68,10 @@ test:
 fixtures:
 	$(call install-packages,$(TEST_PACKAGES))
 	$(call configure,$(BUILD),Release)
-	cmake --build $(BUILD) -j $(JOBS) --target test_screens
+	cmake --build $(BUILD) -j $(JOBS) --target test_screens test_svg
 	NNRULES_REWRITE_FIXTURES=1 $(BUILD)/tests/test_screens >/dev/null 2>&1 || true
-	git --no-pager diff --stat -- tests/screens
+	NNRULES_REWRITE_FIXTURES=1 $(BUILD)/tests/test_svg --gtest_filter='*AsDesigned' >/dev/null 2>&1 || true
+	git --no-pager diff --stat -- tests/screens tests/pictures
 	git --no-pager diff -- tests/screens
 
 sanitize:

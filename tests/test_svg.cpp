@@ -13,6 +13,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -386,4 +387,21 @@ TEST(Svg, TheContinuousBoundariesAndTheNetworksPatternsAreWhereTheRunLeftThem) {
     expectBoundary(multiclass, 3, -0.603796, 0.565236, -0.0204283);
     runInto(folder, 4);
     expectMarksAt(Picture(folder / "bpn-1-plane.svg"), {{0, 0}, {0, 1}, {1, 0}, {1, 1}});
+}
+
+// The pictures of every demo's default run as designed (each looked at when it was made): the
+// files under pictures/, which NNRULES_REWRITE_FIXTURES (make fixtures) writes anew where they
+// differ, for the difference to be reviewed.
+TEST(Svg, TheDefaultRunsPicturesAreAsDesigned) {
+    const fs::path folder = freshFolder("designed");
+    for (int demo = 0; demo < demoCount; ++demo)
+        runInto(folder, demo);
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        const fs::path designed = fs::path(NNRULES_PICTURES) / entry.path().filename();
+        const std::string drawn = contents(entry.path());
+        if (std::getenv("NNRULES_REWRITE_FIXTURES") && (!fs::exists(designed) || contents(designed) != drawn))
+            std::ofstream(designed) << drawn;
+        else
+            EXPECT_EQ(drawn, contents(designed)) << entry.path().filename();
+    }
 }

@@ -310,7 +310,7 @@ SvgPicture curveSvg(const LearningCurve& curve) {
                 "\" stroke=\"#c0392b\" stroke-dasharray=\"6 4\"/>\n";
     body += "<polyline class=\"curve\" fill=\"none\" stroke=\"#1b6ac9\" stroke-width=\"2\" points=\"" +
             points + "\"/>\n";
-    std::vector<LegendItem> items = {{-1, "#1b6ac9", curve.valueName}};
+    std::vector<LegendItem> items = {{-1, "#1b6ac9", std::string("value per ") + curve.cycleName}};
     if (!std::isnan(curve.limit))
         items.push_back({-1, "#c0392b", "the limit, " + written(curve.limit)});
     body += legend(items);
@@ -423,7 +423,10 @@ SvgPicture stateSvg(const NetworkRun& run) {
                                   numbersOf(run.firstLayer[1]) + ";" + numbersOf(run.secondLayer) +
                                   "\" data-threshold=\"" + written(run.threshold) + "\" data-bias=\"" +
                                   written(run.patterns[0][2]) + "\"");
-    body += legend({{0, "", "d = 1"}, {1, "", "d = 0"}});
+    body += legend({{0, "", "d = 1"},
+                    {1, "", "d = 0"},
+                    {-1, "rgb(100,100,255)", "output near 1"},
+                    {-1, "rgb(240,240,255)", "output near 0"}});
     return {"plane", document("bpn: the network's output", description, body)};
 }
 

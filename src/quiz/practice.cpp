@@ -227,7 +227,7 @@ bool readWholeFile(const std::string& path, std::string& text, std::string& why)
     }
     text.clear();
     char block[4096];
-    for (std::size_t read; (read = std::fread(block, 1, sizeof block, file)) > 0;)
+    while (const std::size_t read = std::fread(block, 1, sizeof block, file))
         text.append(block, read);
     const bool failed = std::ferror(file) != 0;
     why = failed ? std::strerror(errno) : "";

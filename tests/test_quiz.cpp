@@ -12,6 +12,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <limits>
 #include <regex>
@@ -350,10 +351,12 @@ TEST(Practice, AClassIsGradedAtOnceAsEachFileAlone) {
     grading.demo = &demos[0];
     grading.settings.quizzedUnits = 3;
     grading.settings.defaultsAnswered = true;
-    grading.settings.gradedFiles = {right, slipped, missing};
-    EXPECT_EQ(menuOutput(grading), "file\tscore\tq1\tq2\tq3\n" + right + "\t3\t1\t1\t1\n" + slipped +
-                                       "\t1\t0\t1\t0\n" + missing +
-                                       "\tnot read: No such file or directory\n");
+    const std::string folderName = folder + "answers";
+    std::filesystem::create_directories(folderName);
+    grading.settings.gradedFiles = {right, slipped, missing, folderName};
+    EXPECT_EQ(menuOutput(grading),
+              "file\tscore\tq1\tq2\tq3\n" + right + "\t3\t1\t1\t1\n" + slipped + "\t1\t0\t1\t0\n" + missing +
+                  "\tnot read: No such file or directory\n" + folderName + "\tnot read: Is a directory\n");
     for (const auto& [file, score] : {std::pair{right, "3 of 3"}, {slipped, "1 of 3"}}) {
         std::ifstream answers(file);
         readQuizAnswersFrom(&answers, file);

@@ -349,6 +349,26 @@ TEST(Svg, TheKohonenWeightsAreArrowsFromTheOrigin) {
         EXPECT_NEAR(line->DoubleAttribute("y2"), plane.py(0), 0.5);
     }
     EXPECT_EQ(arrows, 2u);
+    // Its path, cycle by cycle, stays at (-1, 0); w1's begins at its start, (1, 0).
+    for (const XMLElement* path : plane.ofClass("path", "polyline")) {
+        std::istringstream points(path->Attribute("points"));
+        std::vector<std::pair<double, double>> at;
+        for (std::string pair; points >> pair;) {
+            double x = 0, y = 0;
+            std::sscanf(pair.c_str(), "%lf,%lf", &x, &y);
+            at.push_back({x, y});
+        }
+        ASSERT_GT(at.size(), 2u);
+        const double startX = path->IntAttribute("data-neuron") == 2 ? -1 : 1;
+        EXPECT_NEAR(at.front().first, plane.px(startX), 0.5);
+        EXPECT_NEAR(at.front().second, plane.py(0), 0.5);
+        if (path->IntAttribute("data-neuron") == 2)
+            for (const auto& [x, y] : at) {
+                EXPECT_NEAR(x, plane.px(-1), 0.5);
+                EXPECT_NEAR(y, plane.py(0), 0.5);
+            }
+    }
+    EXPECT_EQ(plane.ofClass("path", "polyline").size(), 2u);
 }
 
 // Each picture says in words what it shows, with the run's figures: the single discrete

@@ -144,6 +144,7 @@ void BAM() {
             explain([&] { return question().worked; });
             run.recalledA = done.a;
             run.recalledB = done.b;
+            run.cycles.push_back({done.a, done.b});
             run.recalledPair = done.matched ? done.comparedPair : 0;
             return pauseAfter("cycle", cycle, run);
         });

@@ -82,6 +82,7 @@ struct Trace {
     bool unitEnds(const Progress& progress) {
         run.curve.note(progress.lastValue);
         run.weights = problem.weights;
+        run.path.push_back(problem.weights);
         return training.unitEnds(progress, run);
     }
 

@@ -7,6 +7,7 @@
 #include "neurons.h"
 
 #include <array>
+#include <utility>
 #include <vector>
 
 // The value a training run works down, once per cycle, and the limit it works towards.
@@ -60,6 +61,7 @@ struct KohonenRun {
     LearningCurve curve;
     std::array<CwMtx::CWTSVector<2>, 5> patterns{};
     std::array<CwMtx::CWTSVector<2>, 2> startWeights{}, weights{};
+    std::vector<std::array<CwMtx::CWTSVector<2>, 2>> path = {}; // the weights after each cycle
     bool ended = false; // the run is over: its weights are the trained ones
 };
 
@@ -80,6 +82,8 @@ struct BidirectionalRun {
     CwMtx::CWTSVector<3> probeB{};
     CwMtx::CWTSVector<6> recalledA{};
     CwMtx::CWTSVector<3> recalledB{};
+    std::vector<std::pair<CwMtx::CWTSVector<6>, CwMtx::CWTSVector<3>>> cycles =
+        {}; // a and b after each cycle
     unsigned recalledPair = 0;
     bool recallEnded = false; // at a pause of step mode, the recall is still under way
 };

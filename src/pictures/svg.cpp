@@ -442,6 +442,16 @@ SvgPicture stateSvg(const KohonenRun& run) {
                      "x" + std::to_string(p + 1) + " = " + vectorWords(run.patterns[p]));
         description += vectorWords(run.patterns[p]) + (p < 4 ? ", " : "; ");
     }
+    // Each neuron's path: its weights at the start, then after each cycle.
+    for (unsigned j = 0; j < 2; ++j) {
+        std::string points =
+            at(across.pixel(run.startWeights[j][0])) + "," + at(up.pixel(run.startWeights[j][1]));
+        for (const auto& weights : run.path)
+            points += " " + at(across.pixel(weights[j][0])) + "," + at(up.pixel(weights[j][1]));
+        body += "<polyline class=\"path\" data-neuron=\"" + std::to_string(j + 1) +
+                "\" fill=\"none\" stroke=\"" + colours[j + 1] + "\" stroke-dasharray=\"3 3\" points=\"" +
+                points + "\"/>\n";
+    }
     for (unsigned j = 0; j < 2; ++j) {
         body += arrow(across, up, 0, 0, run.startWeights[j][0], run.startWeights[j][1], "#bbbbbb",
                       "w" + std::to_string(j + 1) + " at the start = " + vectorWords(run.startWeights[j]));
@@ -455,7 +465,8 @@ SvgPicture stateSvg(const KohonenRun& run) {
     body += legend({{0, "", "pattern"},
                     {-1, colours[1], "w1"},
                     {-1, colours[2], "w2"},
-                    {-1, "#bbbbbb", "at the start"}});
+                    {-1, "#bbbbbb", "at the start"},
+                    {-1, "#999999", "paths, cycle by cycle"}});
     return {"plane", document("kcl: the patterns and the weight vectors", description, body)};
 }
 
@@ -519,12 +530,21 @@ SvgPicture stateSvg(const BidirectionalRun& run) {
         body += cellRow(plotLeft + 260, y, "probe b", run.probeB);
     else
         body += cellRow(plotLeft + 40, y, "probe a", run.probeA);
+    // The recall's cycles, side by side: a and b after each (the first few of a long recall).
+    constexpr std::size_t cyclesShown = 4;
+    for (std::size_t c = 0; c < std::min(run.cycles.size(), cyclesShown); ++c) {
+        y += 34;
+        body += cellRow(plotLeft + 40, y, "cycle " + std::to_string(c + 1) + ": a", run.cycles[c].first) +
+                cellRow(plotLeft + 260, y, "b", run.cycles[c].second);
+    }
     y += 34;
-    body += cellRow(plotLeft + 40, y, "a", run.recalledA) + cellRow(plotLeft + 260, y, "b", run.recalledB);
+    body += cellRow(plotLeft + 40, y, "recalled a", run.recalledA) +
+            cellRow(plotLeft + 260, y, "b", run.recalledB);
     body += cellLegend(y + 50);
     description +=
         std::string("the probe ") +
-        (run.probeIsB ? "b " + vectorWords(run.probeB) : "a " + vectorWords(run.probeA)) + "; recalled a " +
+        (run.probeIsB ? "b " + vectorWords(run.probeB) : "a " + vectorWords(run.probeA)) + "; after " +
+        std::to_string(run.cycles.size()) + (run.cycles.size() == 1 ? " cycle" : " cycles") + " recalled a " +
         vectorWords(run.recalledA) + " and b " + vectorWords(run.recalledB) +
         (run.recalledPair > 0 ? ", pair " + std::to_string(run.recalledPair) : ", no stored pair") + ".";
     return {"memory", document("bam: the memory's pairs", description, body)};

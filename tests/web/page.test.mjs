@@ -43,8 +43,10 @@ async function takeScreenshot(t, page, name) {
 
 const clipboardOf = page => page.evaluate(() => navigator.clipboard.readText());
 
-// Where the terminal shows the text (its last time on the screen), as a box of the page.
-function boxOf(page, text) {
+// Where the terminal shows the text (its last time on the screen), as a box of the page: once
+// the terminal has drawn it.
+async function boxOf(page, text) {
+  await page.waitForFunction(text => document.querySelector('#terminal .xterm-rows')?.textContent.includes(text), text);
   return page.evaluate(text => {
     const rows = document.querySelector('#terminal .xterm-rows');
     const walker = document.createTreeWalker(rows, NodeFilter.SHOW_TEXT);

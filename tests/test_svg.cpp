@@ -425,3 +425,97 @@ TEST(Svg, TheDefaultRunsPicturesAreAsDesigned) {
             EXPECT_EQ(drawn, contents(designed)) << entry.path().filename();
     }
 }
+
+namespace {
+
+// The signs of a memory picture's row of cells, by the row's name.
+std::map<std::string, std::vector<int>> rowsOf(const Picture& memory) {
+    std::map<std::string, std::vector<int>> rows;
+    for (const XMLElement* row : memory.ofClass("vector", "g")) {
+        std::vector<int>& signs = rows[row->Attribute("data-name")];
+        for (const XMLElement* cell = row->FirstChildElement("rect"); cell;
+             cell = cell->NextSiblingElement("rect"))
+            signs.push_back(hasClass(cell, "plus") ? 1 : hasClass(cell, "minus") ? -1 : 0);
+    }
+    return rows;
+}
+
+template <unsigned N>
+std::vector<int> signsOf(const CWTSVector<N>& v) {
+    std::vector<int> signs;
+    for (unsigned i = 0; i < N; ++i)
+        signs.push_back(v[i] >= 0 ? 1 : -1);
+    return signs;
+}
+
+} // namespace
+
+// Five exercises of the demos other than the single discrete perceptron: the patterns where
+// the draw put them, each multiclass neuron's boundary where the weights that the model
+// trains give it a net input of 0, the Kohonen weights' arrows at the trained weights, the
+// network's four patterns, and the memories' stored vectors and pairs in their cells.
+TEST(Svg, ExercisesPicturesAreTheirRunsToo) {
+    for (std::uint64_t seed = 1; seed <= 5; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        const fs::path folder = freshFolder("exercise-" + std::to_string(seed));
+        for (const int demo : {1, 4, 5, 6, 7})
+            runInto(folder, demo, seed);
+
+        std::array<CWTSVector<3>, 3> Y = {{{0, 0, -1}, {0, 0, -1}, {0, 0, -1}}}, W;
+        drawMcdpta(seed, Y, W);
+        McdptaProblem multiclass{1, Y, W};
+        Unwatching nobody;
+        trainMcdpta(multiclass, Guard{10, 0}, nobody);
+        Picture plane(folder / "mcdpta-1-plane.svg");
+        expectMarksAt(plane, {{Y[0][0], Y[0][1]}, {Y[1][0], Y[1][1]}, {Y[2][0], Y[2][1]}});
+        // Each boundary drawn (one that misses the plot is not), with its bias input -1.
+        for (const XMLElement* line : plane.ofClass("boundary", "line")) {
+            const int neuron = line->IntAttribute("data-neuron");
+            const CWTSVector<3>& w = multiclass.weights[static_cast<unsigned>(neuron - 1)];
+            expectBoundary(plane, neuron, w[0], w[1], -w[2]);
+        }
+
+        expectMarksAt(Picture(folder / "bpn-1-plane.svg"), {{0, 0}, {0, 1}, {1, 0}, {1, 1}});
+
+        std::array<CWTSVector<5>, 3> V;
+        int probe = 1;
+        drawHam(seed, V, probe);
+        const auto hopfield = rowsOf(Picture(folder / "ham-1-memory.svg"));
+        for (unsigned v = 0; v < 3; ++v)
+            EXPECT_EQ(hopfield.at("V" + std::to_string(v + 1)), signsOf(V[v]));
+        EXPECT_EQ(hopfield.at("probe"), signsOf(V[static_cast<unsigned>(probe - 1)]));
+
+        std::array<CWTSVector<6>, 4> A;
+        std::array<CWTSVector<3>, 4> B;
+        CWTSVector<6> aProbe;
+        drawBam(seed, A, B, aProbe);
+        const auto bidirectional = rowsOf(Picture(folder / "bam-1-memory.svg"));
+        for (unsigned k = 0; k < 4; ++k) {
+            EXPECT_EQ(bidirectional.at("A" + std::to_string(k + 1)), signsOf(A[k]));
+            EXPECT_EQ(bidirectional.at("B" + std::to_string(k + 1)), signsOf(B[k]));
+        }
+        EXPECT_EQ(bidirectional.at("probe a"), signsOf(aProbe));
+
+        std::array<CWTSVector<2>, 5> X;
+        std::array<CWTSVector<2>, 2> w;
+        double alpha = 1;
+        drawKcl(seed, X, w, alpha);
+        KclProblem kohonen{alpha, X, w, w};
+        trainKcl(kohonen, Guard{2000, std::nan(""), true}, nobody);
+        Picture kcl(folder / "kcl-1-plane.svg");
+        expectMarksAt(kcl, {{X[0][0], X[0][1]},
+                            {X[1][0], X[1][1]},
+                            {X[2][0], X[2][1]},
+                            {X[3][0], X[3][1]},
+                            {X[4][0], X[4][1]}});
+        for (const XMLElement* weights : kcl.ofClass("weights", "g")) {
+            const std::string title = weights->FirstChildElement("title")->GetText();
+            if (title.find("start") != std::string::npos)
+                continue;
+            const CWTSVector<2>& trained = kohonen.weights[title[1] == '1' ? 0 : 1];
+            const XMLElement* line = weights->FirstChildElement("line");
+            EXPECT_NEAR(line->DoubleAttribute("x2"), kcl.px(trained[0]), 0.5) << title;
+            EXPECT_NEAR(line->DoubleAttribute("y2"), kcl.py(trained[1]), 0.5) << title;
+        }
+    }
+}

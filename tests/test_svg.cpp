@@ -519,3 +519,65 @@ TEST(Svg, ExercisesPicturesAreTheirRunsToo) {
         }
     }
 }
+
+namespace {
+
+// Each cycle's value, as the model trains the problem.
+struct CycleValues : Unwatching {
+    std::vector<double> values;
+    bool unitEnds(const Progress& progress) {
+        values.push_back(progress.lastValue);
+        return true;
+    }
+};
+
+} // namespace
+
+// Every point of the single continuous perceptron's curve, for its default run and five
+// exercises, stands at a cycle and at that cycle's error as the model trains it; and each
+// continuous perceptron's boundary where its trained weights give a net input of 0.
+TEST(Svg, ContinuousRunsCurvesAndBoundariesAreTheirTrainings) {
+    for (std::uint64_t seed = 0; seed <= 5; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        double nu = 0.1;
+        std::array<CWTSVector<2>, 4> Y = {{{1, 1}, {-0.5, 1}, {3, 1}, {-2, 1}}};
+        std::array<double, 4> d = {1, -1, 1, -1};
+        CWTSVector<2> W{-2.5, 1.75};
+        if (seed > 0)
+            drawScpta(seed, nu, Y, d, W);
+        ScptaProblem single{nu, 1, Y, d, W};
+        CycleValues errors;
+        trainScpta(single, Guard{100000, 0.01}, errors);
+        const fs::path folder = freshFolder("continuous-" + std::to_string(seed));
+        runInto(folder, 2, seed);
+        runInto(folder, 3, seed);
+        Picture curve(folder / "scpta-1-curve.svg");
+        const auto points = curvePoints(curve);
+        ASSERT_FALSE(points.empty());
+        EXPECT_NEAR(points.back().first, curve.px(static_cast<double>(errors.values.size())), 0.5);
+        for (const auto& [x, y] : points) {
+            const double cycle = std::round(x * curve.ax + curve.bx);
+            ASSERT_GE(cycle, 1);
+            ASSERT_LE(cycle, static_cast<double>(errors.values.size()));
+            EXPECT_NEAR(x, curve.px(cycle), 0.5);
+            EXPECT_NEAR(y, curve.py(errors.values[static_cast<std::size_t>(cycle) - 1]), 0.5)
+                << "cycle " << cycle;
+        }
+        expectBoundary(Picture(folder / "scpta-1-plane.svg"), 1, single.weights[0], single.weights[1], 0);
+
+        std::array<CWTSVector<3>, 3> patterns = {{{10, 2, -1}, {2, -5, -1}, {-5, 5, -1}}};
+        std::array<CWTSVector<3>, 3> weights = {{{0.4, -0.2, 0.1}, {0.5, -0.1, 0.2}, {0.1, 0.3, -0.1}}};
+        double rate = 0.1;
+        if (seed > 0)
+            drawMccpta(seed, rate, patterns, weights);
+        MccptaProblem multiclass{rate, 1, patterns, weights};
+        Unwatching nobody;
+        trainMccpta(multiclass, Guard{100000, 0.01}, nobody);
+        Picture plane(folder / "mccpta-1-plane.svg");
+        for (const XMLElement* line : plane.ofClass("boundary", "line")) {
+            const int neuron = line->IntAttribute("data-neuron");
+            const CWTSVector<3>& w = multiclass.weights[static_cast<unsigned>(neuron - 1)];
+            expectBoundary(plane, neuron, w[0], w[1], w[2] * patterns[0][2]);
+        }
+    }
+}

@@ -2,7 +2,6 @@
 
 #include "console/console.h"
 #include "console/numbers.h"
-#include "model/geometry.h"
 #include "model/neurons.h"
 #include "run.h"
 #include "settings.h"

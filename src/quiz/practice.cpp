@@ -10,6 +10,7 @@
 #include "run.h"
 #include "settings.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>

@@ -8,6 +8,7 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <cstdint>
@@ -341,7 +342,9 @@ TEST(Practice, ASheetGivesTheTargetsAndWhatTheQuestionsWorkWith) {
 // A class graded at once: one row a file, the same scores as each file given alone; a file
 // that cannot be read is a row that says so, and the status says it too.
 TEST(Practice, AClassIsGradedAtOnceAsEachFileAlone) {
-    const std::string folder = ::testing::TempDir();
+    // A folder of this test process's own.
+    const std::string folder = ::testing::TempDir() + "nnrules-grade-" + std::to_string(getpid()) + "/";
+    std::filesystem::create_directories(folder);
     const std::string right = folder + "right.txt", slipped = folder + "slipped.txt",
                       missing = folder + "missing.txt";
     std::ofstream(right) << "# Alice\n-1.5 2.75\n-1, 1.75\n[ 2; 2.75 ]\n";

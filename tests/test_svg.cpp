@@ -10,6 +10,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <tinyxml2.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <cstdio>
@@ -27,9 +28,10 @@ namespace fs = std::filesystem;
 using tinyxml2::XMLDocument;
 using tinyxml2::XMLElement;
 
-// A fresh folder for a run's pictures.
+// A fresh folder for a run's pictures, this test process's own.
 fs::path freshFolder(const std::string& name) {
-    const fs::path folder = fs::temp_directory_path() / ("nnrules-svg-" + name);
+    const fs::path folder =
+        fs::temp_directory_path() / ("nnrules-svg-" + std::to_string(getpid()) + "-" + name);
     fs::remove_all(folder);
     fs::create_directories(folder);
     return folder;

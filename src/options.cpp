@@ -190,9 +190,10 @@ Options parseOptions(int argc, char* argv[]) {
             asked.pictures = true;
         else if (name == "explain" && optarg && std::string(optarg) != "all")
             return failure("'" + typed + "' takes no value but all");
-        else if (name == "explain")
-            asked.explain = true, asked.explainAll = optarg != nullptr;
-        else if (name == "step")
+        else if (name == "explain") {
+            asked.explain = true;
+            asked.explainAll = optarg != nullptr; // --explain=all
+        } else if (name == "step")
             asked.step = true;
         else if (name == "brief" && !readBriefCount(optarg, asked.brief))
             return failure("'" + typed + "' needs a number of steps or cycles to keep at either end");

@@ -319,6 +319,19 @@ TEST(Svg, AMemorysCellsHaveTheSignsOfItsVectors) {
         EXPECT_EQ(signs, found->second) << found->first;
     }
     EXPECT_EQ(rows, stored.size());
+    // A bidirectional memory's B probe stands under the B vectors, its a and b after each
+    // cycle beside each other: the recall of the B probe settles after cycle 2.
+    MenuRun bProbe;
+    bProbe.input = readFixture("bam-b-probe").input;
+    bProbe.settings.svgFolder = folder.string();
+    menuOutput(bProbe);
+    Picture pairs(folder / "bam-1-memory.svg");
+    std::map<std::string, double> leftOf;
+    for (const XMLElement* row : pairs.ofClass("vector", "g"))
+        leftOf[row->Attribute("data-name")] = row->FirstChildElement("rect")->DoubleAttribute("x");
+    EXPECT_EQ(leftOf.at("probe b"), leftOf.at("B1"));
+    EXPECT_EQ(leftOf.count("cycle 2: a"), 1u);
+    EXPECT_EQ(leftOf.count("cycle 3: a"), 0u);
 }
 
 // With --step, the plane at each pause too, named by its unit; the boundary moves between

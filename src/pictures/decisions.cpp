@@ -265,10 +265,9 @@ void drawState(const KohonenRun& run) {
     };
     for (const CWTSVector<2>& v : run.patterns)
         include(v);
-    for (std::size_t j = 0; j < 2; ++j) {
-        include(run.startWeights[j]);
-        include(run.weights[j]);
-    }
+    for (const auto* weights : {&run.startWeights, &run.weights})
+        for (const CWTSVector<2>& w : *weights)
+            include(w);
     // A cell is about twice as tall as it is wide: a unit across takes twice as many
     // columns as a unit up takes rows, so that the circle is round on the screen.
     const Scale across = scaleAround(xs, mapWidth, 0.1), up = scaleAround(ys, mapHeight, 0.1);

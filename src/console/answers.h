@@ -28,9 +28,9 @@ bool readNumber(const std::string& text, double& value);
 bool readNumber(const std::string& text, std::uint64_t& value);
 
 // True when the word is wholly a number of the value's type; it is then stored.
-template <class Value>
-bool readWhole(const std::string& word, Value& value) {
-    Value read;
+template <class Number>
+bool readWhole(const std::string& word, Number& value) {
+    Number read;
     if (!readNumber(word, read))
         return false;
     value = read;
@@ -73,26 +73,26 @@ void noteAnswer(const std::string& prompt, const std::string& typed, bool read, 
 // standard error. At a terminal an empty line keeps the value, and a word that is not a
 // number is refused and the prompt written again. False when nothing was read: the input
 // ended, or a word from a file was not a number.
-template <class Value, class Prompt>
-bool readAnswer(Value& value, const Prompt& prompt) {
+template <class Number, class Prompt>
+bool readAnswer(Number& value, const Prompt& prompt) {
     if (!inputIsTyped()) {
         const std::string asked = prompt(); // before the value it shows is read over
         std::string typed;
         if (!(std::cin >> typed)) {
-            noteAnswer(asked, "", false, "", "", std::is_integral_v<Value>);
+            noteAnswer(asked, "", false, "", "", std::is_integral_v<Number>);
             return false;
         }
         // The number is read from the word's start, and the rest is left for the next read.
-        const std::size_t length = numberLength(typed, std::is_integral_v<Value>);
+        const std::size_t length = numberLength(typed, std::is_integral_v<Number>);
         const std::string rest = typed.substr(length);
         const bool read = readWhole(typed.substr(0, length), value);
         if (!read) {
-            value = Value();
+            value = Number{};
             std::cin.setstate(std::ios_base::failbit);
         }
         std::ostringstream readAs;
         readAs << value;
-        noteAnswer(asked, typed, read, readAs.str(), read ? rest : "", std::is_integral_v<Value>);
+        noteAnswer(asked, typed, read, readAs.str(), read ? rest : "", std::is_integral_v<Number>);
         echoAnswer(read ? typed.substr(0, length) : typed);
         unreadAnswer(rest);
         return read;
@@ -100,7 +100,7 @@ bool readAnswer(Value& value, const Prompt& prompt) {
     for (std::string word; nextTypedWord(word);) {
         if (word.empty() || readWhole(word, value))
             return true;
-        refuseTypedWord(word, std::is_integral_v<Value>);
+        refuseTypedWord(word, std::is_integral_v<Number>);
         toTypist() << prompt();
     }
     return false;

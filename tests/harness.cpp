@@ -200,28 +200,33 @@ void rewriteFixture(const std::string& name, const std::string& screen) {
     const std::vector<Lines> parts = partsOf(linesOf(readFixture(name).screen));
     const std::vector<std::size_t> places = partPlaces(parts, actual);
     std::string rewritten;
-    // A part whose lines grew or shrank ends at its last line (the last part begins at its first),
-    // looked for near where its length would put it.
-    const auto near = [&actual](const std::string& wanted, std::size_t from, std::size_t to, bool backwards) {
-        for (std::size_t i = 0; i + from < to && i + from < actual.size(); ++i) {
-            const std::size_t at = backwards ? to - 1 - i : from + i;
-            if (at < actual.size() && actual[at] == wanted)
+    // A part whose lines grew or shrank ends at its last line, looked for near where its length
+    // would put it.
+    const auto near = [&actual](const std::string& wanted, std::size_t from, std::size_t to) {
+        for (std::size_t at = from; at < std::min(to, actual.size()); ++at)
+            if (actual[at] == wanted)
                 return at;
-        }
         return std::string::npos;
     };
     for (std::size_t p = 0; p < parts.size(); ++p) {
         const Lines& part = parts[p];
         std::size_t from = std::min(places[p], actual.size());
-        std::size_t to = parts.size() == 1 ? actual.size() : std::min(actual.size(), from + part.size());
+        // The last part runs to the screen's end, as difference() holds it to (where it is empty,
+        // the fixture ends in a gap).
         const bool last = p + 1 == parts.size();
+        std::size_t to = last && !part.empty() ? actual.size() : std::min(actual.size(), from + part.size());
         if (parts.size() > 1 && !part.empty() && !last) {
-            const std::size_t end = near(part.back(), from + part.size() / 2, from + part.size() + 20, false);
+            const std::size_t end = near(part.back(), from + part.size() / 2, from + part.size() + 20);
             to = end == std::string::npos ? to : end + 1;
         } else if (parts.size() > 1 && !part.empty()) {
-            const std::size_t start =
-                near(part.front(), from < 20 ? 0 : from - 20, std::min(actual.size(), from + 5), true);
-            from = start == std::string::npos ? from : start;
+            // The last part starts where most of it follows, the latest of equals.
+            const std::size_t placed = from;
+            for (std::size_t at = placed < 20 ? 0 : placed - 20, best = 0;
+                 at < std::min(actual.size(), placed + 5); ++at)
+                if (const std::size_t n = matchingLines(part, actual, at); n > 0 && n >= best) {
+                    best = n;
+                    from = at;
+                }
         }
         if (p > 0)
             rewritten += "[...]\n";

@@ -334,6 +334,7 @@ TEST(Explanations, TheWorkedExamplesFiguresAreInTheirLines) {
     EXPECT_THAT(bpn, HasSubstr("    net2 = v2 . x = (0.9)(0) + (1)(0) + (-0.1)(-1) = 0.1\n"));
     EXPECT_THAT(bpn, HasSubstr("\n    delY1 = (1 - y1) y1 w1 delO = (1 - "));
     EXPECT_THAT(bpn, HasSubstr("\n    new v1 = v1 + nu delY1 x\n        = [ 0.5 + ("));
+    EXPECT_THAT(bpn, HasSubstr("\n    X1 (0, 0) -> 0, X2 (0, 1) -> 1, X3 (1, 0) -> 1, X4 (1, 1) -> 0\n"));
     const std::string kcl = explainedRun("8\ny\nq\n");
     EXPECT_THAT(
         kcl, HasSubstr("alpha, 0.5:\n    w1 + alpha (x - w1) = [ 1 + (0.5)(0.8 - 1); 0 + (0.5)(0.6 - 0) ]\n"

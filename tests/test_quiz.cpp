@@ -335,6 +335,9 @@ TEST(Practice, ASheetGivesTheTargetsAndWhatTheQuestionsWorkWith) {
             for (const char* target : {", d1 = ", ", d2 = ", ", d3 = ", ", d4 = "})
                 EXPECT_THAT(sheet, HasSubstr(target)) << demos[demo].name << " seed " << seed;
         }
+    // The textbook's three classes: (10, 2), (2, -5) and (-5, 5), with the bias input -1.
+    EXPECT_THAT(pagesOf(demos[1], true, 0),
+                HasSubstr("    y1 = [ 10; 2; -1 ]\n    y2 = [ 2; -5; -1 ]\n    y3 = [ -5; 5; -1 ]\n"));
     // The textbook's matrix: A1 B1^T + ... + A4 B4^T, its first row as the trace shows it.
     EXPECT_THAT(pagesOf(demos[6], true, 0), HasSubstr("a row a line:\n    [ "));
 }

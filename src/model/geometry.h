@@ -18,7 +18,7 @@ inline double euclideanDistance(const CwMtx::CWTSVector<2>& x, const CwMtx::CWTS
 // taken without it.
 inline double vectorLength(const CwMtx::CWTSVector<2>& w) {
     const double squares = w * w;
-    if (std::isinf(squares) || (squares < DBL_MIN && (w[0] != 0 || w[1] != 0)))
+    if (std::isinf(squares) || squares < DBL_MIN)
         return std::hypot(w[0], w[1]);
     return std::pow(squares, 0.5);
 }

@@ -172,7 +172,7 @@ std::string cyclesRun(const LearningCurve& curve) {
                        (cycles == 1                              ? ""
                         : curve.cycleName == std::string("pass") ? "es"
                                                                  : "s");
-    if (cycles > 0)
+    if (!curve.values.empty())
         line += ", the " + std::string(curve.valueName) + " " + number(curve.values.back());
     if (!std::isnan(curve.limit))
         line += " (the limit " + number(curve.limit) + ")";

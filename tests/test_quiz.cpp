@@ -82,6 +82,10 @@ TEST(Quiz, AnAnswerIsRightToTheDigitsItGives) {
                "x 1  1,5 1.5  1e 1  . 0  '' 0  5 inf  1e308 inf  1e999 inf  -inf inf "
                "inf 1e308  0 nan"))
         EXPECT_FALSE(gradeNumber(typed, value, 3).right) << typed << " for " << value;
+    // The words for an infinity and for NaN are answers, not words refused.
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const Judgement words = judgeAnswer("inf -inf nan -nan", {HUGE_VAL, -HUGE_VAL, nan, -nan}, 3);
+    EXPECT_TRUE(words.refused.empty() && words.right()) << words.refused;
     // Too few digits to tell is said apart from wrong; a lecturer may ask for more.
     EXPECT_TRUE(gradeNumber("0.5", 0.476, 3).tooFewDigits);
     EXPECT_FALSE(gradeNumber("0.4", 0.476, 3).right);

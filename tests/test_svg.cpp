@@ -346,6 +346,20 @@ TEST(Svg, StepModeWritesThePlaneAtEachPause) {
     expectBoundary(Picture(folder / "sdpta-1-plane-step-2.svg"), 1, -1, 1.75, 0);
 }
 
+// A run takes the first number that no picture of its demo in the folder has: the second run
+// of a session, or of a later one, writes beside the first, never over it.
+TEST(Svg, ARunNeverWritesOverAnEarliersPictures) {
+    const fs::path folder = freshFolder("runs");
+    runInto(folder, 0);
+    const std::string first = contents(folder / "sdpta-1-plane.svg");
+    fs::rename(folder / "sdpta-1-curve.svg", folder / "sdpta-3-curve.svg");
+    runInto(folder, 0);
+    runInto(folder, 0);
+    EXPECT_EQ(contents(folder / "sdpta-1-plane.svg"), first);
+    for (const char* name : {"sdpta-2-plane.svg", "sdpta-2-curve.svg", "sdpta-4-plane.svg"})
+        EXPECT_TRUE(fs::exists(folder / name)) << name;
+}
+
 // The Kohonen plane's weight vectors are arrows from the origin: w2, which no pattern moves,
 // from (0, 0) to (-1, 0) at the start and at the end.
 TEST(Svg, TheKohonenWeightsAreArrowsFromTheOrigin) {

@@ -342,6 +342,13 @@ TEST(Practice, ASheetGivesTheTargetsAndWhatTheQuestionsWorkWith) {
     // The textbook's three classes: (10, 2), (2, -5) and (-5, 5), with the bias input -1.
     EXPECT_THAT(pagesOf(demos[1], true, 0),
                 HasSubstr("    y1 = [ 10; 2; -1 ]\n    y2 = [ 2; -5; -1 ]\n    y3 = [ -5; 5; -1 ]\n"));
+    // The key's error after each neuron of class 1: 0 (6 gives 1, as wanted), 0 (-4 gives -1),
+    // then 2 (17 gives 1 where -1 is wanted).
+    const std::string key = pagesOf(demos[1], false, 0);
+    for (const char* line : {"e = e + (1 / 2)(d - o1)^2 = 0 + (1 / 2)(0)^2 = 0\n",
+                             "e = e + (1 / 2)(d - o2)^2 = 0 + (1 / 2)(0)^2 = 0\n",
+                             "e = e + (1 / 2)(d - o3)^2 = 0 + (1 / 2)(-2)^2 = 2\n"})
+        EXPECT_THAT(key, HasSubstr(line));
     // The textbook's matrix: A1 B1^T + ... + A4 B4^T, its first row as the trace shows it.
     EXPECT_THAT(pagesOf(demos[6], true, 0), HasSubstr("a row a line:\n    [ "));
 }

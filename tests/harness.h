@@ -29,7 +29,8 @@ std::string menuOutput(const std::string& input, int cycleLimit = 100000);
 // the menu choice); "cycle limit: N", "options: -p -s --brief" and "typed at a terminal"
 // lines set the run; "#" lines say what it shows; the rest is the screen, where a line
 // beginning "[menu]" stands for the menu fixture menu-quit shows, the rest of the line
-// after its prompt. A fixture that cannot be read throws.
+// after its prompt. A screen whose first line begins "$ " is a shell session (the runner of
+// the fixtures runs it). A fixture that cannot be read throws.
 struct Fixture : MenuRun {
     std::string screen;
 };

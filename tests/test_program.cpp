@@ -1,5 +1,5 @@
-// The built program itself, as a user starts it from the shell, and the files installed
-// with it.
+// The built program at a real terminal, its command line read, and the files installed with
+// it; what it shows as the shell starts it, the fixtures of shell sessions hold.
 #include "demos/demos.h"
 #include "harness.h"
 #include "options.h"
@@ -28,29 +28,15 @@ namespace {
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
 
-struct Ran {
-    std::string output, errors;
-    int status = -1;
-};
-
-// Runs the shell command line, in which nnrules is the built program, without a terminal
-// but with TERM set, and keeps standard error apart.
-Ran run(const std::string& commandLine) {
-    const std::string errorsFile = "/tmp/nnrules-test-errors-" + std::to_string(getpid());
-    const std::string command = "export TERM=xterm; nnrules() { " + std::string(NNRULES_BINARY) +
-                                " \"$@\"; }; (" + commandLine + ") 2>" + errorsFile;
-    FILE* pipe = popen(command.c_str(), "r");
-    Ran result;
+// What the shell command line, run without a terminal, writes to standard output.
+std::string shellOutput(const std::string& commandLine) {
+    FILE* pipe = popen(commandLine.c_str(), "r");
+    std::string output;
     char buffer[1 << 16];
     for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        result.output.append(buffer, n);
-    const int status = pclose(pipe);
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::ostringstream errors;
-    errors << std::ifstream(errorsFile).rdbuf();
-    result.errors = errors.str();
-    std::remove(errorsFile.c_str());
-    return result;
+        output.append(buffer, n);
+    pclose(pipe);
+    return output;
 }
 
 // A file of the sources (the manual page, the completion), or any file in a folder.
@@ -186,60 +172,6 @@ TEST(Program, CtrlCAtAPromptGoesBackToTheMenuAndAtTheMenuEnds) {
     EXPECT_TRUE(WIFSIGNALED(ran.status) && WTERMSIG(ran.status) == SIGINT);
 }
 
-TEST(Program, HelpAndVersion) {
-    for (const char* help : {"nnrules --help", "nnrules -h"}) {
-        const Ran shown = run(help);
-        EXPECT_EQ(shown.status, 0);
-        EXPECT_THAT(shown.output, StartsWith("Usage: nnrules [OPTION]... [DEMO]\n"));
-        for (const char* part : {"--defaults", "--help", "--version", "1  sdpta", "8  kcl", "Examples:"})
-            EXPECT_THAT(shown.output, HasSubstr(part));
-    }
-    // The columns that --help names are those of the curve file's header.
-    const std::string file = ::testing::TempDir() + "nnrules-columns-" + std::to_string(getpid());
-    run("nnrules --curve " + file + " 1 </dev/null >/dev/null");
-    std::string header = linesOf(sourceFile(file, "")).front();
-    std::remove(file.c_str());
-    for (std::size_t tab; (tab = header.find('\t')) != std::string::npos;)
-        header.replace(tab, 1, ", ");
-    EXPECT_THAT(run("nnrules --help").output, HasSubstr("columns: " + header + "\n"));
-    const Ran version = run("nnrules --version");
-    EXPECT_EQ(version.status, 0);
-    EXPECT_THAT(version.output, StartsWith(std::string("nnrules ") + NNRULES_VERSION + "\n"));
-    EXPECT_THAT(version.output, HasSubstr("MIT License"));
-}
-
-TEST(Program, BadCommandLinesSayWhatIsWrongAndEndWithStatus2) {
-    for (const auto& [arguments, message] :
-         {std::pair{"--bogus", "unknown option '--bogus'"},
-          {"-x", "unknown option '-x'"},
-          {"--defaults=x", "'--defaults=x' takes no value"},
-          {"--version=1", "'--version=1' takes no value"},
-          {"ninth", "unknown demo 'ninth' (1 to 8, or sdpta ... kcl)"},
-          {"1 2", "one demo at a time: '2' is one too many"},
-          {"-d", "--defaults needs a demo"},
-          {"--curve", "'--curve' needs a file name"},
-          {"--curve= 1", "'--curve=' needs a file name"},
-          {"--curve '' 1", "'--curve' needs a file name"},
-          {"--problem 1", "--problem needs --exercise=SEED"},
-          {"--quiz=0 1", "'--quiz=0' needs a number of steps or cycles, or all"},
-          {"--brief=0 1", "'--brief=0' needs a number of steps or cycles to keep at either end"},
-          {"--exercise=-1 1", "'--exercise=-1' needs a seed, a whole number such as 42"},
-          {"--exercise", "'--exercise' needs a seed"},
-          {"--explain=some 1", "'--explain=some' takes no value but all"},
-          {"--sheet", "--sheet needs a demo to run"},
-          {"--key --sheet 1", "one of --sheet, --key, --grade and --problem at a time"},
-          {"--grade 1", "--grade needs the answer files, then the demo"},
-          {"--grade --answers=a a 1", "--grade reads the answer files named, not --answers"},
-          {"--curve --brief bpn", "'--curve' needs a file name, not '--brief' (a file of that "
-                                  "name is --curve=--brief or ./--brief)"}}) {
-        const Ran refused = run(std::string("nnrules ") + arguments + " </dev/null");
-        EXPECT_EQ(refused.status, 2) << arguments;
-        EXPECT_EQ(refused.output, "") << arguments;
-        EXPECT_THAT(refused.errors, StartsWith(std::string("nnrules: ") + message)) << arguments;
-        EXPECT_THAT(refused.errors, ::testing::EndsWith("Try 'nnrules --help'.\n")) << arguments;
-    }
-}
-
 // A command line read after another that ended within a word of short options (-hd: help,
 // and d never looked at) is read afresh.
 TEST(Program, EachCommandLineIsReadAfresh) {
@@ -248,200 +180,6 @@ TEST(Program, EachCommandLineIsReadAfresh) {
     char* second[] = {program, nullptr};
     EXPECT_EQ(parseOptions(2, first).action, Options::Action::Help);
     EXPECT_EQ(parseOptions(1, second).action, Options::Action::Menu);
-}
-
-// The curve file is opened only for a run, never onto the program's own input or output,
-// and every failure to write it is said and ends the program with status 1, as for output.
-TEST(Program, TheCurveFileIsWrittenWholeOrTheFailureSaid) {
-    const std::string file = ::testing::TempDir() + "nnrules-curve-" + std::to_string(getpid());
-    const auto contents = [&file] { return sourceFile(file, ""); };
-    const auto fails = [](const std::string& command, int status, const std::string& path,
-                          const std::string& why) {
-        const Ran ran = run(command);
-        EXPECT_EQ(ran.status, status) << command;
-        EXPECT_EQ(ran.errors, "nnrules: cannot write the curve file '" + path + "': " + why + "\n")
-            << command;
-    };
-    // Rows by run (a memory has none), saying what they measure, a blank line between runs.
-    run("printf '3\\ny\\n6\\ny\\n1\\ny\\nq\\n' | nnrules --curve " + file + " >/dev/null");
-    const std::string rows = contents();
-    EXPECT_THAT(rows, StartsWith("demo\trun\tmeasure\tcycle\tvalue\nscpta\t1\tcycle error\t1\t6.72105\n"
-                                 "scpta\t1\tcycle error\t2\t"));
-    const std::string corrections = "sdpta\t2\tcorrections per pass over the patterns\t";
-    EXPECT_NE(rows.find("\nscpta\t1\tcycle error\t579\t0.00999742\n\n" + corrections + "1\t3\n" +
-                        corrections + "2\t1\n" + corrections + "3\t1\n"),
-              std::string::npos);
-    EXPECT_EQ(std::count(rows.begin(), rows.end(), '\n'), 1 + 579 + 1 + 3);
-    // A demo left before its training (its problem shown alone) has no run in the file.
-    run("printf '5\\n3\\nq\\n' | nnrules --exercise=3 --problem --curve " + file + " >/dev/null");
-    EXPECT_EQ(contents(), "demo\trun\tmeasure\tcycle\tvalue\n");
-    fails("nnrules --curve /nonexistent/c.tsv 1 </dev/null", 2, "/nonexistent/c.tsv",
-          "No such file or directory");
-    // Help and version open no file: not one to keep, a full device, a pipe with no reader.
-    run("echo kept > " + file);
-    EXPECT_EQ(run("nnrules --curve " + file + " --version").status, 0);
-    EXPECT_EQ(contents(), "kept\n");
-    EXPECT_EQ(run("nnrules --curve /dev/full --help").status, 0);
-    run("rm " + file + " && mkfifo " + file);
-    EXPECT_EQ(run("timeout 10 " + std::string(NNRULES_BINARY) + " --curve " + file + " --help").status, 0);
-    run("rm " + file + "; echo y > " + file);
-    // Nor its own input, output or error, which it leaves as they are.
-    fails("nnrules --curve " + file + " 3 < " + file, 2, file, "it is the program's standard input");
-    fails("nnrules --curve " + file + " -d 3 >> " + file, 2, file, "it is the program's standard output");
-    EXPECT_EQ(contents(), "y\n");
-    const Ran intoErrors = run("nnrules --curve /dev/stderr -d 3 2>&1 >/dev/null");
-    EXPECT_EQ(intoErrors.status, 2);
-    EXPECT_EQ(intoErrors.output,
-              "nnrules: cannot write the curve file '/dev/stderr': it is the program's standard error\n");
-    // A full device or a size limit fails the run, whatever becomes of the output.
-    fails("nnrules --curve /dev/full -d bpn > /dev/null", 1, "/dev/full", "No space left on device");
-    fails("ulimit -f 8; nnrules --curve " + file + " -d bpn > /dev/null", 1, file, "File too large");
-    // A closed standard output or error is not taken over by the file: the trace, or the
-    // message that it cannot be written, fails and ends the run, and the file keeps its header.
-    for (const char* closed : {" >&-", " <&- >&-", " >/dev/full 2>&-"}) {
-        EXPECT_EQ(run("nnrules --curve " + file + " -d 3" + closed).status, 1) << closed;
-        EXPECT_EQ(contents(), "demo\trun\tmeasure\tcycle\tvalue\n") << closed;
-    }
-    run("rm " + file);
-}
-
-// An exercise's problem alone, for a sheet: the demo's banner and values, then nothing.
-TEST(Program, AProblemAloneIsTheDemosValuesWithoutItsQuestion) {
-    const Ran sheet = run("nnrules --exercise=7 --problem 1 </dev/null");
-    EXPECT_EQ(sheet.status, 0);
-    const std::string run1 = run("nnrules --exercise=7 -d 1").output;
-    EXPECT_EQ(sheet.output, run1.substr(0, run1.find("\nDo you want")) + "\n");
-}
-
-TEST(Program, OneDemoShowsTheMenuRunsScreenWithoutTheMenu) {
-    const std::string menu = run("echo q | nnrules").output;
-    const Ran fromMenu = run("printf '3\\ny\\nq\\n' | nnrules");
-    EXPECT_EQ(fromMenu.status, 0);
-    EXPECT_EQ(fromMenu.output.find('\x1b'), std::string::npos) << "a redirected run has no terminal codes";
-    EXPECT_EQ(fromMenu.errors, "");
-    const Ran ended = run("printf x | nnrules"); // one byte, then the end of input
-    EXPECT_EQ(ended.status, 0);
-    EXPECT_EQ(ended.output, menu + "      !!!!   Invalid Choice   !!!! \n" + menu);
-    for (const char* oneDemo : {"echo y | nnrules 3", "echo y | nnrules ScPtA", "nnrules -d scpta <&-",
-                                "nnrules --defaults 3 </dev/null"}) {
-        const Ran alone = run(oneDemo);
-        EXPECT_EQ(alone.status, 0) << oneDemo;
-        EXPECT_TRUE(menu + alone.output + menu == fromMenu.output) << oneDemo;
-    }
-}
-
-// A teacher's answer file with a typo: standard error names the prompt, what was typed and
-// what it was read as, once (the trace is the same as ever: the fixtures hold it).
-TEST(Program, AnAnswerThatIsNoNumberIsSaidOnStandardError) {
-    const Ran comma = run("printf '3\\nn\\n0,5\\n1\\n' | nnrules");
-    EXPECT_EQ(comma.status, 0);
-    EXPECT_EQ(comma.errors,
-              "nnrules: the answer \"0,5\" to \"Threshold (1): \" is not a number; it is read as 0, "
-              "and \",5\" answers the next prompt.\n");
-    EXPECT_EQ(run("printf '1\\nn 4 1 x\\n' | nnrules").errors,
-              "nnrules: the answer \"x\" to \"Learning Constant C (1): \" is not a number; it is read as 0, "
-              "and the demo reads no more answers.\n");
-}
-
-// Words from outside are written back with their control characters shown, never obeyed: an
-// escape that would clear the screen or hide the rest, a NUL that would hide itself, a C1
-// control of UTF-8.
-TEST(Program, WordsFromOutsideAreWrittenWithTheirControlCharactersShown) {
-    const Ran option = run("nnrules \"--quiz=$(printf '\\033[2J\\302\\233x')\" 1 </dev/null");
-    EXPECT_EQ(option.status, 2);
-    EXPECT_THAT(option.errors, StartsWith("nnrules: '--quiz=^[[2JM-^[x' needs"));
-    EXPECT_THAT(run("nnrules \"$(printf 'sd\\tpta')\" </dev/null").errors, HasSubstr("'sd^Ipta'"));
-    EXPECT_THAT(run("nnrules --curve \"$(printf '/\\033[8mx/y')\" 1 </dev/null").errors,
-                StartsWith("nnrules: cannot write the curve file '/^[[8mx/y'"));
-    const Ran answers =
-        run("printf 'n\\n\\033[2J7\\n' | nnrules --echo 3; printf 'n\\n\\0007\\n' | nnrules 3");
-    EXPECT_THAT(answers.errors, HasSubstr("the answer \"^[[2J7\" to \"Threshold (1): \""));
-    EXPECT_THAT(answers.errors, HasSubstr("the answer \"^@7\" to \"Threshold (1): \""));
-    EXPECT_THAT(answers.output, HasSubstr("Threshold (1): ^[[2J7\n"));
-    EXPECT_EQ(answers.output.find('\x1b'), std::string::npos);
-}
-
-// An answer read from a file is read whole wherever the blocks it is read in end: "1.5" begun at
-// the last byte of the first block, then a word whose rest (after its number) began in the
-// block before it.
-TEST(Program, AnswersAcrossTheInputsBlocksAreReadWhole) {
-    const std::string file = ::testing::TempDir() + "nnrules-answers-" + std::to_string(getpid());
-    std::ofstream(file) << "n\n10" << std::string(4091, ' ') << "1.5 " << std::string(4091, ' ') << "2,5\n";
-    const Ran ran = run("nnrules --echo sdpta < " + file);
-    std::remove(file.c_str());
-    EXPECT_THAT(ran.output, HasSubstr("Threshold (1): 1.5\n"));
-    EXPECT_THAT(ran.output, HasSubstr("Learning Constant C (1): 2\n"));
-    EXPECT_THAT(ran.output, HasSubstr("y1:[ 0; 1.5 ]"));
-    EXPECT_THAT(ran.errors,
-                HasSubstr("\"2,5\" to \"Learning Constant C (1): \" is not a number; it is read as 2, "
-                          "and \",5\" answers the next prompt."));
-}
-
-// A quiz's answer line that does not answer is named on standard error by its line.
-TEST(Program, AQuizAnswerThatCountsAsWrongIsNamedByItsLine) {
-    EXPECT_EQ(
-        run("printf '1\\ny\\n-1.5 2.75\\nx 1.75\\n2\\n' | nnrules --quiz=3").errors,
-        "nnrules: line 4: the answer \"x 1.75\" to question 2 counts as wrong: \"x\" is not a number.\n"
-        "nnrules: line 5: the answer \"2\" to question 3 counts as wrong: 1 number where 2 are wanted.\n");
-}
-
-// Pictures go only into a folder that can take them: a missing one, or a file, is refused by
-// name before anything runs.
-TEST(Program, TheSvgFolderIsCheckedBeforeTheRun) {
-    for (const auto& [folder, why] : {std::pair{"/nonexistent/pictures", "No such file or directory"},
-                                      {"/etc/hostname", "it is not a folder"}}) {
-        const Ran refused = run(std::string("nnrules --svg=") + folder + " -d 1 </dev/null");
-        EXPECT_EQ(refused.status, 2) << folder;
-        EXPECT_EQ(refused.output, "") << folder;
-        EXPECT_EQ(refused.errors, std::string("nnrules: cannot write pictures into the folder '") + folder +
-                                      "': " + why + "\n");
-    }
-    EXPECT_THAT(run("nnrules --svg= 1 </dev/null").errors, StartsWith("nnrules: '--svg=' needs a folder"));
-}
-
-// The quiz's answers from their own file, the dialog's from standard input: a wrong line is
-// named by the file and its line.
-TEST(Program, AnAnswersFileAnswersTheQuizAlone) {
-    const Ran answered = run("cd \"$(mktemp -d)\" && printf '# Alice\\n-1.5 2.75\\n1\\n' > answers.txt && "
-                             "echo y | nnrules --quiz=2 --answers=answers.txt --echo sdpta");
-    EXPECT_EQ(answered.errors,
-              "nnrules: answers.txt: line 3: the answer \"1\" to question 2 counts as wrong: 1 "
-              "number where 2 are wanted.\n");
-    EXPECT_THAT(answered.output, HasSubstr("The weights after this step (2 numbers)? -1.5 2.75\n\nRight."));
-    EXPECT_THAT(answered.output, HasSubstr("Quiz: 1 of 2 answers right."));
-    // A file that cannot be read is refused before anything runs.
-    const Ran unread = run("nnrules --quiz --answers=/nonexistent/a 1 </dev/null");
-    EXPECT_EQ(unread.status, 2);
-    EXPECT_EQ(unread.output, "");
-    EXPECT_EQ(unread.errors,
-              "nnrules: cannot read the answers file '/nonexistent/a': No such file or directory\n");
-}
-
-// Standard input that cannot be read (a folder) is input that has ended: the menu, and the end.
-TEST(Program, AnInputThatCannotBeReadHasEnded) {
-    const Ran folder = run("nnrules < /");
-    EXPECT_EQ(folder.status, 0);
-    EXPECT_EQ(folder.output, run("nnrules </dev/null").output);
-}
-
-TEST(Program, AnOutputThatCannotBeWrittenIsAFailure) {
-    const Ran full = run("nnrules -d bpn >/dev/full");
-    EXPECT_EQ(full.status, 1);
-    EXPECT_EQ(full.errors, "nnrules: write error: No space left on device\n");
-    EXPECT_EQ(run("echo q | nnrules >/dev/full").status, 1);
-    // A line for standard error that is lost fails the run as well; one that is written does not.
-    for (const char* lost : {"2>&-", "2>/dev/full"})
-        EXPECT_EQ(run(std::string("printf 'n\\nx\\n' | nnrules scpta >/dev/null ") + lost).status, 1) << lost;
-    EXPECT_EQ(run("printf 'n\\nx\\n' | nnrules scpta >/dev/null 2>/dev/null").status, 0);
-}
-
-// The plain C writer that the program's speed is measured against must write exactly what
-// the program writes, or the comparison would not be fair.
-TEST(Program, WritesTheReferenceWritersBytesForTheDefaultBackPropagationRun) {
-    const std::string program = run("printf '5\\ny\\nq\\n' | nnrules").output;
-    const std::string reference = run(NNRULES_REFERENCE).output;
-    EXPECT_THAT(program, HasSubstr("Total cycles: 5629  e: 0.00999869\n"));
-    EXPECT_TRUE(program == reference) << "the outputs differ";
 }
 
 // The manual page keeps a list of its own, which must name the demos of the menu, in its
@@ -475,10 +213,10 @@ TEST(Program, TheOptionsTableIsTheOneListOfTheOptions) {
         if (option.value != OptionEntry::none)
             words.insert(name + "=");
     }
-    const Ran completed =
-        run("bash -c 'source " NNRULES_SOURCE_DIR "/completions/nnrules; COMP_WORDS=(" NNRULES_BINARY
-            " \\\"\\\"); COMP_CWORD=1; _nnrules; printf \"%s\\n\" \"${COMPREPLY[@]}\"'");
-    const std::vector<std::string> offered = linesOf(completed.output);
+    const std::string completed =
+        shellOutput("bash -c 'source " NNRULES_SOURCE_DIR "/completions/nnrules; COMP_WORDS=(" NNRULES_BINARY
+                    " \\\"\\\"); COMP_CWORD=1; _nnrules; printf \"%s\\n\" \"${COMPREPLY[@]}\"'");
+    const std::vector<std::string> offered = linesOf(completed);
     EXPECT_EQ(std::set<std::string>(offered.begin(), offered.end() - 1), words);
     std::set<std::string> manual;
     const std::vector<std::string> lines = linesOf(sourceFile("doc/nnrules.1"));

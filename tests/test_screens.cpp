@@ -1,10 +1,14 @@
 // Every fixture under screens/ is a run through the menu, whose screen must be the fixture's,
-// where "[...]" stands for any number of lines (the middle of a long trace).
+// where "[...]" stands for any number of lines (the middle of a long trace); or a shell session
+// with the built program, held to the fixture in the same way.
 #include "harness.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -12,13 +16,55 @@
 
 namespace {
 
+namespace fs = std::filesystem;
+
+// A session's screen: each "$ " line of the fixture run by sh in a folder of the fixture's
+// own, where `nnrules` is the built program (NNRULES its path, REFERENCE the plain C writer's,
+// SOURCES the sources' folder, VERSION the version), followed by what it wrote to standard
+// output and error, " (no-eol)" where that ends without a line end, and "[status N]" where
+// it ends so. The fixture's "# " lines stand in it as comments.
+std::string sessionScreen(const std::string& name, const std::string& fixtureScreen) {
+    const fs::path folder =
+        fs::temp_directory_path() / ("nnrules-session-" + name + "-" + std::to_string(getpid()));
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    std::string session;
+    for (const std::string& line : linesOf(fixtureScreen)) {
+        if (line.rfind("# ", 0) == 0)
+            session += line + "\n";
+        if (line.rfind("$ ", 0) != 0)
+            continue;
+        const std::string command = "cd '" + folder.string() +
+                                    "' && export TERM=xterm NNRULES=" NNRULES_BINARY
+                                    " REFERENCE=" NNRULES_REFERENCE " SOURCES=" NNRULES_SOURCE_DIR
+                                    " VERSION=" NNRULES_VERSION
+                                    " && nnrules() { \"$NNRULES\" \"$@\"; } && (" +
+                                    line.substr(2) + ") 2>&1";
+        FILE* pipe = popen(command.c_str(), "r");
+        std::string output;
+        char buffer[1 << 16];
+        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            output.append(buffer, n);
+        const int status = pclose(pipe);
+        session += line + "\n" + output;
+        if (!output.empty() && output.back() != '\n')
+            session += " (no-eol)\n";
+        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+            session += "[status " + std::to_string(WIFEXITED(status) ? WEXITSTATUS(status) : -1) + "]\n";
+    }
+    fs::remove_all(folder);
+    session.pop_back();
+    return session;
+}
+
 class Screen : public ::testing::TestWithParam<std::string> {};
 
 // With NNRULES_REWRITE_FIXTURES set (make fixtures), a screen that differs is written into its
 // fixture instead, for its difference to be reviewed.
 TEST_P(Screen, IsShownExactly) {
     const Fixture fixture = readFixture(GetParam());
-    const std::string screen = menuOutput(fixture);
+    const bool session = fixture.screen.rfind("$ ", 0) == 0;
+    const std::string screen = session ? sessionScreen(GetParam(), fixture.screen) : menuOutput(fixture);
     const std::string mismatch = screenDifference(fixture.screen, screen);
     if (!mismatch.empty() && std::getenv("NNRULES_REWRITE_FIXTURES"))
         rewriteFixture(GetParam(), screen);

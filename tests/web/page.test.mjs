@@ -508,13 +508,14 @@ describe('the page in the window', () => {
 // Each fixture (every demo's default run among them), typed at the page a line at a prompt,
 // with the options of its "options:" line in the address, shows what the native program
 // shows for the same lines and options. A Tab is a key that edits nothing, as at a terminal.
-// Fixtures that lower the cycle limit (only tests inside the program can) are left out.
+// Fixtures that lower the cycle limit (only tests inside the program can) are left out, and
+// so are the shell sessions.
 describe('the fixtures typed at the page show what the native program shows', () => {
   const folder = path.join(repository, 'tests/screens');
   for (const name of fs.readdirSync(folder).filter(name => name.endsWith('.txt')).sort()) {
     const text = fs.readFileSync(path.join(folder, name), 'utf8');
     // So are those typing control characters: keys of a line editor, here as with libedit.
-    if (/^cycle limit:/m.test(text) || /^<.*[\x00-\x08\x0b-\x1f]/m.test(text))
+    if (/^cycle limit:/m.test(text) || /^\$ /m.test(text) || /^<.*[\x00-\x08\x0b-\x1f]/m.test(text))
       continue;
     const lines = text.split('\n').filter(line => line.startsWith('<')).map(line => line.slice(2));
     // The options of the fixture's "options:" line, for the page's address and the program.

@@ -346,18 +346,6 @@ TEST(Svg, StepModeWritesThePlaneAtEachPause) {
     expectBoundary(Picture(folder / "sdpta-1-plane-step-2.svg"), 1, -1, 1.75, 0);
 }
 
-// A run takes the first number that no picture of its demo in the folder has: the second run
-// of a session, or of a later one, writes beside the first, never over it.
-TEST(Svg, ARunNeverWritesOverAnEarliersPictures) {
-    const fs::path folder = freshFolder("runs");
-    runInto(folder, 0);
-    fs::rename(folder / "sdpta-1-curve.svg", folder / "sdpta-3-curve.svg");
-    runInto(folder, 0);
-    runInto(folder, 0);
-    for (const char* name : {"sdpta-2-plane.svg", "sdpta-2-curve.svg", "sdpta-4-plane.svg"})
-        EXPECT_TRUE(fs::exists(folder / name)) << name;
-}
-
 // The Kohonen plane's weight vectors are arrows from the origin: w2, which no pattern moves,
 // from (0, 0) to (-1, 0) at the start and at the end.
 TEST(Svg, TheKohonenWeightsAreArrowsFromTheOrigin) {
@@ -396,28 +384,6 @@ TEST(Svg, TheKohonenWeightsAreArrowsFromTheOrigin) {
             }
     }
     EXPECT_EQ(plane.ofClass("path", "polyline").size(), 2u);
-}
-
-// Each picture says in words what it shows, with the run's figures: the single discrete
-// perceptron's plane, its final weights (3, 0.75); the single continuous perceptron's curve of
-// 579 cycles, from 6.72105 to 0.00999742 under the limit 0.01; the Hopfield memory's vectors
-// and its probe V1, recalled.
-TEST(Svg, EachPictureSaysWhatItShows) {
-    const fs::path folder = freshFolder("words");
-    for (const int demo : {0, 2, 5})
-        runInto(folder, demo);
-    EXPECT_STREQ(
-        Picture(folder / "sdpta-1-plane.svg").text("desc"),
-        "The plane of the input and the bias input: y1 (1, 1) of class 1, y2 (-0.5, 1) of class -1, "
-        "y3 (3, 1) of class 1, y4 (-2, 1) of class -1; the weights w = (3, 0.75), the boundary where "
-        "w . y = 0, + on the side of w.");
-    EXPECT_STREQ(Picture(folder / "scpta-1-curve.svg").text("desc"),
-                 "The cycle error, cycle by cycle, over 579 cycles, on a log scale: 6.72105 at the first, "
-                 "0.00999742 at the last; the limit is 0.01.");
-    EXPECT_STREQ(Picture(folder / "ham-1-memory.svg").text("desc"),
-                 "The stored vectors, the probe and the recalled vector, a cell an element, filled for +1: "
-                 "V1 (1, -1, 1, -1, 1), V2 (-1, 1, 1, -1, -1), V3 (1, 1, -1, 1, 1), the probe V1, recalled "
-                 "(1, -1, 1, -1, 1).");
 }
 
 // The multiclass continuous perceptron's boundaries are those of its final weights W1 =

@@ -227,9 +227,9 @@ std::string withAnswersWritten(std::string text, const std::vector<std::string>&
 } // namespace
 
 // Every demo's sheet and key, of seeds 1 to 30: a sheet fits one printed page and its key
-// three, within 79 columns; the sheet asks the key's questions, each earlier answer it starts
-// from named (and named rightly) instead of written out; and the key's answers are those that
-// the quiz grades on the same seed.
+// three, within 79 columns, no vector's end alone at a line's start; the sheet asks the key's
+// questions, each earlier answer it starts from named (and named rightly) instead of written
+// out; and the key's answers are those that the quiz grades on the same seed.
 TEST(Practice, SheetsAndKeysFitTheirPagesAndAskWhatTheQuizAsks) {
     for (const Demo& demo : demos)
         for (std::uint64_t seed = 1; seed <= 30; ++seed) {
@@ -243,8 +243,11 @@ TEST(Practice, SheetsAndKeysFitTheirPagesAndAskWhatTheQuizAsks) {
             for (const char* target : {", d1 = ", ", d2 = ", ", d3 = ", ", d4 = "})
                 EXPECT_TRUE(!single || sheet.find(target) != std::string::npos) << which << target;
             for (const std::vector<std::string>* lines : {&sheetLines, &keyLines})
-                for (const std::string& line : *lines)
+                for (const std::string& line : *lines) {
                     EXPECT_LE(line.size(), 79u) << which << ": " << line;
+                    const std::size_t start = line.find_first_not_of(' ');
+                    EXPECT_TRUE(start == std::string::npos || line[start] != ']') << which << ": " << line;
+                }
             const Questions asked = questionsOf(sheet), answered = questionsOf(key);
             ASSERT_FALSE(asked.texts.empty()) << which;
             ASSERT_EQ(asked.texts.size(), answered.texts.size()) << which;

@@ -27,3 +27,25 @@ std::vector<std::string> wrapped(const std::string& line, const std::string& ind
     pieces.push_back(*lead + rest);
     return pieces;
 }
+
+namespace {
+
+// How many brackets are open before `at`.
+int bracketsOpenAt(const std::string& line, std::size_t at) {
+    int depth = 0;
+    for (std::size_t i = 0; i < at; ++i)
+        depth += line[i] == '[' ? 1 : line[i] == ']' ? -1 : 0;
+    return depth;
+}
+
+} // namespace
+
+int afterACommaOutsideBrackets(const std::string& line, std::size_t at) {
+    return bracketsOpenAt(line, at) == 0 && line[at - 1] == ',' ? 0 : 1;
+}
+
+int keepingVectorsAndLastWordsWhole(const std::string& line, std::size_t at) {
+    if (bracketsOpenAt(line, at) > 0)
+        return 2;
+    return line.size() - at - 1 < 10 ? 1 : 0;
+}

@@ -23,4 +23,13 @@ constexpr int noBreakHere = std::numeric_limits<int>::min();
 std::vector<std::string> wrapped(const std::string& line, const std::string& indent = "",
                                  const std::string& goesOnIndent = "", const BreakRank& rank = nullptr);
 
+// A question's rank: a blank after a comma outside brackets (between two of the values it
+// gives) is the best place, any other blank the next best.
+int afterACommaOutsideBrackets(const std::string& line, std::size_t at);
+
+// A paragraph's rank: a blank outside brackets that leaves a few words after it is the best
+// place; one that would leave a short word or two alone is the next best, and a blank inside
+// a vector's brackets the worst.
+int keepingVectorsAndLastWordsWhole(const std::string& line, std::size_t at);
+
 #endif

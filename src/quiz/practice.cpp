@@ -73,11 +73,12 @@ std::string capitalised(std::string text) {
 }
 
 // Writes the lines, each too long for the screen going on indented by four more blanks than
-// it is (a paragraph without an indent, by none).
+// it is (a paragraph without an indent, by none), a vector and the last words kept whole.
 void writeLines(const Lines& lines) {
     for (const std::string& line : lines)
         for (const std::string& piece :
-             wrapped(line, "", line[0] == ' ' ? line.substr(0, line.find_first_not_of(' ')) + "    " : ""))
+             wrapped(line, "", line[0] == ' ' ? line.substr(0, line.find_first_not_of(' ')) + "    " : "",
+                     keepingVectorsAndLastWordsWhole))
             thisPractice().pages << piece << "\n";
 }
 
@@ -107,8 +108,8 @@ void writeSheet(const Lines& given) {
     const std::vector<Question>& questions = thisPractice().questions;
     for (std::size_t i = 0; i < questions.size(); ++i) {
         const std::string label = std::to_string(i + 1) + ". ";
-        for (const std::string& piece :
-             wrapped(statedOnSheet(questions, i) + " " + asked(questions[i]), label, "    "))
+        for (const std::string& piece : wrapped(statedOnSheet(questions, i) + " " + asked(questions[i]),
+                                                label, "    ", afterACommaOutsideBrackets))
             out << piece << "\n";
     }
     writeLines({"",
@@ -128,8 +129,8 @@ void writeKey(const Lines& end) {
     for (std::size_t i = 0; i < questions.size(); ++i) {
         out << "\n";
         const std::string label = std::to_string(i + 1) + ". ";
-        for (const std::string& piece :
-             wrapped(questions[i].given + " " + asked(questions[i]), label, "    "))
+        for (const std::string& piece : wrapped(questions[i].given + " " + asked(questions[i]), label, "    ",
+                                                afterACommaOutsideBrackets))
             out << piece << "\n";
         std::string answer = "Answer:";
         for (const double value : questions[i].answer)

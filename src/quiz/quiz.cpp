@@ -27,13 +27,8 @@ std::string numbersText(const std::vector<double>& numbers) {
 // after a comma outside brackets where there is one (between two of the values it gives), else
 // at a blank; a reply's at any blank.
 void writeWrapped(std::ostream& out, const std::string& text, bool afterCommas = true) {
-    const BreakRank afterAComma = [](const std::string& line, std::size_t at) {
-        int depth = 0;
-        for (std::size_t i = 0; i < at; ++i)
-            depth += line[i] == '[' ? 1 : line[i] == ']' ? -1 : 0;
-        return depth == 0 && line[at - 1] == ',' ? 0 : 1;
-    };
-    const std::vector<std::string> lines = wrapped(text, "", "", afterCommas ? afterAComma : nullptr);
+    const std::vector<std::string> lines =
+        wrapped(text, "", "", afterCommas ? BreakRank(afterACommaOutsideBrackets) : nullptr);
     for (std::size_t i = 0; i < lines.size(); ++i)
         out << lines[i] << (i + 1 < lines.size() ? "\n" : "");
 }

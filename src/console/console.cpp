@@ -124,7 +124,6 @@ class InputBuffer : public std::streambuf {
         if (traits_type::eq_int_type(c, traits_type::eof()))
             return traits_type::eof();
         if (gptr() == eback()) {
-            linesBefore += std::count(eback(), gptr(), '\n');
             const auto atHand = static_cast<std::size_t>(egptr() - gptr());
             const std::size_t room = std::max<std::size_t>(atHand, 64);
             std::vector<char> grown(room + atHand);

@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <csignal>
 #include <cstdio>
 #include <fcntl.h>
@@ -180,22 +179,6 @@ TEST(Program, EachCommandLineIsReadAfresh) {
     char* second[] = {program, nullptr};
     EXPECT_EQ(parseOptions(2, first).action, Options::Action::Help);
     EXPECT_EQ(parseOptions(1, second).action, Options::Action::Menu);
-}
-
-// The manual page keeps a list of its own, which must name the demos of the menu, in its
-// order, and no others.
-TEST(Program, TheManualPageNamesTheDemosOfTheMenu) {
-    const std::string manual = sourceFile("doc/nnrules.1");
-    std::string names, sections, manualSections;
-    for (int i = 0; i < demoCount; ++i) {
-        names += std::string(i ? " \", \" " : ".BR ") + demos[i].name;
-        sections += ".SS " + std::to_string(i + 1) + ". " + demos[i].title + "\n";
-    }
-    EXPECT_THAT(manual, HasSubstr(names + " .\n"));
-    for (const std::string& line : linesOf(manual))
-        if (line.rfind(".SS ", 0) == 0 && std::isdigit(static_cast<unsigned char>(line[4])))
-            manualSections += line + "\n";
-    EXPECT_EQ(manualSections, sections);
 }
 
 // The options' table makes --help, which the completion reads with the demos' names, and the

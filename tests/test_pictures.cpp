@@ -4,7 +4,6 @@
 #include "harness.h"
 #include "pictures/pictures.h"
 
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -108,17 +107,4 @@ TEST(Pictures, ALearningCurveGoesLogarithmicBeyondTwoDecades) {
     };
     EXPECT_EQ(titleOf(100), "Learning curve: cycle error, 2 cycles");
     EXPECT_EQ(titleOf(100.001), "Learning curve: cycle error (log scale), 2 cycles");
-}
-
-// Exercise 3 of the single discrete perceptron ends, after its 16 steps, with w = (1, 1.5):
-// its boundary, where x + 1.5 = 0, at x = -1.5.
-TEST(Pictures, TheDecisionLineNamesTheTrainedBoundary) {
-    MenuRun run;
-    run.input = "1\ny\n";
-    run.settings.exercise = true;
-    run.settings.seed = 3;
-    run.settings.pictures = true;
-    EXPECT_THAT(menuOutput(run),
-                ::testing::HasSubstr(
-                    "\n  | The trained boundary, x = -1.5: +1 (+) to its right, -1 (-) to its left.\n"));
 }

@@ -71,14 +71,14 @@ TEST(Quiz, AnAnswerIsRightToTheDigitsItGives) {
                "-0.3583570 -0.35835697  -0.35836 -0.35835697  -0.358 -0.35835697 "
                "1.2e-05 0.000012  0 -0  0.005 0.0049  0.1234565 0.12345649999 "
                "0.123456 0.1234565  0.123457 0.1234565  1.79769e308 1.7976931348623157e308 "
-               "inf inf  -inf -inf"))
+               "inf inf  -inf -inf  0.0001 0.00007"))
         EXPECT_TRUE(gradeNumber(typed, value, 3).right) << typed << " for " << value;
     for (const auto& [typed, value] :
          cases("2.500006 2.5  2.500004 2.5  0.9999994 1  3 2.5  0.9 1  2.751 2.75 "
                "-0.359 -0.35835697  -1.500005 -1.5  -1.499995 -1.5  2.750005 2.75 "
                "0.1234555 0.1234565  1e-300 0  1e999999999999 1e308  1.00001e308 1e308 "
                "x 1  1,5 1.5  1e 1  . 0  '' 0  5 inf  1e308 inf  1e999 inf  -inf inf "
-               "inf 1e308  0 nan"))
+               "inf 1e308  0 nan  0.0000 0.00007"))
         EXPECT_FALSE(gradeNumber(typed, value, 3).right) << typed << " for " << value;
     // The words for an infinity and for NaN are answers, not words refused.
     const double nan = std::numeric_limits<double>::quiet_NaN();

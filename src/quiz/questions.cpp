@@ -86,7 +86,7 @@ Question sdptaQuestion(const DiscreteStep<2>& step, int stepNumber, unsigned pat
 }
 
 Question mcdptaQuestion(const std::array<DiscreteStep<3>, 3>& steps, int cycle, double eBefore) {
-    std::string given = "Cycle " + whole(cycle) + ", class 1: y = " + vectorText(steps[0].input);
+    std::string given = "Cycle " + whole(cycle) + ", class 1: y = " + vectorText(steps.front().input);
     std::vector<double> answer;
     Lines worked;
     double e = eBefore;

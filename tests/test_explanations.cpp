@@ -322,14 +322,15 @@ TEST(Explanations, ALongLineBreaksBeforeAnEqualsSignLeavingNoShortNameAlone) {
     EXPECT_EQ(longName.str(), "    " + std::string(16, 'n') + "\n        = " + rest + "\n");
     EXPECT_EQ(shortName.str(), "    " + std::string(15, 'n') + " =\n        " + rest + "\n");
     // A sum of products without a later = breaks before a + (or a -), never after one.
-    std::string sum = "t = (1.5)(2.5)";
-    for (int term = 0; term < 12; ++term)
-        sum += term % 3 == 2 ? " - (1.5)(2.5)" : " + (1.5)(2.5)";
-    std::ostringstream sumWritten;
-    writeExplanation({sum}, sumWritten);
-    const std::vector<std::string> pieces = linesOf(sumWritten.str());
-    ASSERT_GE(pieces.size(), 3u); // two lines, and the empty one after the last line end
-    for (std::size_t i = 1; i + 1 < pieces.size(); ++i)
-        EXPECT_TRUE(pieces[i].rfind("        + ", 0) == 0 || pieces[i].rfind("        - ", 0) == 0)
-            << pieces[i];
+    for (const std::string sign : {" + ", " - "}) {
+        std::string sum = "t = (1.5)(2.5)";
+        for (int term = 0; term < 12; ++term)
+            sum += sign + "(1.5)(2.5)";
+        std::ostringstream sumWritten;
+        writeExplanation({sum}, sumWritten);
+        const std::vector<std::string> pieces = linesOf(sumWritten.str());
+        ASSERT_GE(pieces.size(), 3u); // two lines, and the empty one after the last line end
+        for (std::size_t i = 1; i + 1 < pieces.size(); ++i)
+            EXPECT_EQ(pieces[i].substr(0, 10), "       " + sign) << pieces[i];
+    }
 }

@@ -1,6 +1,7 @@
 // Every explanation holds: each line's arithmetic is redone from the numbers written in it, to
 // the precision they are written with, and its result is the number the trace shows for it;
 // the worked examples' figures in their lines, the shell sessions hold.
+#include "console/wrapping.h"
 #include "demos/demos.h"
 #include "explain/explain.h"
 #include "harness.h"
@@ -321,6 +322,9 @@ TEST(Explanations, ALongLineBreaksBeforeAnEqualsSignLeavingNoShortNameAlone) {
     writeExplanation({std::string(15, 'n') + " = " + rest}, shortName);
     EXPECT_EQ(longName.str(), "    " + std::string(16, 'n') + "\n        = " + rest + "\n");
     EXPECT_EQ(shortName.str(), "    " + std::string(15, 'n') + " =\n        " + rest + "\n");
+    // A blank at the screen's last column is a place to break: the piece before it fills the
+    // line.
+    EXPECT_EQ(wrapped(std::string(79, 'a') + " b"), (std::vector<std::string>{std::string(79, 'a'), "b"}));
     // A sum of products without a later = breaks before a + (or a -), never after one.
     for (const std::string sign : {" + ", " - "}) {
         std::string sum = "t = (1.5)(2.5)";

@@ -110,3 +110,14 @@ TEST(BriefTrace, TheLeftOutLineCountsTheUnitsThatChangedTheWeights) {
                                      std::to_string(changed) + " of them, from step " +
                                      std::to_string(first) + " to step " + std::to_string(last) + " ...\n"));
 }
+
+// A run's scope that ends gives back the run it was begun in.
+TEST(RunState, AScopeThatEndsGivesTheRunBeforeItBack) {
+    RunState outer, inner;
+    const RunScope outerScope(outer);
+    {
+        const RunScope innerScope(inner);
+        EXPECT_EQ(&thisRun(), &inner);
+    }
+    EXPECT_EQ(&thisRun(), &outer);
+}

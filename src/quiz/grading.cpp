@@ -4,7 +4,6 @@
 #include "console/numbers.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -80,10 +79,13 @@ bool readDecimal(const std::string& text, Decimal& number) {
 // The value's shortest decimal text that reads back as the value: what it is as a decimal.
 Decimal decimalOf(double value) {
     char text[40];
-    const std::to_chars_result written =
-        std::to_chars(text, text + sizeof text, value, std::chars_format::scientific);
+    for (int precision = 1; precision <= 17; ++precision) {
+        std::snprintf(text, sizeof text, "%.*e", precision - 1, value);
+        if (std::strtod(text, nullptr) == value)
+            break;
+    }
     Decimal number;
-    readDecimal(std::string(text, written.ptr), number);
+    readDecimal(text, number);
     return number;
 }
 

@@ -167,18 +167,23 @@ void expectBoundary(const Picture& picture, int neuron, double a, double b, doub
     }
 }
 
-// The curve's points, in pixels.
-std::vector<std::pair<double, double>> curvePoints(const Picture& picture) {
-    const std::vector<XMLElement*> curves = picture.ofClass("curve", "polyline");
-    EXPECT_EQ(curves.size(), 1u);
+// A polyline's points, in pixels.
+std::vector<std::pair<double, double>> pointsOf(const XMLElement* polyline) {
     std::vector<std::pair<double, double>> points;
-    std::istringstream text(curves.empty() ? "" : curves[0]->Attribute("points"));
+    std::istringstream text(polyline ? polyline->Attribute("points") : "");
     for (std::string pair; text >> pair;) {
         double x = 0, y = 0;
         std::sscanf(pair.c_str(), "%lf,%lf", &x, &y);
         points.push_back({x, y});
     }
     return points;
+}
+
+// The curve's points, in pixels.
+std::vector<std::pair<double, double>> curvePoints(const Picture& picture) {
+    const std::vector<XMLElement*> curves = picture.ofClass("curve", "polyline");
+    EXPECT_EQ(curves.size(), 1u);
+    return pointsOf(curves.empty() ? nullptr : curves[0]);
 }
 
 } // namespace
@@ -224,40 +229,20 @@ TEST(Svg, EveryPictureIsAStandaloneDocument) {
 }
 
 // The single discrete perceptron's plane: the patterns (1, 1), (-0.5, 1), (3, 1) and (-2, 1)
-// where they are, and the boundary of the final weights (3, 0.75): 3 y0 + 0.75 y1 = 0; its
-// exercises' patterns and boundaries likewise, their final weights trained by the model.
+// where they are, and the boundary of the final weights (3, 0.75): 3 y0 + 0.75 y1 = 0, its
+// side labelled + where the net input is above 0 (its exercises' planes, with the others').
 TEST(Svg, APerceptronsPlaneHasItsPatternsAndBoundaryWhereTheyAre) {
     const fs::path folder = freshFolder("sdpta");
     runInto(folder, 0);
     Picture textbook(folder / "sdpta-1-plane.svg");
     expectMarksAt(textbook, {{1, 1}, {-0.5, 1}, {3, 1}, {-2, 1}});
     expectBoundary(textbook, 1, 3, 0.75, 0);
-    // Its side labelled + where the net input is above 0.
     const std::vector<XMLElement*> side = textbook.ofClass("side", "text");
     ASSERT_EQ(side.size(), 1u);
     EXPECT_STREQ(side[0]->GetText(), "+");
     const double x = side[0]->DoubleAttribute("x") * textbook.ax + textbook.bx;
     const double y = side[0]->DoubleAttribute("y") * textbook.ay + textbook.by;
     EXPECT_GT(3 * x + 0.75 * y, 0) << "+ at (" << x << ", " << y << ")";
-    for (std::uint64_t seed = 1; seed <= 5; ++seed) {
-        SCOPED_TRACE("seed " + std::to_string(seed));
-        int steps = 0;
-        double C = 0;
-        // The patterns' bias input is 1, as the demo's threshold gives it; the draw sets the rest.
-        std::array<CWTSVector<2>, 4> Y = {{{0, 1}, {0, 1}, {0, 1}, {0, 1}}};
-        std::array<double, 4> d;
-        CWTSVector<2> W;
-        drawSdpta(seed, steps, C, Y, d, W);
-        SdptaProblem problem{C, Y, d, W};
-        Unwatching nobody;
-        trainSdpta(problem, Guard{steps, std::nan(""), false}, nobody);
-        const fs::path exercise = freshFolder("sdpta-" + std::to_string(seed));
-        runInto(exercise, 0, seed);
-        Picture plane(exercise / "sdpta-1-plane.svg");
-        expectMarksAt(plane,
-                      {{Y[0][0], Y[0][1]}, {Y[1][0], Y[1][1]}, {Y[2][0], Y[2][1]}, {Y[3][0], Y[3][1]}});
-        expectBoundary(plane, 1, problem.weights[0], problem.weights[1], 0);
-    }
 }
 
 // The back-propagation curve of 5629 cycles thinned to at most 600 points, its first (0.494825)
@@ -308,46 +293,6 @@ TEST(Svg, StepModeWritesThePlaneAtEachPause) {
     expectBoundary(Picture(folder / "sdpta-1-plane-step-2.svg"), 1, -1, 1.75, 0);
 }
 
-// The Kohonen plane's weight vectors are arrows from the origin: w2, which no pattern moves,
-// from (0, 0) to (-1, 0) at the start and at the end.
-TEST(Svg, TheKohonenWeightsAreArrowsFromTheOrigin) {
-    const fs::path folder = freshFolder("kcl");
-    runInto(folder, 7);
-    Picture plane(folder / "kcl-1-plane.svg");
-    std::size_t arrows = 0;
-    for (const XMLElement* weights : plane.ofClass("weights", "g")) {
-        if (std::string(weights->FirstChildElement("title")->GetText()).find("w2") != 0)
-            continue;
-        ++arrows;
-        const XMLElement* line = weights->FirstChildElement("line");
-        EXPECT_NEAR(line->DoubleAttribute("x1"), plane.px(0), 0.5);
-        EXPECT_NEAR(line->DoubleAttribute("y1"), plane.py(0), 0.5);
-        EXPECT_NEAR(line->DoubleAttribute("x2"), plane.px(-1), 0.5);
-        EXPECT_NEAR(line->DoubleAttribute("y2"), plane.py(0), 0.5);
-    }
-    EXPECT_EQ(arrows, 2u);
-    // Its path, cycle by cycle, stays at (-1, 0); w1's begins at its start, (1, 0).
-    for (const XMLElement* path : plane.ofClass("path", "polyline")) {
-        std::istringstream points(path->Attribute("points"));
-        std::vector<std::pair<double, double>> at;
-        for (std::string pair; points >> pair;) {
-            double x = 0, y = 0;
-            std::sscanf(pair.c_str(), "%lf,%lf", &x, &y);
-            at.push_back({x, y});
-        }
-        ASSERT_GT(at.size(), 2u);
-        const double startX = path->IntAttribute("data-neuron") == 2 ? -1 : 1;
-        EXPECT_NEAR(at.front().first, plane.px(startX), 0.5);
-        EXPECT_NEAR(at.front().second, plane.py(0), 0.5);
-        if (path->IntAttribute("data-neuron") == 2)
-            for (const auto& [x, y] : at) {
-                EXPECT_NEAR(x, plane.px(-1), 0.5);
-                EXPECT_NEAR(y, plane.py(0), 0.5);
-            }
-    }
-    EXPECT_EQ(plane.ofClass("path", "polyline").size(), 2u);
-}
-
 // The pictures of every demo's default run as designed (each looked at when it was made): the
 // files under pictures/, which NNRULES_REWRITE_FIXTURES (make fixtures) writes anew where they
 // differ, for the difference to be reviewed.
@@ -389,21 +334,36 @@ std::vector<int> signsOf(const CWTSVector<N>& v) {
 
 } // namespace
 
-// Five exercises of the demos other than the single discrete perceptron: the patterns where
-// the draw put them, each multiclass neuron's boundary where the weights that the model
-// trains give it a net input of 0, the Kohonen weights' arrows at the trained weights, the
+// Five exercises of each demo but the continuous perceptrons (held below): the patterns where
+// the draw put them, each perceptron's boundary where the weights that the model trains give
+// it a net input of 0, the Kohonen weights' arrows from the origin and their paths, the
 // network's four patterns, and the memories' stored vectors and pairs in their cells.
 TEST(Svg, ExercisesPicturesAreTheirRunsToo) {
     for (std::uint64_t seed = 1; seed <= 5; ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
         const fs::path folder = freshFolder("exercise-" + std::to_string(seed));
-        for (const int demo : {1, 4, 5, 6, 7})
+        for (const int demo : {0, 1, 4, 5, 6, 7})
             runInto(folder, demo, seed);
+
+        // The patterns' bias input is 1, as the demo's threshold gives it; the draw sets the rest.
+        int steps = 0;
+        double C = 0;
+        std::array<CWTSVector<2>, 4> Ys = {{{0, 1}, {0, 1}, {0, 1}, {0, 1}}};
+        std::array<double, 4> d;
+        CWTSVector<2> Ws;
+        drawSdpta(seed, steps, C, Ys, d, Ws);
+        SdptaProblem single{C, Ys, d, Ws};
+        Unwatching nobody;
+        trainSdpta(single, Guard{steps, std::nan(""), false}, nobody);
+        Picture singlePlane(folder / "sdpta-1-plane.svg");
+        expectMarksAt(
+            singlePlane,
+            {{Ys[0][0], Ys[0][1]}, {Ys[1][0], Ys[1][1]}, {Ys[2][0], Ys[2][1]}, {Ys[3][0], Ys[3][1]}});
+        expectBoundary(singlePlane, 1, single.weights[0], single.weights[1], 0);
 
         std::array<CWTSVector<3>, 3> Y = {{{0, 0, -1}, {0, 0, -1}, {0, 0, -1}}}, W;
         drawMcdpta(seed, Y, W);
         McdptaProblem multiclass{1, Y, W};
-        Unwatching nobody;
         trainMcdpta(multiclass, Guard{10, 0}, nobody);
         Picture plane(folder / "mcdpta-1-plane.svg");
         expectMarksAt(plane, {{Y[0][0], Y[0][1]}, {Y[1][0], Y[1][1]}, {Y[2][0], Y[2][1]}});
@@ -447,15 +407,29 @@ TEST(Svg, ExercisesPicturesAreTheirRunsToo) {
                             {X[2][0], X[2][1]},
                             {X[3][0], X[3][1]},
                             {X[4][0], X[4][1]}});
+        // Each neuron's weights as arrows from the origin, at the start and trained, and its path
+        // from the one to the other, cycle by cycle.
         for (const XMLElement* weights : kcl.ofClass("weights", "g")) {
             const std::string title = weights->FirstChildElement("title")->GetText();
-            if (title.find("start") != std::string::npos)
-                continue;
-            const CWTSVector<2>& trained = kohonen.weights[title[1] == '1' ? 0 : 1];
+            const unsigned j = title[1] == '1' ? 0 : 1;
+            const CWTSVector<2>& to = title.find("start") != std::string::npos ? w[j] : kohonen.weights[j];
             const XMLElement* line = weights->FirstChildElement("line");
-            EXPECT_NEAR(line->DoubleAttribute("x2"), kcl.px(trained[0]), 0.5) << title;
-            EXPECT_NEAR(line->DoubleAttribute("y2"), kcl.py(trained[1]), 0.5) << title;
+            EXPECT_NEAR(line->DoubleAttribute("x1"), kcl.px(0), 0.5) << title;
+            EXPECT_NEAR(line->DoubleAttribute("y1"), kcl.py(0), 0.5) << title;
+            EXPECT_NEAR(line->DoubleAttribute("x2"), kcl.px(to[0]), 0.5) << title;
+            EXPECT_NEAR(line->DoubleAttribute("y2"), kcl.py(to[1]), 0.5) << title;
         }
+        EXPECT_EQ(kcl.ofClass("weights", "g").size(), 4u);
+        for (const XMLElement* path : kcl.ofClass("path", "polyline")) {
+            const auto j = static_cast<unsigned>(path->IntAttribute("data-neuron") - 1);
+            const auto points = pointsOf(path);
+            ASSERT_GT(points.size(), 2u);
+            EXPECT_NEAR(points.front().first, kcl.px(w[j][0]), 0.5);
+            EXPECT_NEAR(points.front().second, kcl.py(w[j][1]), 0.5);
+            EXPECT_NEAR(points.back().first, kcl.px(kohonen.weights[j][0]), 0.5);
+            EXPECT_NEAR(points.back().second, kcl.py(kohonen.weights[j][1]), 0.5);
+        }
+        EXPECT_EQ(kcl.ofClass("path", "polyline").size(), 2u);
     }
 }
 

@@ -196,8 +196,7 @@ class TypistBuffer : public TextBuffer {
     // Shows the lines ended so far and returns the open one, which it clears.
     std::string showEndedLines() {
         const std::size_t openStart = pending.rfind('\n') + 1;
-        if (openStart > 0)
-            platform::showToTypist(pending.substr(0, openStart));
+        platform::showToTypist(pending.substr(0, openStart));
         const std::string open = pending.substr(openStart);
         pending.clear();
         return open;

@@ -42,7 +42,7 @@ Progress trainSdpta(SdptaProblem& problem, const Guard& guard, Watcher& watcher)
             discreteStep(problem.weights, problem.patterns[k], problem.desired[k], problem.C);
         watcher.step(s, k, step);
         problem.weights = step.after;
-        return UnitDone{static_cast<double>(step.correction != 0), step.correction != 0};
+        return UnitDone{0, step.correction != 0}; // a step has no value of its own
     });
 }
 

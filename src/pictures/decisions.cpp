@@ -173,7 +173,7 @@ void drawState(const SingleNeuronRun& run) {
         while (row < free.size() && free[row] > from)
             ++row;
         if (row == free.size()) {
-            free.push_back(0);
+            free.emplace_back();
             canvas.rows.push_back(std::string(pictureWidth, ' '));
         }
         canvas.write(from, 2 + static_cast<int>(row), label);

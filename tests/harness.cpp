@@ -5,12 +5,15 @@
 #include "options.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <sstream>
 #include <stdexcept>
 #include <utility>
 #include <vector>
+
+#include <sys/wait.h>
 
 std::string outputOf(const std::function<void()>& run, const std::string& input) {
     std::istringstream in(input);
@@ -23,6 +26,18 @@ std::string outputOf(const std::function<void()>& run, const std::string& input)
     std::cout.rdbuf(savedOut);
     std::cin.clear();
     return out.str();
+}
+
+std::string shellOutput(const std::string& commandLine, int* status) {
+    FILE* pipe = popen(commandLine.c_str(), "r");
+    std::string output;
+    char buffer[1 << 16];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        output.append(buffer, n);
+    const int ended = pclose(pipe);
+    if (status)
+        *status = WIFEXITED(ended) ? WEXITSTATUS(ended) : -1;
+    return output;
 }
 
 std::string menuOutput(const MenuRun& run) {

@@ -13,6 +13,10 @@
 // are restored, and standard input's state cleared, afterwards.
 std::string outputOf(const std::function<void()>& run, const std::string& input);
 
+// What the shell command line writes to standard output, run by sh without a terminal; its
+// exit status into `status` where one is given (-1 when a signal ended it).
+std::string shellOutput(const std::string& commandLine, int* status = nullptr);
+
 // A run of the menu loop: its input, its settings, and whether it is typed at a terminal.
 struct Demo;
 struct MenuRun {

@@ -27,17 +27,6 @@ namespace {
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
 
-// What the shell command line, run without a terminal, writes to standard output.
-std::string shellOutput(const std::string& commandLine) {
-    FILE* pipe = popen(commandLine.c_str(), "r");
-    std::string output;
-    char buffer[1 << 16];
-    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        output.append(buffer, n);
-    pclose(pipe);
-    return output;
-}
-
 // A file of the sources (the manual page, the completion), or any file in a folder.
 std::string sourceFile(const std::string& name, const std::string& folder = NNRULES_SOURCE_DIR "/") {
     std::ostringstream text;

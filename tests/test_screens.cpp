@@ -4,11 +4,9 @@
 #include "harness.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -40,17 +38,13 @@ std::string sessionScreen(const std::string& name, const std::string& fixtureScr
                                     " VERSION=" NNRULES_VERSION
                                     " && nnrules() { \"$NNRULES\" \"$@\"; } && (" +
                                     line.substr(2) + ") 2>&1";
-        FILE* pipe = popen(command.c_str(), "r");
-        std::string output;
-        char buffer[1 << 16];
-        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-            output.append(buffer, n);
-        const int status = pclose(pipe);
+        int status = 0;
+        const std::string output = shellOutput(command, &status);
         session += line + "\n" + output;
         if (!output.empty() && output.back() != '\n')
             session += " (no-eol)\n";
-        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-            session += "[status " + std::to_string(WIFEXITED(status) ? WEXITSTATUS(status) : -1) + "]\n";
+        if (status != 0)
+            session += "[status " + std::to_string(status) + "]\n";
     }
     fs::remove_all(folder);
     session.pop_back();

@@ -60,10 +60,7 @@ std::string menuOutput(const MenuRun& run) {
 }
 
 std::string menuOutput(const std::string& input, int cycleLimit) {
-    MenuRun run;
-    run.input = input;
-    run.settings.cycleLimit = cycleLimit;
-    return menuOutput(run);
+    return optionsOutput("", input, cycleLimit);
 }
 
 namespace {
@@ -77,12 +74,11 @@ Options optionsOf(const std::string& line, int cycleLimit) {
     std::vector<char*> argv;
     for (std::string& argument : arguments)
         argv.push_back(argument.data());
-    const Options options = parseOptions(static_cast<int>(argv.size()), argv.data());
+    Options options = parseOptions(static_cast<int>(argv.size()), argv.data());
     if (options.action == Options::Action::Error)
         throw std::runtime_error("fixture options: " + options.error);
-    Options read = options;
-    read.settings.cycleLimit = cycleLimit;
-    return read;
+    options.settings.cycleLimit = cycleLimit;
+    return options;
 }
 
 using Lines = std::vector<std::string>;
@@ -159,6 +155,15 @@ std::vector<Lines> partsOf(const Lines& expected) {
 
 } // namespace
 
+std::string optionsOutput(const std::string& options, const std::string& input, int cycleLimit) {
+    const Options read = optionsOf(options, cycleLimit);
+    MenuRun run;
+    run.input = input;
+    run.settings = read.settings;
+    run.demo = read.demo;
+    return menuOutput(run);
+}
+
 Fixture readFixture(const std::string& name) {
     const std::string path = std::string(NNRULES_SCREENS) + "/" + name + ".txt";
     std::ifstream file(path);
@@ -185,6 +190,12 @@ Fixture readFixture(const std::string& name) {
     for (fixture.screen = screenLine(); std::getline(file, line);)
         fixture.screen += "\n" + screenLine();
     return fixture;
+}
+
+std::string fileText(const std::string& path) {
+    std::ostringstream text;
+    text << std::ifstream(path).rdbuf();
+    return text.str();
 }
 
 std::vector<std::string> linesOf(const std::string& text) {
@@ -257,9 +268,8 @@ void rewriteFixture(const std::string& name, const std::string& screen) {
                 rewritten.replace(at, menu.size(), "[menu]");
     }
     // A last line without its line end reads as one with it: kept as the fixture had it.
-    std::ostringstream original;
-    original << std::ifstream(path).rdbuf();
-    if (!original.str().empty() && original.str().back() != '\n' && rewritten.size() > 1 &&
+    const std::string original = fileText(path);
+    if (!original.empty() && original.back() != '\n' && rewritten.size() > 1 &&
         rewritten[rewritten.size() - 2] != '\n')
         rewritten.pop_back();
     std::ofstream(path) << header << rewritten;

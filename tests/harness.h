@@ -28,6 +28,10 @@ struct MenuRun {
 std::string menuOutput(const MenuRun& run);
 std::string menuOutput(const std::string& input, int cycleLimit = 100000);
 
+// A run with the options of a command line ("-d --quiz=3 sdpta", as a fixture's "options:"
+// line gives them): the menu loop, or the demo they name alone.
+std::string optionsOutput(const std::string& options, const std::string& input = "", int cycleLimit = 100000);
+
 // A fixture under screens/: one run through the menu, or of the demo its options name (its
 // sheet, its key). "<" lines are typed (the first is
 // the menu choice); "cycle limit: N", "options: -p -s --brief" and "typed at a terminal"
@@ -44,6 +48,9 @@ Fixture readFixture(const std::string& name);
 // between two "[...]" taken from where it stands on the screen, and the menu as "[menu]": the
 // change to review is then the fixture's difference.
 void rewriteFixture(const std::string& name, const std::string& screen);
+
+// The whole text of a file; empty where it cannot be read.
+std::string fileText(const std::string& path);
 
 // The lines of a text, the last one after its last line end included (empty if it ends so).
 std::vector<std::string> linesOf(const std::string& text);

@@ -268,13 +268,6 @@ void expectExplanationsHold(const std::string& screen, const std::string& traced
     }
 }
 
-std::string explainedRun(const std::string& input) {
-    MenuRun run;
-    run.input = input;
-    run.settings.explain = true;
-    return menuOutput(run);
-}
-
 } // namespace
 
 // What each demo's default run explains, and the figures of the worked examples among them.
@@ -289,7 +282,7 @@ TEST(Explanations, EveryDefaultRunsArithmeticHoldsAndMeetsItsTrace) {
                                   R"(d1|d2|new w\d)"};                     // kcl
     for (int i = 0; i < demoCount; ++i) {
         SCOPED_TRACE(demos[i].name);
-        expectExplanationsHold(explainedRun(std::to_string(i + 1) + "\ny\nq\n"), traced[i]);
+        expectExplanationsHold(optionsOutput("--explain", std::to_string(i + 1) + "\ny\nq\n"), traced[i]);
     }
 }
 
@@ -309,7 +302,7 @@ TEST(Explanations, RunsOnTypedValuesHoldToo) {
          R"(d1|d2|new w\d)"}};
     for (const auto& [input, traced] : runs) {
         SCOPED_TRACE(input);
-        expectExplanationsHold(explainedRun(input), traced);
+        expectExplanationsHold(optionsOutput("--explain", input), traced);
     }
 }
 

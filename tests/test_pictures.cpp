@@ -61,13 +61,10 @@ const char* const extremes[] = {"4.9e-324", "-1e308", "1e308", "-2.2e-308"};
 class ExtremeValues : public ::testing::TestWithParam<std::tuple<int, int>> {};
 
 TEST_P(ExtremeValues, EveryPictureKeepsItsShape) {
-    MenuRun run;
-    run.input =
+    const std::string typed =
         typedEverywhere(readFixture(std::string(demos[std::get<0>(GetParam())].name) + "-dialog").input,
                         extremes[std::get<1>(GetParam())]);
-    run.settings.cycleLimit = 10;
-    run.settings.pictures = true;
-    const std::vector<Lines> drawn = pictures(menuOutput(run));
+    const std::vector<Lines> drawn = pictures(optionsOutput("-p", typed, 10));
     ASSERT_FALSE(drawn.empty());
     for (const Lines& picture : drawn) {
         EXPECT_LE(picture.size(), 20u) << picture[0];

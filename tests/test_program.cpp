@@ -11,11 +11,9 @@
 #include <csignal>
 #include <cstdio>
 #include <fcntl.h>
-#include <fstream>
 #include <pty.h>
 #include <regex>
 #include <set>
-#include <sstream>
 #include <string>
 #include <sys/wait.h>
 #include <termios.h>
@@ -26,13 +24,6 @@ namespace {
 
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
-
-// A file of the sources (the manual page, the completion), or any file in a folder.
-std::string sourceFile(const std::string& name, const std::string& folder = NNRULES_SOURCE_DIR "/") {
-    std::ostringstream text;
-    text << std::ifstream(folder + name).rdbuf();
-    return text.str();
-}
 
 // Keys typed at a terminal once it shows `after` (after what the keys before waited for),
 // and its line editor reads.
@@ -116,7 +107,7 @@ TEST(Program, WhatIsSaidToThePersonTypingStaysOutOfTheTraceFile) {
           "q: stop, e: explain: ",
           "\"x\" is not an answer here: press Enter, or type a number, c, q or e.\n"})
         EXPECT_THAT(shown, HasSubstr(said));
-    const std::string trace = sourceFile(file, "");
+    const std::string trace = fileText(file);
     std::remove(file.c_str());
     EXPECT_THAT(trace, HasSubstr("Total Learning Cycles = 579"));
     for (const char* notInTrace : {"is not", "Paused"})
@@ -136,7 +127,7 @@ TEST(Program, AQuizAtATerminalWhoseTraceGoesToAFileIsAskedThere) {
             .shown;
     const std::string question = "Step 1: y = [ 1; 1 ], d = 1, w = [ -2.5; 1.75 ], c = 1.\n"
                                  "The weights after this step (2 numbers)? ";
-    const std::string trace = sourceFile(file, "");
+    const std::string trace = fileText(file);
     std::remove(file.c_str());
     for (const std::string& said :
          {question, std::string("Not quite: the 1st and 2nd numbers. The answer is -1.5 2.75.\n"),
@@ -191,7 +182,7 @@ TEST(Program, TheOptionsTableIsTheOneListOfTheOptions) {
     const std::vector<std::string> offered = linesOf(completed);
     EXPECT_EQ(std::set<std::string>(offered.begin(), offered.end() - 1), words);
     std::set<std::string> manual;
-    const std::vector<std::string> lines = linesOf(sourceFile("doc/nnrules.1"));
+    const std::vector<std::string> lines = linesOf(fileText(NNRULES_SOURCE_DIR "/doc/nnrules.1"));
     static const std::regex entry(R"(^\.B[IR]? .*?\\-\\-([a-z]+))");
     for (std::size_t i = 1; i < lines.size(); ++i) {
         std::smatch named;

@@ -23,14 +23,6 @@ namespace {
 
 using ::testing::HasSubstr;
 
-std::string quizRun(const std::string& input, int quizzed = 3, int cycleLimit = 100000) {
-    MenuRun run;
-    run.input = input;
-    run.settings.quizzedUnits = quizzed;
-    run.settings.cycleLimit = cycleLimit;
-    return menuOutput(run);
-}
-
 // The answers the quiz gave, "The answer is 1 -1." and the like, each line's numbers in turn.
 std::vector<std::string> answersGiven(const std::string& screen) {
     static const std::regex answer(R"(The\sanswer\sis\s((?:[^.\n]|\.[0-9]|\n(?!\n))*)\.)");
@@ -99,7 +91,7 @@ TEST(Quiz, EveryDemoScoresAllOrNothingAndLeavesItsTraceAsItWas) {
         SCOPED_TRACE(demos[i].name);
         const std::string choice = std::to_string(i + 1) + "\ny\n";
         const std::string plain = menuOutput(choice, 20);
-        const std::string unanswered = quizRun(choice, 100, 20);
+        const std::string unanswered = optionsOutput("--quiz=100", choice, 20);
         const std::vector<std::string> answers = answersGiven(unanswered);
         ASSERT_FALSE(answers.empty());
         const std::string count = std::to_string(answers.size());
@@ -112,10 +104,10 @@ TEST(Quiz, EveryDemoScoresAllOrNothingAndLeavesItsTraceAsItWas) {
                 wrong += std::to_string(number + 1) + " ";
             wrong += "\n";
         }
-        const std::string allRight = quizRun(choice + right, 100, 20);
+        const std::string allRight = optionsOutput("--quiz=100", choice + right, 20);
         EXPECT_THAT(allRight, HasSubstr("Quiz: " + count + " of " + count + " answers right."));
         EXPECT_EQ(answersGiven(allRight).size(), 0u);
-        const std::string allWrong = quizRun(choice + wrong, 100, 20);
+        const std::string allWrong = optionsOutput("--quiz=100", choice + wrong, 20);
         EXPECT_THAT(allWrong, HasSubstr("Quiz: 0 of " + count + " answers right."));
         EXPECT_EQ(answersGiven(allWrong), answers);
         for (const std::string* quizzed : {&unanswered, &allRight, &allWrong})
@@ -128,12 +120,7 @@ TEST(Quiz, EveryDemoScoresAllOrNothingAndLeavesItsTraceAsItWas) {
 // and sign numbers as blanks and - do.
 TEST(Quiz, AnswerFilesDoNotSlip) {
     const auto exercise = [](const std::string& answers) {
-        MenuRun run;
-        run.input = "1\ny\n" + answers;
-        run.settings.exercise = true;
-        run.settings.seed = 3;
-        run.settings.quizzedUnits = 1000;
-        return menuOutput(run);
+        return optionsOutput("--exercise=3 --quiz=1000", "1\ny\n" + answers);
     };
     const std::vector<std::string> answers = answersGiven(exercise(""));
     ASSERT_GE(answers.size(), 4u);
@@ -162,20 +149,6 @@ TEST(Quiz, AnswerFilesDoNotSlip) {
 }
 
 namespace {
-
-// The pages of a practice run: the sheet or the key of the demo, on the seed's exercise (or
-// the textbook's values for seed 0), of the quiz's first three units.
-std::string pagesOf(const Demo& demo, bool sheet, std::uint64_t seed) {
-    MenuRun run;
-    run.demo = &demo;
-    run.settings.sheet = sheet;
-    run.settings.key = !sheet;
-    run.settings.exercise = seed > 0;
-    run.settings.seed = seed;
-    run.settings.quizzedUnits = 3;
-    run.settings.defaultsAnswered = true;
-    return menuOutput(run);
-}
 
 // The numbered questions of a sheet or a key, each joined into one line, and the answers a
 // key gives them.
@@ -233,7 +206,9 @@ std::string withAnswersWritten(std::string text, const std::vector<std::string>&
 TEST(Practice, SheetsAndKeysFitTheirPagesAndAskWhatTheQuizAsks) {
     for (const Demo& demo : demos)
         for (std::uint64_t seed = 1; seed <= 30; ++seed) {
-            const std::string sheet = pagesOf(demo, true, seed), key = pagesOf(demo, false, seed);
+            const std::string exercise = "--exercise=" + std::to_string(seed) + " --quiz=3 ";
+            const std::string sheet = optionsOutput(exercise + "--sheet " + demo.name),
+                              key = optionsOutput(exercise + "--key " + demo.name);
             const std::string which = std::string(demo.name) + " seed " + std::to_string(seed);
             const std::vector<std::string> sheetLines = linesOf(sheet), keyLines = linesOf(key);
             EXPECT_LE(sheetLines.size(), 60u + 1) << which; // the last line is the empty one after it
@@ -257,13 +232,8 @@ TEST(Practice, SheetsAndKeysFitTheirPagesAndAskWhatTheQuizAsks) {
                     << which << " question " << i + 1;
             if (seed > 5)
                 continue;
-            MenuRun quiz;
-            quiz.input = std::to_string(&demo - demos + 1) + "\ny\n";
-            quiz.settings.exercise = true;
-            quiz.settings.seed = seed;
-            quiz.settings.quizzedUnits = 3;
             std::vector<std::string> graded;
-            for (const std::string& answer : answersGiven(menuOutput(quiz)))
+            for (const std::string& answer : answersGiven(optionsOutput(exercise + demo.name, "y\n")))
                 graded.push_back(std::regex_replace(answer, std::regex(" +"), " "));
             EXPECT_EQ(graded, answered.answers) << which;
         }

@@ -38,24 +38,11 @@ fs::path freshFolder(const std::string& name) {
 }
 
 // Runs the demo alone on its defaults (or the seed's exercise), its pictures into the folder;
-// the lines typed answer the pauses of step mode.
-void runInto(const fs::path& folder, int demo, std::uint64_t seed = 0, bool step = false,
-             const std::string& typed = "") {
-    MenuRun run;
-    run.demo = &demos[demo];
-    run.input = typed;
-    run.settings.defaultsAnswered = true;
-    run.settings.exercise = seed > 0;
-    run.settings.seed = seed;
-    run.settings.step = step;
-    run.settings.svgFolder = folder.string();
-    menuOutput(run);
-}
-
-std::string contents(const fs::path& file) {
-    std::ostringstream text;
-    text << std::ifstream(file).rdbuf();
-    return text.str();
+// with lines typed, in step mode, answering its pauses.
+void runInto(const fs::path& folder, int demo, std::uint64_t seed = 0, const std::string& stepsTyped = "") {
+    optionsOutput("-d --svg=" + folder.string() + (seed > 0 ? " --exercise=" + std::to_string(seed) : "") +
+                      (stepsTyped.empty() ? " " : " -s ") + demos[demo].name,
+                  stepsTyped);
 }
 
 // Every element of the document, depth first.
@@ -170,20 +157,13 @@ void expectBoundary(const Picture& picture, int neuron, double a, double b, doub
 // A polyline's points, in pixels.
 std::vector<std::pair<double, double>> pointsOf(const XMLElement* polyline) {
     std::vector<std::pair<double, double>> points;
-    std::istringstream text(polyline ? polyline->Attribute("points") : "");
+    std::istringstream text(polyline->Attribute("points"));
     for (std::string pair; text >> pair;) {
         double x = 0, y = 0;
         std::sscanf(pair.c_str(), "%lf,%lf", &x, &y);
         points.push_back({x, y});
     }
     return points;
-}
-
-// The curve's points, in pixels.
-std::vector<std::pair<double, double>> curvePoints(const Picture& picture) {
-    const std::vector<XMLElement*> curves = picture.ofClass("curve", "polyline");
-    EXPECT_EQ(curves.size(), 1u);
-    return pointsOf(curves.empty() ? nullptr : curves[0]);
 }
 
 } // namespace
@@ -210,7 +190,7 @@ TEST(Svg, EveryPictureIsAStandaloneDocument) {
                 const fs::path file = folder / name;
                 SCOPED_TRACE(name + " seed " + std::to_string(seed));
                 EXPECT_LE(fs::file_size(file), 100u * 1024);
-                const std::string text = contents(file);
+                const std::string text = fileText(file);
                 EXPECT_EQ(text.find("<script"), std::string::npos);
                 EXPECT_EQ(text.find("href"), std::string::npos);
                 const Picture picture(file);
@@ -228,50 +208,12 @@ TEST(Svg, EveryPictureIsAStandaloneDocument) {
         }
 }
 
-// The single discrete perceptron's plane: the patterns (1, 1), (-0.5, 1), (3, 1) and (-2, 1)
-// where they are, and the boundary of the final weights (3, 0.75): 3 y0 + 0.75 y1 = 0, its
-// side labelled + where the net input is above 0 (its exercises' planes, with the others').
-TEST(Svg, APerceptronsPlaneHasItsPatternsAndBoundaryWhereTheyAre) {
-    const fs::path folder = freshFolder("sdpta");
-    runInto(folder, 0);
-    Picture textbook(folder / "sdpta-1-plane.svg");
-    expectMarksAt(textbook, {{1, 1}, {-0.5, 1}, {3, 1}, {-2, 1}});
-    expectBoundary(textbook, 1, 3, 0.75, 0);
-    const std::vector<XMLElement*> side = textbook.ofClass("side", "text");
-    ASSERT_EQ(side.size(), 1u);
-    EXPECT_STREQ(side[0]->GetText(), "+");
-    const double x = side[0]->DoubleAttribute("x") * textbook.ax + textbook.bx;
-    const double y = side[0]->DoubleAttribute("y") * textbook.ay + textbook.by;
-    EXPECT_GT(3 * x + 0.75 * y, 0) << "+ at (" << x << ", " << y << ")";
-}
-
-// The back-propagation curve of 5629 cycles thinned to at most 600 points, its first (0.494825)
-// and last (0.00999869) kept, and its limit marked; every point of a continuous perceptron's
-// curve is held to its training below.
-TEST(Svg, ALearningCurvesPointsAreItsCyclesAndValues) {
-    const fs::path folder = freshFolder("curves");
-    runInto(folder, 4);
-    Picture bpn(folder / "bpn-1-curve.svg");
-    const auto thinned = curvePoints(bpn);
-    EXPECT_LE(thinned.size(), 600u);
-    EXPECT_NEAR(thinned.front().first, bpn.px(1), 0.5);
-    EXPECT_NEAR(thinned.front().second, bpn.py(0.494825), 0.5);
-    EXPECT_NEAR(thinned.back().first, bpn.px(5629), 0.5);
-    EXPECT_NEAR(thinned.back().second, bpn.py(0.00999869), 0.5);
-    const std::vector<XMLElement*> limit = bpn.ofClass("limit", "line");
-    ASSERT_EQ(limit.size(), 1u);
-    EXPECT_NEAR(limit[0]->DoubleAttribute("y1"), bpn.py(0.01), 0.5);
-}
-
 // A bidirectional memory's B probe stands under the B vectors, its a and b after each cycle
 // beside each other: the recall of the B probe settles after cycle 2. (The memories' cells,
 // each of its element's sign, are held with the exercises' below.)
 TEST(Svg, AMemorysRecallStandsBesideItsVectors) {
     const fs::path folder = freshFolder("bam");
-    MenuRun bProbe;
-    bProbe.input = readFixture("bam-b-probe").input;
-    bProbe.settings.svgFolder = folder.string();
-    menuOutput(bProbe);
+    optionsOutput("--svg=" + folder.string(), readFixture("bam-b-probe").input);
     Picture pairs(folder / "bam-1-memory.svg");
     std::map<std::string, double> leftOf;
     for (const XMLElement* row : pairs.ofClass("vector", "g"))
@@ -285,7 +227,7 @@ TEST(Svg, AMemorysRecallStandsBesideItsVectors) {
 // the pauses after steps 1 and 2 of the single discrete perceptron.
 TEST(Svg, StepModeWritesThePlaneAtEachPause) {
     const fs::path folder = freshFolder("step");
-    runInto(folder, 0, 0, true, "\n\n\n\n\n\n\n\n\n\n\n");
+    runInto(folder, 0, 0, std::string(11, '\n'));
     for (int step = 1; step <= 10; ++step)
         EXPECT_TRUE(fs::exists(folder / ("sdpta-1-plane-step-" + std::to_string(step) + ".svg"))) << step;
     // The weights after step 1, (-1.5, 2.75), and after step 2, (-1, 1.75).
@@ -293,20 +235,21 @@ TEST(Svg, StepModeWritesThePlaneAtEachPause) {
     expectBoundary(Picture(folder / "sdpta-1-plane-step-2.svg"), 1, -1, 1.75, 0);
 }
 
-// The pictures of every demo's default run as designed (each looked at when it was made): the
-// files under pictures/, which NNRULES_REWRITE_FIXTURES (make fixtures) writes anew where they
-// differ, for the difference to be reviewed.
+// The pictures of every demo's default run as designed, each looked at when it was made (the
+// single perceptron's boundary 3 y0 + 0.75 y1 = 0, + on its side above 0; back-propagation's
+// 5629 cycles thinned to 600 points or fewer, its first and last kept): the files under
+// pictures/, which NNRULES_REWRITE_FIXTURES (make fixtures) writes anew where they differ.
 TEST(Svg, TheDefaultRunsPicturesAreAsDesigned) {
     const fs::path folder = freshFolder("designed");
     for (int demo = 0; demo < demoCount; ++demo)
         runInto(folder, demo);
     for (const auto& entry : fs::directory_iterator(folder)) {
         const fs::path designed = fs::path(NNRULES_PICTURES) / entry.path().filename();
-        const std::string drawn = contents(entry.path());
-        if (std::getenv("NNRULES_REWRITE_FIXTURES") && (!fs::exists(designed) || contents(designed) != drawn))
+        const std::string drawn = fileText(entry.path());
+        if (std::getenv("NNRULES_REWRITE_FIXTURES") && (!fs::exists(designed) || fileText(designed) != drawn))
             std::ofstream(designed) << drawn;
         else
-            EXPECT_EQ(drawn, contents(designed)) << entry.path().filename();
+            EXPECT_EQ(drawn, fileText(designed)) << entry.path().filename();
     }
 }
 
@@ -465,7 +408,8 @@ TEST(Svg, ContinuousRunsCurvesAndBoundariesAreTheirTrainings) {
         runInto(folder, 2, seed);
         runInto(folder, 3, seed);
         Picture curve(folder / "scpta-1-curve.svg");
-        const auto points = curvePoints(curve);
+        ASSERT_EQ(curve.ofClass("curve", "polyline").size(), 1u);
+        const auto points = pointsOf(curve.ofClass("curve", "polyline")[0]);
         ASSERT_FALSE(points.empty());
         EXPECT_NEAR(points.back().first, curve.px(static_cast<double>(errors.values.size())), 0.5);
         for (const auto& [x, y] : points) {

@@ -80,10 +80,7 @@ TEST_F(AtATerminal, TheStopKeyPressedWhileAPictureIsDrawnStopsTheTraining) {
 // before each step (and after the last) read off the full trace.
 TEST(BriefTrace, TheLeftOutLineCountsTheUnitsThatChangedTheWeights) {
     const std::string input = "1\nn\n40\n1\n1\n1 1\n-0.5 1\n3 -1\n-2 -1\n-2.5\n1.75\nq\n";
-    MenuRun full, brief;
-    full.input = brief.input = input;
-    brief.settings.brief = 2;
-    const std::string trace = menuOutput(full);
+    const std::string trace = menuOutput(input);
     static const std::regex weights(R"((?:  w\d+: |Final weight values, w =  )(\[ [^\]]* \]))");
     std::vector<std::string> before; // the weights before step s, at s - 1; the final ones last
     for (auto it = std::sregex_iterator(trace.begin(), trace.end(), weights); it != std::sregex_iterator();
@@ -98,14 +95,11 @@ TEST(BriefTrace, TheLeftOutLineCountsTheUnitsThatChangedTheWeights) {
             last = s;
         }
     // Two left out, both changing the weights (steps 2 and 3 of the textbook's run).
-    MenuRun both;
-    both.input = "1\nn\n4\n1\n1\n1 1\n-0.5 -1\n3 1\n-2 -1\n-2.5\n1.75\nq\n";
-    both.settings.brief = 1;
-    EXPECT_THAT(menuOutput(both),
+    EXPECT_THAT(optionsOutput("--brief=1", "1\nn\n4\n1\n1\n1 1\n-0.5 -1\n3 1\n-2 -1\n-2.5\n1.75\nq\n"),
                 ::testing::HasSubstr("... 2 steps left out (2 to 3): the weights changed in both ...\n"));
     ASSERT_GT(changed, 6);
     ASSERT_LT(changed, 36);
-    EXPECT_THAT(menuOutput(brief),
+    EXPECT_THAT(optionsOutput("--brief", input),
                 ::testing::HasSubstr("... 36 steps left out (3 to 38): the weights changed in " +
                                      std::to_string(changed) + " of them, from step " +
                                      std::to_string(first) + " to step " + std::to_string(last) + " ...\n"));

@@ -33,7 +33,6 @@ export async function startBrowser(site) {
     args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
       '--disable-component-update', '--disable-sync'],
   });
-  return origin;
 }
 
 export async function stopBrowser() {
@@ -42,8 +41,8 @@ export async function stopBrowser() {
 }
 
 // Opens the page at the query in a window of the size given (at the zoom given: 1.5 for
-// 150%); what it fetches, the errors it throws and the breaches of its Content-Security-Policy
-// are kept for closePage's checks.
+// 150%); what it fetches (from this machine's server alone), the errors it throws and the
+// breaches of its Content-Security-Policy are kept for closePage's checks.
 export async function openPage(query = '', { width = 900, height = 770, zoom = 1 } = {}) {
   const context = await browser.newContext({ viewport: { width, height }, deviceScaleFactor: zoom,
     acceptDownloads: true, permissions: ['clipboard-read', 'clipboard-write'] });
@@ -63,6 +62,7 @@ export async function openPage(query = '', { width = 900, height = 770, zoom = 1
 
 export async function closePage(page) {
   assert.deepEqual(page.errors, [], 'the page threw errors');
+  assert.deepEqual(page.fetched.filter(url => !url.startsWith(origin + '/')), [], 'the page fetched from elsewhere');
   assert.deepEqual(await page.evaluate(() => window.policyBreaches), [],
     'the page broke its Content-Security-Policy');
   await page.context().close();

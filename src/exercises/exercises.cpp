@@ -62,6 +62,15 @@ void drawSeparableLine(Draw& draw, std::array<CWTSVector<2>, 4>& Y, std::array<d
         d[k] = Y[k][0] > threshold ? high : -high;
 }
 
+// True when a draw's training ended as an exercise's must: by the rule's own end, a cycle
+// error within the guard's limit or, without a limit, a unit that moved no weight; and after
+// the first unit, since a training that one unit ends teaches nothing.
+bool endsAsAnExercise(const Progress& trained, const Guard& guard) {
+    const bool ownEnd =
+        std::isnan(guard.errorLimit) ? !trained.weightsMoved : !(trained.lastValue > guard.errorLimit);
+    return ownEnd && trained.units > 1;
+}
+
 // True when both classes have patterns.
 bool bothClasses(const std::array<double, 4>& d) {
     return std::count(d.begin(), d.end(), 1.0) % 4 != 0;
@@ -111,8 +120,8 @@ void drawSdpta(std::uint64_t seed, int& steps, double& C, std::array<CWTSVector<
         C = 1;
         if (!bothClasses(d))
             continue;
-        // Passes of four steps until one corrects nothing: the pass after the last correction,
-        // which must come after the first pass and by the fifth.
+        // Passes of a step for each pattern until one corrects nothing: the pass after the last
+        // correction, which must come after the first pass and by the fifth.
         struct LastCorrection : Unwatching {
             int number = 0;
             void step(int s, unsigned, const DiscreteStep<2>& taken) {
@@ -121,10 +130,11 @@ void drawSdpta(std::uint64_t seed, int& steps, double& C, std::array<CWTSVector<
             }
         } last;
         SdptaProblem problem{C, Y, d, W};
-        trainSdpta(problem, Guard{20, std::nan(""), false}, last);
-        const int cleanPass = (last.number + 3) / 4 + 1;
-        if (last.number > 0 && cleanPass <= 5) {
-            steps = 4 * cleanPass;
+        const int patterns = static_cast<int>(Y.size()), mostPasses = 5;
+        trainSdpta(problem, Guard{patterns * mostPasses, std::nan(""), false}, last);
+        const int cleanPass = (last.number + patterns - 1) / patterns + 1;
+        if (last.number > 0 && cleanPass <= mostPasses) {
+            steps = patterns * cleanPass;
             return;
         }
     }
@@ -139,8 +149,8 @@ void drawMcdpta(std::uint64_t seed, std::array<CWTSVector<3>, 3>& Y, std::array<
         // A cycle without a wrong response after the first and by the tenth.
         McdptaProblem problem{1, Y, W};
         Unwatching unwatched;
-        const Progress trained = trainMcdpta(problem, Guard{10, 0}, unwatched);
-        if (trained.lastValue == 0 && trained.units > 1)
+        const Guard guard{10, 0};
+        if (endsAsAnExercise(trainMcdpta(problem, guard, unwatched), guard))
             return;
     }
 }
@@ -158,8 +168,8 @@ void drawScpta(std::uint64_t seed, double& nu, std::array<CWTSVector<2>, 4>& Y, 
         // A cycle error within the limit after the first cycle and by the tenth.
         ScptaProblem problem{nu, 1, Y, d, W};
         Unwatching unwatched;
-        const Progress trained = trainScpta(problem, Guard{10, 0.01}, unwatched);
-        if (!(trained.lastValue > 0.01) && trained.units > 1)
+        const Guard guard{10, 0.01};
+        if (endsAsAnExercise(trainScpta(problem, guard, unwatched), guard))
             return;
     }
 }
@@ -173,10 +183,11 @@ void drawMccpta(std::uint64_t seed, double& nu, std::array<CWTSVector<3>, 3>& Y,
         for (CWTSVector<3>& w : W)
             w = {draw.tenths(-5, 5), draw.tenths(-5, 5), draw.tenths(-5, 5)};
         nu = rates[draw.between(0, 2)];
+        // A cycle error within the limit after the first cycle and by the tenth.
         MccptaProblem problem{nu, 1, Y, W};
         Unwatching unwatched;
-        const Progress trained = trainMccpta(problem, Guard{10, 0.01}, unwatched);
-        if (!(trained.lastValue > 0.01) && trained.units > 1)
+        const Guard guard{10, 0.01};
+        if (endsAsAnExercise(trainMccpta(problem, guard, unwatched), guard))
             return;
     }
 }
@@ -193,8 +204,8 @@ void drawBpn(std::uint64_t seed, double& nu, const std::array<CWTSVector<3>, 4>&
         nu = rates[draw.between(0, 1)];
         BpnProblem problem{nu, threshold, X, d, V, W};
         Unwatching unwatched;
-        const Progress trained = trainBpn(problem, Guard{20000, 0.01}, unwatched);
-        if (!(trained.lastValue > 0.01) && trained.units > 1)
+        const Guard guard{20000, 0.01};
+        if (endsAsAnExercise(trainBpn(problem, guard, unwatched), guard))
             return;
     }
 }
@@ -264,8 +275,8 @@ void drawKcl(std::uint64_t seed, std::array<CWTSVector<2>, 5>& X, std::array<CWT
         // first and by the 200th.
         KclProblem problem{alpha, X, w, w};
         Unwatching unwatched;
-        const Progress trained = trainKcl(problem, Guard{200}, unwatched);
-        if (!trained.weightsMoved && trained.units > 1)
+        const Guard guard{200};
+        if (endsAsAnExercise(trainKcl(problem, guard, unwatched), guard))
             return;
     }
 }

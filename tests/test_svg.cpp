@@ -122,10 +122,15 @@ std::pair<double, double> centreOf(const XMLElement* mark) {
     return {x, y};
 }
 
-// Expects a mark of each point within half a pixel, and no other.
+// Expects a mark of each point within half a pixel, and no other; each within the plot's frame
+// (the first rectangle drawn with no fill).
 void expectMarksAt(const Picture& picture, const std::vector<std::pair<double, double>>& points) {
     const std::vector<XMLElement*> marks = picture.ofClass("pattern", "g");
     ASSERT_EQ(marks.size(), points.size());
+    const XMLElement* frame = picture.document.RootElement()->FirstChildElement("rect");
+    while (frame && !frame->Attribute("fill", "none"))
+        frame = frame->NextSiblingElement("rect");
+    ASSERT_NE(frame, nullptr);
     for (const auto& [x, y] : points) {
         bool found = false;
         for (const XMLElement* mark : marks) {
@@ -133,6 +138,11 @@ void expectMarksAt(const Picture& picture, const std::vector<std::pair<double, d
             found = found || (std::fabs(cx - picture.px(x)) <= 0.5 && std::fabs(cy - picture.py(y)) <= 0.5);
         }
         EXPECT_TRUE(found) << "no mark at (" << x << ", " << y << ")";
+        EXPECT_TRUE(picture.px(x) > frame->DoubleAttribute("x") &&
+                    picture.py(y) > frame->DoubleAttribute("y") &&
+                    picture.px(x) < frame->DoubleAttribute("x") + frame->DoubleAttribute("width") &&
+                    picture.py(y) < frame->DoubleAttribute("y") + frame->DoubleAttribute("height"))
+            << "(" << x << ", " << y << ") outside the plot";
     }
 }
 

@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <set>
 #include <sys/stat.h>
 #include <system_error>
@@ -135,18 +136,20 @@ const char* const shapes[] = {"<circle r=\"6\"", "<rect x=\"-5.5\" y=\"-5.5\" wi
                               "<polygon points=\"0,-7 6.5,5 -6.5,5\"",
                               "<polygon points=\"0,-7 7,0 0,7 -7,0\""};
 const char* const colours[] = {"#1b6ac9", "#c0392b", "#2e8b57", "#8e44ad"};
+constexpr int kindCount = static_cast<int>(std::size(shapes)); // a fifth class takes the first again
 
 // A pattern's mark: the shape of its class, its centre at (x, y), its values for a pointer.
 std::string mark(double x, double y, int kind, const std::string& label, bool filled = true) {
     return "<g class=\"pattern class-" + std::to_string(kind + 1) + "\" transform=\"translate(" + at(x) +
-           "," + at(y) + ")\"><title>" + text(label) + "</title>" + shapes[kind % 4] + " fill=\"" +
-           (filled ? colours[kind % 4] : "white") + "\" stroke=\"" + colours[kind % 4] +
+           "," + at(y) + ")\"><title>" + text(label) + "</title>" + shapes[kind % kindCount] + " fill=\"" +
+           (filled ? colours[kind % kindCount] : "white") + "\" stroke=\"" + colours[kind % kindCount] +
            "\" stroke-width=\"2\"/></g>\n";
 }
 
 // The legend at the right of the plot, a line an item: a shape (or a line) and its words.
+constexpr int lineKind = -1; // a legend item's kind when it is a line, not a class's shape
 struct LegendItem {
-    int kind;           // a class's shape, or -1 for a line
+    int kind;           // a class's shape, or lineKind
     std::string colour; // the line's
     std::string words;
 };
@@ -157,7 +160,7 @@ std::string legend(const std::vector<LegendItem>& items) {
         const double x = plotLeft + plotWidth + 20;
         if (item.kind >= 0)
             body += std::string("<g transform=\"translate(") + at(x) + "," + at(y) + ")\">" +
-                    shapes[item.kind % 4] + " fill=\"" + colours[item.kind % 4] + "\"/></g>";
+                    shapes[item.kind % kindCount] + " fill=\"" + colours[item.kind % kindCount] + "\"/></g>";
         else
             body += "<line x1=\"" + at(x - 8) + "\" y1=\"" + at(y) + "\" x2=\"" + at(x + 8) + "\" y2=\"" +
                     at(y) + "\" stroke=\"" + item.colour + "\" stroke-width=\"2\"/>";
@@ -309,9 +312,9 @@ SvgPicture curveSvg(const LearningCurve& curve) {
                 "\" stroke=\"#c0392b\" stroke-dasharray=\"6 4\"/>\n";
     body += "<polyline class=\"curve\" fill=\"none\" stroke=\"#1b6ac9\" stroke-width=\"2\" points=\"" +
             points + "\"/>\n";
-    std::vector<LegendItem> items = {{-1, "#1b6ac9", std::string("value per ") + curve.cycleName}};
+    std::vector<LegendItem> items = {{lineKind, "#1b6ac9", std::string("value per ") + curve.cycleName}};
     if (!std::isnan(curve.limit))
-        items.push_back({-1, "#c0392b", "the limit, " + written(curve.limit)});
+        items.push_back({lineKind, "#c0392b", "the limit, " + written(curve.limit)});
     body += legend(items);
     const std::string name = curve.cycleName;
     std::string description = "The " + std::string(curve.valueName) + ", " + name + " by " + name +
@@ -358,7 +361,7 @@ SvgPicture stateSvg(const SingleNeuronRun& run) {
     }
     body += ruleOf(run.discrete ? "sgn" : "bipolar", "data-weights=\"" + numbersOf(run.weights) +
                                                          "\" data-lambda=\"" + written(run.lambda) + "\"");
-    body += legend({{0, "", "d = 1"}, {1, "", "d = -1"}, {-1, "#333333", "boundary: w . y = 0"}});
+    body += legend({{0, "", "d = 1"}, {1, "", "d = -1"}, {lineKind, "#333333", "boundary: w . y = 0"}});
     description +=
         "the weights w = " + vectorWords(run.weights) + ", the boundary where w . y = 0, + on the side of w.";
     return {"plane", document(std::string(run.curve.demo) + ": where the neuron decides", description, body)};
@@ -382,7 +385,7 @@ SvgPicture stateSvg(const MulticlassRun& run) {
                        std::to_string(k + 1) + ", and neuron " + std::to_string(k + 1) + "'s boundary, w" +
                        std::to_string(k + 1) + " = " + vectorWords(w) + (k < 2 ? "; " : ".");
     }
-    items.push_back({-1, "#333333", "boundaries, + where +1"});
+    items.push_back({lineKind, "#333333", "boundaries, + where +1"});
     body += ruleOf(run.discrete ? "sgn" : "bipolar",
                    "data-weights=\"" + numbersOf(run.weights[0]) + ";" + numbersOf(run.weights[1]) + ";" +
                        numbersOf(run.weights[2]) + "\" data-lambda=\"" + written(run.lambda) +
@@ -424,8 +427,8 @@ SvgPicture stateSvg(const NetworkRun& run) {
                                   written(run.patterns[0][2]) + "\"");
     body += legend({{0, "", "d = 1"},
                     {1, "", "d = 0"},
-                    {-1, "rgb(100,100,255)", "output near 1"},
-                    {-1, "rgb(240,240,255)", "output near 0"}});
+                    {lineKind, "rgb(100,100,255)", "output near 1"},
+                    {lineKind, "rgb(240,240,255)", "output near 0"}});
     return {"plane", document("bpn: the network's output", description, body)};
 }
 
@@ -462,10 +465,10 @@ SvgPicture stateSvg(const KohonenRun& run) {
     body += ruleOf("kohonen",
                    "data-weights=\"" + numbersOf(run.weights[0]) + ";" + numbersOf(run.weights[1]) + "\"");
     body += legend({{0, "", "pattern"},
-                    {-1, colours[1], "w1"},
-                    {-1, colours[2], "w2"},
-                    {-1, "#bbbbbb", "at the start"},
-                    {-1, "#999999", "paths, cycle by cycle"}});
+                    {lineKind, colours[1], "w1"},
+                    {lineKind, colours[2], "w2"},
+                    {lineKind, "#bbbbbb", "at the start"},
+                    {lineKind, "#999999", "paths, cycle by cycle"}});
     return {"plane", document("kcl: the patterns and the weight vectors", description, body)};
 }
 

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -79,7 +80,7 @@ bool readDecimal(const std::string& text, Decimal& number) {
 // The value's shortest decimal text that reads back as the value: what it is as a decimal.
 Decimal decimalOf(double value) {
     char text[40];
-    for (int precision = 1; precision <= 17; ++precision) {
+    for (int precision = 1; precision <= std::numeric_limits<double>::max_digits10; ++precision) {
         std::snprintf(text, sizeof text, "%.*e", precision - 1, value);
         if (std::strtod(text, nullptr) == value)
             break;

@@ -15,18 +15,18 @@
 
 namespace {
 
-// Says on standard error why a write failed, after the failure's own words ("nnrules: write
-// error: "), and ends the program with status 1. When standard error cannot be written
-// either, the status alone says it.
-[[noreturn]] void fail(const std::string& failure) {
-    const std::string message = failure + std::strerror(errno) + "\n";
+// Says on standard error why a write failed (the system's words for the error), after the
+// failure's own words ("nnrules: write error: "), and ends the program with status 1. When
+// standard error cannot be written either, the status alone says it.
+[[noreturn]] void fail(const std::string& failure, int error) {
+    const std::string message = failure + std::strerror(error) + "\n";
     platform::write(platform::standardError, message.data(), message.size());
     std::_Exit(1);
 }
 
 void writeOrFail(platform::Destination to, const char* bytes, std::size_t count, const std::string& failure) {
     if (!platform::write(to, bytes, count))
-        fail(failure);
+        fail(failure, errno);
 }
 
 const std::string outputFailure = "nnrules: write error: ";
@@ -119,18 +119,18 @@ class InputBuffer : public std::streambuf {
 
     // A word read whole and given back in part (what follows its number) may have begun in
     // the block read before: what is given back goes before what is at hand, with room made
-    // as much again each time, so that a long word is given back at once.
+    // as much again each time, so that a long word is given back at once. (The stream gives
+    // back within the buffer by itself; it asks here when nothing before the character at
+    // hand is left.)
     int pbackfail(int c) override {
         if (traits_type::eq_int_type(c, traits_type::eof()))
             return traits_type::eof();
-        if (gptr() == eback()) {
-            const auto atHand = static_cast<std::size_t>(egptr() - gptr());
-            const std::size_t room = std::max<std::size_t>(atHand, 64);
-            std::vector<char> grown(room + atHand);
-            std::copy(gptr(), egptr(), grown.begin() + static_cast<std::ptrdiff_t>(room));
-            givenBack.swap(grown);
-            setg(givenBack.data(), givenBack.data() + room, givenBack.data() + room + atHand);
-        }
+        const auto atHand = static_cast<std::size_t>(egptr() - gptr());
+        const std::size_t room = std::max<std::size_t>(atHand, 64);
+        std::vector<char> grown(room + atHand);
+        std::copy(gptr(), egptr(), grown.begin() + static_cast<std::ptrdiff_t>(room));
+        givenBack.swap(grown);
+        setg(givenBack.data(), givenBack.data() + room, givenBack.data() + room + atHand);
         gbump(-1);
         *gptr() = traits_type::to_char_type(c);
         return c;
@@ -186,6 +186,9 @@ class FileBuffer : public TextBuffer {
   private:
     const platform::Destination to;
     const std::string failure; // what a failure to write it is said with
+
+    // Says the failure after standard output's pending text, which came before it.
+    [[noreturn]] void failAfterOutput();
 };
 
 // What is said to the person typing at a terminal that does not show standard output: the
@@ -242,25 +245,22 @@ bool leaving = false;
 std::string farewell;
 
 int FileBuffer::sync() {
-    if (!platform::write(to, pending.data(), pending.size())) {
-        // Standard output first, so that the failure is said after what came before it.
-        const int error = errno;
-        writePendingOutput();
-        errno = error;
-        fail(failure);
-    }
+    if (!platform::write(to, pending.data(), pending.size()))
+        failAfterOutput();
     pending.clear();
     return 0;
 }
 
 void FileBuffer::close() {
     sync();
-    if (!platform::close(to)) {
-        const int error = errno;
-        writePendingOutput();
-        errno = error;
-        fail(failure);
-    }
+    if (!platform::close(to))
+        failAfterOutput();
+}
+
+void FileBuffer::failAfterOutput() {
+    const int error = errno;
+    writePendingOutput();
+    fail(failure, error);
 }
 
 } // namespace

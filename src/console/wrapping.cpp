@@ -7,13 +7,14 @@ std::vector<std::string> wrapped(const std::string& line, const std::string& ind
     const std::string* lead = &indent;
     while (lead->size() + rest.size() > screenWidth) {
         const std::size_t width = screenWidth - lead->size();
+        // The blank of the best (lowest) rank, the last of those; noBreakHere is none.
         std::size_t cut = std::string::npos;
-        int cutRank = 0;
+        int cutRank = std::numeric_limits<int>::max();
         for (std::size_t at = 1; at <= width && at < rest.size(); ++at) {
             if (rest[at] != ' ')
                 continue;
             const int atRank = rank ? rank(rest, at) : 0;
-            if (atRank >= 0 && (cut == std::string::npos || atRank <= cutRank)) {
+            if (atRank >= 0 && atRank <= cutRank) {
                 cut = at;
                 cutRank = atRank;
             }

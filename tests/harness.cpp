@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -14,6 +15,7 @@
 #include <vector>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 std::string outputOf(const std::function<void()>& run, const std::string& input) {
     std::istringstream in(input);
@@ -190,6 +192,14 @@ Fixture readFixture(const std::string& name) {
     for (fixture.screen = screenLine(); std::getline(file, line);)
         fixture.screen += "\n" + screenLine();
     return fixture;
+}
+
+std::string freshFolder(const std::string& name) {
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("nnrules-" + name + "-" + std::to_string(getpid()));
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    return folder.string();
 }
 
 std::string fileText(const std::string& path) {

@@ -49,6 +49,9 @@ Fixture readFixture(const std::string& name);
 // change to review is then the fixture's difference.
 void rewriteFixture(const std::string& name, const std::string& screen);
 
+// A new, empty folder of this test process's own, named by `name`: its path.
+std::string freshFolder(const std::string& name);
+
 // The whole text of a file; empty where it cannot be read.
 std::string fileText(const std::string& path);
 

@@ -4,7 +4,6 @@
 #include "harness.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -22,10 +21,7 @@ namespace fs = std::filesystem;
 // output and error, " (no-eol)" where that ends without a line end, and "[status N]" where
 // it ends so. The fixture's "# " lines stand in it as comments.
 std::string sessionScreen(const std::string& name, const std::string& fixtureScreen) {
-    const fs::path folder =
-        fs::temp_directory_path() / ("nnrules-session-" + name + "-" + std::to_string(getpid()));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
+    const fs::path folder = freshFolder("session-" + name);
     std::string session;
     for (const std::string& line : linesOf(fixtureScreen)) {
         if (line.rfind("# ", 0) == 0)

@@ -10,7 +10,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <tinyxml2.h>
-#include <unistd.h>
 
 #include <cmath>
 #include <cstdio>
@@ -18,6 +17,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -27,15 +27,6 @@ namespace {
 namespace fs = std::filesystem;
 using tinyxml2::XMLDocument;
 using tinyxml2::XMLElement;
-
-// A fresh folder for a run's pictures, this test process's own.
-fs::path freshFolder(const std::string& name) {
-    const fs::path folder =
-        fs::temp_directory_path() / ("nnrules-svg-" + std::to_string(getpid()) + "-" + name);
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    return folder;
-}
 
 // Runs the demo alone on its defaults (or the seed's exercise), its pictures into the folder;
 // with lines typed, in step mode, answering its pauses.
@@ -185,16 +176,15 @@ TEST(Svg, EveryPictureIsAStandaloneDocument) {
     const unsigned patternCounts[] = {4, 3, 4, 3, 4, 0, 0, 5};
     for (int demo = 0; demo < demoCount; ++demo)
         for (std::uint64_t seed = 0; seed <= 5; ++seed) {
-            const fs::path folder = freshFolder("all");
+            const fs::path folder = freshFolder("svg-all");
             runInto(folder, demo, seed);
             const std::string stem = std::string(demos[demo].name) + "-1-";
-            std::vector<std::string> names;
+            std::set<std::string> names;
             for (const auto& entry : fs::directory_iterator(folder))
-                names.push_back(entry.path().filename().string());
-            std::sort(names.begin(), names.end());
-            const std::vector<std::string> expected =
-                patternCounts[demo] > 0 ? std::vector<std::string>{stem + "curve.svg", stem + "plane.svg"}
-                                        : std::vector<std::string>{stem + "memory.svg"};
+                names.insert(entry.path().filename().string());
+            const std::set<std::string> expected =
+                patternCounts[demo] > 0 ? std::set<std::string>{stem + "curve.svg", stem + "plane.svg"}
+                                        : std::set<std::string>{stem + "memory.svg"};
             EXPECT_EQ(names, expected) << demos[demo].name << " seed " << seed;
             for (const std::string& name : names) {
                 const fs::path file = folder / name;
@@ -222,7 +212,7 @@ TEST(Svg, EveryPictureIsAStandaloneDocument) {
 // beside each other: the recall of the B probe settles after cycle 2. (The memories' cells,
 // each of its element's sign, are held with the exercises' below.)
 TEST(Svg, AMemorysRecallStandsBesideItsVectors) {
-    const fs::path folder = freshFolder("bam");
+    const fs::path folder = freshFolder("svg-bam");
     optionsOutput("--svg=" + folder.string(), readFixture("bam-b-probe").input);
     Picture pairs(folder / "bam-1-memory.svg");
     std::map<std::string, double> leftOf;
@@ -236,7 +226,7 @@ TEST(Svg, AMemorysRecallStandsBesideItsVectors) {
 // With --step, the plane at each pause too, named by its unit; the boundary moves between
 // the pauses after steps 1 and 2 of the single discrete perceptron.
 TEST(Svg, StepModeWritesThePlaneAtEachPause) {
-    const fs::path folder = freshFolder("step");
+    const fs::path folder = freshFolder("svg-step");
     runInto(folder, 0, 0, std::string(11, '\n'));
     for (int step = 1; step <= 10; ++step)
         EXPECT_TRUE(fs::exists(folder / ("sdpta-1-plane-step-" + std::to_string(step) + ".svg"))) << step;
@@ -250,7 +240,7 @@ TEST(Svg, StepModeWritesThePlaneAtEachPause) {
 // 5629 cycles thinned to 600 points or fewer, its first and last kept): the files under
 // pictures/, which NNRULES_REWRITE_FIXTURES (make fixtures) writes anew where they differ.
 TEST(Svg, TheDefaultRunsPicturesAreAsDesigned) {
-    const fs::path folder = freshFolder("designed");
+    const fs::path folder = freshFolder("svg-designed");
     for (int demo = 0; demo < demoCount; ++demo)
         runInto(folder, demo);
     for (const auto& entry : fs::directory_iterator(folder)) {
@@ -294,7 +284,7 @@ std::vector<int> signsOf(const CWTSVector<N>& v) {
 TEST(Svg, ExercisesPicturesAreTheirRunsToo) {
     for (std::uint64_t seed = 1; seed <= 5; ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
-        const fs::path folder = freshFolder("exercise-" + std::to_string(seed));
+        const fs::path folder = freshFolder("svg-exercise-" + std::to_string(seed));
         for (const int demo : {0, 1, 4, 5, 6, 7})
             runInto(folder, demo, seed);
 
@@ -414,7 +404,7 @@ TEST(Svg, ContinuousRunsCurvesAndBoundariesAreTheirTrainings) {
         ScptaProblem single{nu, 1, Y, d, W};
         CycleValues errors;
         trainScpta(single, Guard{100000, 0.01}, errors);
-        const fs::path folder = freshFolder("continuous-" + std::to_string(seed));
+        const fs::path folder = freshFolder("svg-continuous-" + std::to_string(seed));
         runInto(folder, 2, seed);
         runInto(folder, 3, seed);
         Picture curve(folder / "scpta-1-curve.svg");

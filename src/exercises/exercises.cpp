@@ -199,7 +199,6 @@ void drawBpn(std::uint64_t seed, double& nu, const std::array<CWTSVector<3>, 4>&
     for (;;) {
         for (unsigned k = 0; k < 2; ++k)
             V[k] = {draw.tenths(-10, 10), draw.tenths(-10, 10), draw.tenths(-10, 10)};
-        V[2] = {0, 0, 0};
         W = {draw.tenths(-15, 15), draw.tenths(-15, 15), draw.tenths(-15, 15)};
         nu = rates[draw.between(0, 1)];
         BpnProblem problem{nu, threshold, X, d, V, W};
@@ -217,7 +216,7 @@ void drawHam(std::uint64_t seed, std::array<CWTSVector<5>, 3>& V, int& probeNumb
             v = bipolarVector<5>(draw);
         probeNumber = draw.between(1, 3);
         bool distinct = true;
-        for (unsigned i = 0; i < 3; ++i)
+        for (unsigned i = 1; i < 3; ++i)
             for (unsigned j = 0; j < i; ++j) {
                 CWTSVector<5> opposite = V[j];
                 opposite *= -1;
@@ -245,7 +244,7 @@ void drawBam(std::uint64_t seed, std::array<CWTSVector<6>, 4>& A, std::array<CWT
         for (int t = 0; t < turned; ++t)
             probe[static_cast<unsigned>(draw.between(0, 5))] *= -1;
         bool distinct = probe != A[0] && probe != A[1] && probe != A[2] && probe != A[3];
-        for (unsigned i = 0; i < 4; ++i)
+        for (unsigned i = 1; i < 4; ++i)
             for (unsigned j = 0; j < i; ++j)
                 distinct = distinct && A[i] != A[j] && B[i] != B[j];
         const CWTSMatrix<6, 3> W = correlationMatrix(A, B);

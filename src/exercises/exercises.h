@@ -34,8 +34,9 @@ void drawScpta(std::uint64_t seed, double& nu, std::array<CWTSVector<2>, 4>& Y, 
 void drawMccpta(std::uint64_t seed, double& nu, std::array<CWTSVector<3>, 3>& Y,
                 std::array<CWTSVector<3>, 3>& W);
 
-// The network's starting weights and nu for the exclusive-or of the patterns: its cycle error
-// is down to its limit within 20,000 cycles.
+// The network's starting weights (the hidden rows V1 and V2 and the output row W; the bias
+// unit's row, which takes no part, is left as it is) and nu for the exclusive-or of the
+// patterns: its cycle error is down to its limit within 20,000 cycles.
 void drawBpn(std::uint64_t seed, double& nu, const std::array<CWTSVector<3>, 4>& X,
              const std::array<double, 4>& d, double threshold, FirstLayer& V, CWTSVector<3>& W);
 

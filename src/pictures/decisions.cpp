@@ -196,7 +196,7 @@ void drawState(const SingleNeuronRun& run) {
     const std::string others = run.discrete ? "-1 (-)" : "below 0 (-)";
     // Right of the boundary the net input has the sign of w0, and the output that of w0
     // times the steepness.
-    const bool plusOnTheRight = run.weights[0] * (run.discrete ? 1 : run.lambda) > 0;
+    const bool plusOnTheRight = run.discrete ? run.weights[0] > 0 : run.weights[0] * run.lambda > 0;
     if (std::isfinite(end))
         lines.push_back(
             std::string(run.ended ? "  | The trained boundary, x = " : "  | The boundary now, x = ") +

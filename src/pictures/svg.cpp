@@ -439,17 +439,26 @@ SvgPicture stateSvg(const KohonenRun& run) {
     body += "<circle class=\"unit\" cx=\"" + at(across.pixel(0)) + "\" cy=\"" + at(up.pixel(0)) + "\" r=\"" +
             at(across.pixel(1) - across.pixel(0)) + "\" fill=\"none\" stroke=\"#999999\"/>\n";
     std::string description = "The unit circle, the patterns ";
+    // Where a pattern or weights have no finite pixel, the description alone gives them.
+    const auto placeable = [&across, &up](const CWTSVector<2>& v) {
+        return std::isfinite(across.pixel(v[0])) && std::isfinite(up.pixel(v[1]));
+    };
     for (unsigned p = 0; p < 5; ++p) {
-        body += mark(across.pixel(run.patterns[p][0]), up.pixel(run.patterns[p][1]), 0,
-                     "x" + std::to_string(p + 1) + " = " + vectorWords(run.patterns[p]));
+        if (placeable(run.patterns[p]))
+            body += mark(across.pixel(run.patterns[p][0]), up.pixel(run.patterns[p][1]), 0,
+                         "x" + std::to_string(p + 1) + " = " + vectorWords(run.patterns[p]));
         description += vectorWords(run.patterns[p]) + (p < 4 ? ", " : "; ");
     }
     // Each neuron's path: its weights at the start, then after each cycle.
     for (unsigned j = 0; j < 2; ++j) {
-        std::string points =
-            at(across.pixel(run.startWeights[j][0])) + "," + at(up.pixel(run.startWeights[j][1]));
+        std::string points;
+        const auto visit = [&](const CWTSVector<2>& w) {
+            if (placeable(w))
+                points += (points.empty() ? "" : " ") + at(across.pixel(w[0])) + "," + at(up.pixel(w[1]));
+        };
+        visit(run.startWeights[j]);
         for (const auto& weights : run.path)
-            points += " " + at(across.pixel(weights[j][0])) + "," + at(up.pixel(weights[j][1]));
+            visit(weights[j]);
         body += "<polyline class=\"path\" data-neuron=\"" + std::to_string(j + 1) +
                 "\" fill=\"none\" stroke=\"" + colours[j + 1] + "\" stroke-dasharray=\"3 3\" points=\"" +
                 points + "\"/>\n";

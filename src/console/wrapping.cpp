@@ -7,7 +7,7 @@ std::vector<std::string> wrapped(const std::string& line, const std::string& ind
     const std::string* lead = &indent;
     while (lead->size() + rest.size() > screenWidth) {
         const std::size_t width = screenWidth - lead->size();
-        // The blank of the best (lowest) rank, the last of those; noBreakHere is none.
+        // The blank of the best (lowest) rank, the last of those; one ranked below 0 is no break.
         std::size_t cut = std::string::npos;
         int cutRank = std::numeric_limits<int>::max();
         for (std::size_t at = 1; at <= width && at < rest.size(); ++at) {

@@ -38,6 +38,25 @@ TEST(Matrix, SumsStartFromZeroInAscendingOrder) {
     EXPECT_EQ((CWTSVector<3>{1e16, 1.0, -1e16} * ones), 0);
 }
 
+TEST(Matrix, OperationsStayWithinTheirElements) {
+    // Each vector is followed by a value of its own, both kept in memory (static): an
+    // operation reaching past the elements would change that value, or compare or add it.
+    struct Guarded {
+        CWTSVector<2> v;
+        double after;
+    };
+    static Guarded a{{1.0, 2.0}, 7}, b{{1.0, 2.0}, 8};
+    EXPECT_TRUE(a.v == b.v);
+    EXPECT_EQ(a.v * b.v, 5);
+    a.v += b.v;
+    b.v -= a.v;
+    a.v *= 2;
+    b.v.Fill(3);
+    EXPECT_EQ(a.v, (CWTSVector<2>{4, 8}));
+    EXPECT_EQ(a.after, 7);
+    EXPECT_EQ(b.after, 8);
+}
+
 TEST(MatrixPrint, EdgeCasesOfBothForms) {
     EXPECT_EQ(outputOf([] { iprint("", CWTSVector<2>{1.0, -1.0}); }, ""), " [ 1; -1 ]");
     EXPECT_EQ(outputOf([] { iprint(CWTSVector<3>{0.5, -2.0, 1e-7}, "  "); }, ""), "[ 0.5; -2; 1e-07 ]   ");

@@ -86,12 +86,12 @@ inline NetworkStep networkStep(const CwMtx::CWTSVector<3>& x, double d, const Fi
     step.errorShare = 0.5 * std::pow(d - o, 2);
     step.outputError = (d - o) * o * (1 - o);
     const double delO = step.outputError;
-    // The hidden error terms take the output weights from before their update.
-    for (unsigned k = 0; k < 3; ++k)
+    // The hidden error terms take the output weights from before their update; the bias
+    // unit's stays 0, as it does not learn.
+    for (unsigned k = 0; k < 2; ++k)
         step.hiddenError[k] = (1 - y[k]) * y[k] * W[k] * delO;
     step.secondLayerAfter = W + y * nu * delO;
-    step.hiddenError[2] = 0; // the bias unit does not learn
-    for (unsigned k = 0; k < 3; ++k)
+    for (unsigned k = 0; k < step.firstLayerAfter.size(); ++k)
         step.firstLayerAfter[k] = V[k] + x * nu * step.hiddenError[k];
     return step;
 }

@@ -276,8 +276,8 @@ SvgPicture curveSvg(const LearningCurve& curve) {
     auto [lo, hi] = around(shown);
     if (logarithmic) {
         lo = std::floor(std::log10(*std::min_element(shown.begin(), shown.end())));
+        // The largest value is more than 100 times the smallest: at least two decades apart.
         hi = std::ceil(std::log10(*std::max_element(shown.begin(), shown.end())));
-        hi = hi > lo ? hi : lo + 1;
     } else {
         lo = std::min(lo, 0.0);
     }

@@ -85,9 +85,14 @@ std::vector<double> ticks(double lo, double hi) {
     for (const double factor : {0.5, 0.4, 0.5})
         if (span / step < 4)
             step *= factor;
+    // Each tick a whole number of steps: counted, not added up, so that no error accumulates
+    // and a step too small to move a large value still ends.
+    const double first = std::ceil(lo / step), last = std::floor(hi / step);
     std::vector<double> values;
-    for (double v = std::ceil(lo / step) * step; v <= hi && values.size() < 20; v += step)
-        values.push_back(std::fabs(v) < step * 1e-9 ? 0 : v);
+    for (double i = 0; i <= last - first; ++i) {
+        const double multiple = first + i;
+        values.push_back(multiple == 0 ? 0 : multiple * step);
+    }
     return values;
 }
 

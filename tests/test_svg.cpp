@@ -6,6 +6,7 @@
 #include "exercises/exercises.h"
 #include "harness.h"
 #include "model/rules.h"
+#include "pictures/svg.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -113,15 +114,23 @@ std::pair<double, double> centreOf(const XMLElement* mark) {
     return {x, y};
 }
 
-// Expects a mark of each point within half a pixel, and no other; each within the plot's frame
-// (the first rectangle drawn with no fill).
-void expectMarksAt(const Picture& picture, const std::vector<std::pair<double, double>>& points) {
-    const std::vector<XMLElement*> marks = picture.ofClass("pattern", "g");
-    ASSERT_EQ(marks.size(), points.size());
+// Whether the point lies in the plot's frame, to half a pixel (the frame is the first
+// rectangle drawn with no fill).
+bool withinFrame(const Picture& picture, double x, double y) {
     const XMLElement* frame = picture.document.RootElement()->FirstChildElement("rect");
     while (frame && !frame->Attribute("fill", "none"))
         frame = frame->NextSiblingElement("rect");
-    ASSERT_NE(frame, nullptr);
+    const double left = frame->DoubleAttribute("x"), top = frame->DoubleAttribute("y");
+    return std::fabs(picture.px(x) - left - frame->DoubleAttribute("width") / 2) <=
+               frame->DoubleAttribute("width") / 2 + 0.5 &&
+           std::fabs(picture.py(y) - top - frame->DoubleAttribute("height") / 2) <=
+               frame->DoubleAttribute("height") / 2 + 0.5;
+}
+
+// Expects a mark of each point within half a pixel, and no other; each within the plot's frame.
+void expectMarksAt(const Picture& picture, const std::vector<std::pair<double, double>>& points) {
+    const std::vector<XMLElement*> marks = picture.ofClass("pattern", "g");
+    ASSERT_EQ(marks.size(), points.size());
     for (const auto& [x, y] : points) {
         bool found = false;
         for (const XMLElement* mark : marks) {
@@ -129,11 +138,7 @@ void expectMarksAt(const Picture& picture, const std::vector<std::pair<double, d
             found = found || (std::fabs(cx - picture.px(x)) <= 0.5 && std::fabs(cy - picture.py(y)) <= 0.5);
         }
         EXPECT_TRUE(found) << "no mark at (" << x << ", " << y << ")";
-        EXPECT_TRUE(picture.px(x) > frame->DoubleAttribute("x") &&
-                    picture.py(y) > frame->DoubleAttribute("y") &&
-                    picture.px(x) < frame->DoubleAttribute("x") + frame->DoubleAttribute("width") &&
-                    picture.py(y) < frame->DoubleAttribute("y") + frame->DoubleAttribute("height"))
-            << "(" << x << ", " << y << ") outside the plot";
+        EXPECT_TRUE(withinFrame(picture, x, y)) << "(" << x << ", " << y << ") outside the plot";
     }
 }
 
@@ -211,6 +216,16 @@ TEST(Svg, EveryPictureIsAStandaloneDocument) {
 // A bidirectional memory's B probe stands under the B vectors, its a and b after each cycle
 // beside each other: the recall of the B probe settles after cycle 2. (The memories' cells,
 // each of its element's sign, are held with the exercises' below.)
+TEST(Svg, ACurveOfOneValueHasRoomAboveIt) {
+    const fs::path file = fs::path(freshFolder("svg-one-value")) / "curve.svg";
+    std::ofstream(file) << curveSvg(LearningCurve{"kcl", "movement", "cycle", std::nan(""), {2.5}}).text;
+    const Picture curve(file);
+    const auto points = pointsOf(curve.ofClass("curve", "polyline").at(0));
+    ASSERT_EQ(points.size(), 1u);
+    EXPECT_NEAR(points[0].second, curve.py(2.5), 0.5);
+    EXPECT_TRUE(withinFrame(curve, 1, 2.5));
+}
+
 TEST(Svg, AMemorysRecallStandsBesideItsVectors) {
     const fs::path folder = freshFolder("svg-bam");
     optionsOutput("--svg=" + folder.string(), readFixture("bam-b-probe").input);

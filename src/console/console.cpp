@@ -18,10 +18,14 @@ namespace {
 // Says on standard error why a write failed (the system's words for the error), after the
 // failure's own words ("nnrules: write error: "), and ends the program with status 1. When
 // standard error cannot be written either, the status alone says it.
-[[noreturn]] void fail(const std::string& failure, int error) {
-    const std::string message = failure + std::strerror(error) + "\n";
+[[noreturn]] void fail(const std::string& failure, const std::string& reason) {
+    const std::string message = failure + reason + "\n";
     platform::write(platform::standardError, message.data(), message.size());
     std::_Exit(1);
+}
+
+[[noreturn]] void fail(const std::string& failure, int error) {
+    fail(failure, std::strerror(error));
 }
 
 void writeOrFail(platform::Destination to, const char* bytes, std::size_t count, const std::string& failure) {
@@ -421,6 +425,19 @@ std::ostream* createOutputFile(const std::string& path, const std::string& what,
                                                              shownWord(path) + "': ");
     made.stream.imbue(std::cout.getloc());
     return &made.stream;
+}
+
+void writeWholeFile(const std::string& path, const std::string& what, const std::string& text) {
+    const std::string failure = "nnrules: cannot write the " + what + " '" + shownWord(path) + "': ";
+    std::string why;
+    const platform::Destination file = platform::createFile(path, why);
+    if (file == -1) {
+        writePendingOutput();
+        fail(failure, why);
+    }
+    FileBuffer buffer(file, failure);
+    buffer.sputn(text.data(), static_cast<std::streamsize>(text.size()));
+    buffer.close();
 }
 
 void closeOutputFile(std::ostream& file) {

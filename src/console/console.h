@@ -94,6 +94,10 @@ void showPictureBeside(const std::string& name, const std::string& svg);
 // write the <what> '<path>': <reason>" on standard error.
 std::ostream* createOutputFile(const std::string& path, const std::string& what, std::string& why);
 
+// Makes the file new and writes the text into it, whole; a file that cannot be made or
+// written ends the program as a failed write of the curve file does.
+void writeWholeFile(const std::string& path, const std::string& what, const std::string& text);
+
 // Writes out what the file still holds and closes it; a failure ends the program as a
 // failed write does.
 void closeOutputFile(std::ostream& file);

@@ -74,7 +74,7 @@ PlaneMap mapAround(const std::array<CWTSVector<3>, Count>& patterns, double marg
     PlaneMap map(scaleAround(xs, mapWidth, margin), scaleAround(ys, mapHeight, margin));
     for (int row = 0; row < mapHeight; ++row)
         for (int column = 0; column < mapWidth; ++column)
-            map.fill(column, row, answerAt(CWTSVector<3>{map.x(column), map.y(row), patterns[0][2]}));
+            map.fill(column, row, answerAt(CWTSVector<3>{map.x(column), map.y(row), patterns.front()[2]}));
     return map;
 }
 
@@ -82,9 +82,9 @@ PlaneMap mapAround(const std::array<CWTSVector<3>, Count>& patterns, double marg
 // ("; Y2 has 1"), which lie off that plane.
 template <std::size_t Count>
 std::string biasNote(const std::array<CWTSVector<3>, Count>& patterns, const char* name) {
-    std::string note = asNoted(patterns[0][2]);
+    std::string note = asNoted(patterns.front()[2]);
     for (std::size_t p = 1; p < Count; ++p)
-        if (patterns[p][2] != patterns[0][2])
+        if (patterns[p][2] != patterns.front()[2])
             note += std::string("; ") + name + std::to_string(p + 1) + " has " + asNoted(patterns[p][2]);
     return note;
 }
@@ -96,7 +96,7 @@ double boundary(const CWTSVector<2>& w, double bias) {
 
 // The single neuron's output for the input x, by its own rule.
 double outputAt(const SingleNeuronRun& run, double x) {
-    const CWTSVector<2> input{x, run.patterns[0][1]};
+    const CWTSVector<2> input{x, run.patterns.front()[1]};
     return run.discrete ? discreteOutput(run.weights, input)
                         : continuousOutput(run.weights, input, run.lambda);
 }
@@ -131,7 +131,7 @@ char classAt(const MulticlassRun& run, const CWTSVector<3>& x, char first) {
 
 void drawState(const SingleNeuronRun& run) {
     constexpr int width = 72;
-    const double bias = run.patterns[0][1];
+    const double bias = run.patterns.front()[1];
     const bool flat = !run.discrete && run.lambda == 0; // the output is 0 for every input
     const double end = flat ? std::nan("") : boundary(run.weights, bias);
     const double start = boundary(run.startWeights, bias);

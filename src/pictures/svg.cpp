@@ -10,11 +10,8 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iostream>
 #include <iterator>
 #include <set>
 #include <sys/stat.h>
@@ -376,7 +373,7 @@ SvgPicture stateSvg(const MulticlassRun& run) {
     const auto [across, up] = inputPlane(run.patterns);
     std::string body = axes(across, up, "y[0]", "y[1]");
     std::string description = "The plane of the patterns' first two elements, their bias input " +
-                              written(run.patterns[0][2]) + ": ";
+                              written(run.patterns.front()[2]) + ": ";
     std::vector<LegendItem> items;
     for (unsigned k = 0; k < 3; ++k) {
         const CWTSVector<3>& w = run.weights[k];
@@ -394,7 +391,7 @@ SvgPicture stateSvg(const MulticlassRun& run) {
     body += ruleOf(run.discrete ? "sgn" : "bipolar",
                    "data-weights=\"" + numbersOf(run.weights[0]) + ";" + numbersOf(run.weights[1]) + ";" +
                        numbersOf(run.weights[2]) + "\" data-lambda=\"" + written(run.lambda) +
-                       "\" data-bias=\"" + written(run.patterns[0][2]) + "\"");
+                       "\" data-bias=\"" + written(run.patterns.front()[2]) + "\"");
     body += legend(items);
     return {"plane", document(std::string(run.curve.demo) + ": where the neurons decide", description, body)};
 }
@@ -408,7 +405,7 @@ SvgPicture stateSvg(const NetworkRun& run) {
         for (int j = 0; j < cells; ++j) {
             const double x = across.lo + (i + 0.5) * (across.hi - across.lo) / cells;
             const double y = up.lo + (j + 0.5) * (up.hi - up.lo) / cells;
-            const double o = networkOutput(CWTSVector<3>{x, y, run.patterns[0][2]}, run.firstLayer,
+            const double o = networkOutput(CWTSVector<3>{x, y, run.patterns.front()[2]}, run.firstLayer,
                                            run.secondLayer, run.threshold);
             const int grey = std::isfinite(o) ? static_cast<int>(255 - 155 * std::clamp(o, 0.0, 1.0)) : 255;
             body += "<rect x=\"" + at(plotLeft + i * plotWidth / cells) + "\" y=\"" +
@@ -429,7 +426,7 @@ SvgPicture stateSvg(const NetworkRun& run) {
     body += ruleOf("network", "data-weights=\"" + numbersOf(run.firstLayer[0]) + ";" +
                                   numbersOf(run.firstLayer[1]) + ";" + numbersOf(run.secondLayer) +
                                   "\" data-threshold=\"" + written(run.threshold) + "\" data-bias=\"" +
-                                  written(run.patterns[0][2]) + "\"");
+                                  written(run.patterns.front()[2]) + "\"");
     body += legend({{0, "", "d = 1"},
                     {1, "", "d = 0"},
                     {lineKind, "rgb(100,100,255)", "output near 1"},
@@ -585,16 +582,7 @@ void keepPicture(const std::string& name, const std::string& svg) {
         showPictureBeside(name, svg);
     if (settings().svgFolder.empty())
         return;
-    // A picture that cannot be written ends the program as a failed write of the trace does.
-    const std::string path = settings().svgFolder + "/" + name;
-    errno = 0;
-    std::ofstream file(path, std::ios::binary);
-    if (!(file << svg) || !file.flush()) {
-        const std::string why = errno != 0 ? std::strerror(errno) : "the write failed";
-        writePendingOutput();
-        std::cerr << "nnrules: cannot write the picture '" << shownWord(path) << "': " << why << std::endl;
-        std::exit(1);
-    }
+    writeWholeFile(settings().svgFolder + "/" + name, "picture", svg);
 }
 
 // The run's number, given at its first picture: the first that no picture of its demo in the

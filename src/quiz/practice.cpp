@@ -221,14 +221,13 @@ std::string statedOnSheet(const std::vector<Question>& questions, std::size_t in
 }
 
 bool readWholeFile(const std::string& path, std::string& text, std::string& why) {
-    errno = 0;
     std::FILE* const file = std::fopen(path.c_str(), "rb");
     if (!file) {
         why = std::strerror(errno);
         return false;
     }
     text.clear();
-    char block[4096];
+    char block[BUFSIZ];
     while (const std::size_t read = std::fread(block, 1, sizeof block, file))
         text.append(block, read);
     const bool failed = std::ferror(file) != 0;

@@ -60,7 +60,7 @@ TEST(Quiz, AnAnswerIsRightToTheDigitsItGives) {
                "-0.359 -0.35835697  -1.500005 -1.5  -1.499995 -1.5  2.750005 2.75 "
                "0.1234555 0.1234565  1e-300 0  1e999999999999 1e308  1.00001e308 1e308 "
                "x 1  1,5 1.5  1e 1  . 0  '' 0  5 inf  1e308 inf  1e999 inf  -inf inf "
-               "inf 1e308  0 nan  0.0000 0.00007  2.7499 2.75  0.3 0.30000000000000004"))
+               "inf 1e308  0 nan  0.0000 0.00007  2.7499 2.75  0.3 0.30000000000000004  1.00e999999999 0"))
         EXPECT_FALSE(gradeNumber(typed, value, 3).right) << typed << " for " << value;
     // The words for an infinity and for NaN are answers, not words refused.
     const double nan = std::numeric_limits<double>::quiet_NaN();

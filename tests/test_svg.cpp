@@ -213,9 +213,7 @@ TEST(Svg, EveryPictureIsAStandaloneDocument) {
         }
 }
 
-// A bidirectional memory's B probe stands under the B vectors, its a and b after each cycle
-// beside each other: the recall of the B probe settles after cycle 2. (The memories' cells,
-// each of its element's sign, are held with the exercises' below.)
+// A curve of one value, with no limit, has a unit of room above that value.
 TEST(Svg, ACurveOfOneValueHasRoomAboveIt) {
     const fs::path file = fs::path(freshFolder("svg-one-value")) / "curve.svg";
     std::ofstream(file) << curveSvg(LearningCurve{"kcl", "movement", "cycle", std::nan(""), {2.5}}).text;
@@ -226,6 +224,9 @@ TEST(Svg, ACurveOfOneValueHasRoomAboveIt) {
     EXPECT_TRUE(withinFrame(curve, 1, 2.5));
 }
 
+// A bidirectional memory's B probe stands under the B vectors, its a and b after each cycle
+// beside each other: the recall of the B probe settles after cycle 2. (The memories' cells,
+// each of its element's sign, are held with the exercises' below.)
 TEST(Svg, AMemorysRecallStandsBesideItsVectors) {
     const fs::path folder = freshFolder("svg-bam");
     optionsOutput("--svg=" + folder.string(), readFixture("bam-b-probe").input);

@@ -93,8 +93,8 @@ INSTANTIATE_TEST_SUITE_P(EveryDemo, ExtremeValues,
 
 } // namespace
 
-// The learning curve's axis is logarithmic only where its values span more than two decades:
-// exactly two (1 to 100) stay on a linear axis.
+// The learning curve's axis (at the terminal, and in SVG by the same rule) is logarithmic only
+// where its values span more than two decades: exactly two (1 to 100) stay on a linear axis.
 TEST(Pictures, ALearningCurveGoesLogarithmicBeyondTwoDecades) {
     const auto titleOf = [](double largest) {
         const LearningCurve curve{"scpta", "cycle error", "cycle", std::nan(""), {largest, 1}};

@@ -40,8 +40,7 @@ void drawCurve(const LearningCurve& curve) {
             zeros = true;
         else if (std::isfinite(value) && value > 0)
             positive.push_back(value);
-    const bool logScale = !positive.empty() && *std::max_element(positive.begin(), positive.end()) >
-                                                   100 * *std::min_element(positive.begin(), positive.end());
+    const bool logScale = spansDecades(positive);
     const bool limitShown = std::isfinite(curve.limit) && (!logScale || curve.limit > 0);
 
     // The rows: on a log scale, those of the values above 0 and, below them, the row of 0;

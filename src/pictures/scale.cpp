@@ -27,3 +27,8 @@ Scale scaleAround(const std::vector<double>& values, int cells, double margin) {
     const double widening = half >= DBL_MIN ? 2 * margin * half : std::max(1.0, std::fabs(lo) * margin);
     return {std::max(lo - widening, -DBL_MAX), std::min(hi + widening, DBL_MAX), cells};
 }
+
+bool spansDecades(const std::vector<double>& positive) {
+    return !positive.empty() && *std::max_element(positive.begin(), positive.end()) >
+                                    100 * *std::min_element(positive.begin(), positive.end());
+}

@@ -16,4 +16,8 @@ struct Scale {
 // where they are all one value), and kept within the finite doubles.
 Scale scaleAround(const std::vector<double>& values, int cells, double margin);
 
+// Whether a curve's values above 0 go on a log scale: where they span more than two decades,
+// the largest more than 100 times the smallest.
+bool spansDecades(const std::vector<double>& positive);
+
 #endif

@@ -4,6 +4,7 @@
 #include "console/numbers.h"
 #include "model/neurons.h"
 #include "run.h"
+#include "scale.h"
 #include "settings.h"
 
 #include <algorithm>
@@ -269,16 +270,14 @@ SvgPicture curveSvg(const LearningCurve& curve) {
     for (const double v : values)
         if (std::isfinite(v) && v > 0)
             positive.push_back(v);
-    const bool logarithmic =
-        !positive.empty() && *std::max_element(positive.begin(), positive.end()) >
-                                 100 * *std::min_element(positive.begin(), positive.end());
+    const bool logarithmic = spansDecades(positive);
     std::vector<double> shown = logarithmic ? positive : values;
     if (!std::isnan(curve.limit) && (!logarithmic || curve.limit > 0))
         shown.push_back(curve.limit);
     auto [lo, hi] = around(shown);
     if (logarithmic) {
         lo = std::floor(std::log10(*std::min_element(shown.begin(), shown.end())));
-        // The largest value is more than 100 times the smallest: at least two decades apart.
+        // The values span more than two decades: hi is above lo.
         hi = std::ceil(std::log10(*std::max_element(shown.begin(), shown.end())));
     } else {
         lo = std::min(lo, 0.0);

@@ -226,8 +226,10 @@ bool shownIn(const std::vector<std::string>& numbers, const std::string& text) {
 }
 
 // Holds every explanation line of the screen: its numeric expressions equal its result, and a
-// result named by `traced` appears in the trace right before the line, or right after it.
-void expectExplanationsHold(const std::string& screen, const std::string& traced) {
+// result named by `traced` appears in the trace right before the line, or right after it. Each
+// of the texts `begun` (apart by commas) begins a line.
+void expectExplanationsHold(const std::string& screen, const std::string& traced,
+                            const std::string& begun = "") {
     const std::vector<Explained> lines = explainedLines(screen);
     ASSERT_GT(lines.size(), 3u) << "no explanations";
     bool inRule = false; // the rule's block and every explanation line fit 79 columns
@@ -266,23 +268,33 @@ void expectExplanationsHold(const std::string& screen, const std::string& traced
                 << "the trace does not show " << line;
         }
     }
+    std::istringstream starts(begun);
+    for (std::string start; std::getline(starts, start, ',');)
+        EXPECT_TRUE(
+            std::any_of(lines.begin(), lines.end(),
+                        [&start](const Explained& explained) { return explained.line.rfind(start, 0) == 0; }))
+            << "no line begins " << start;
 }
 
 } // namespace
 
-// What each demo's default run explains, and the figures of the worked examples among them.
+// What each demo's default run explains, its first and last rows, neurons and patterns among
+// them, and the figures of the worked examples.
 TEST(Explanations, EveryDefaultRunsArithmeticHoldsAndMeetsItsTrace) {
-    const char* const traced[] = {R"(w\d+)",                               // sdpta: the next step's weights
-                                  R"(o\d|e|new w\d)",                      // mcdpta
-                                  R"(e|new w)",                            // scpta
-                                  R"(o\d|e|new w\d)",                      // mccpta
-                                  R"(y1|y2|o|e|delO|new w|new v1|new v2)", // bpn
-                                  R"(y\[\d\])",                            // ham
-                                  R"(W\[\d\]|a|b)",                        // bam
-                                  R"(d1|d2|new w\d)"};                     // kcl
+    // Each demo's results that its trace shows, and texts that begin lines of its explanations.
+    const std::pair<const char*, const char*> traced[] = {
+        {R"(w\d+)", "w2 = w1 + r y1,w11 = w10 + r y2"}, // sdpta: the next step's weights
+        {R"(o\d|e|new w\d)", "net = w1 . y1,net = w3 . y3,new w3 = w3 + r y3"},
+        {R"(e|new w)", "net = w . y1,net = w . y4,d4 - o"},
+        {R"(o\d|e|new w\d)", "net = w1 . y1,net = w3 . y3,new w3 = w3 + c y3"},
+        {R"(y1|y2|o|e|delO|new w|new v1|new v2)", "net1,net2,delY1,delY2,new v1,new v2"},
+        {R"(y\[\d\])", "W[0],W[4],net[0],net[4],y[0],y[4]"},
+        {R"(W\[\d\]|a|b)", "W[0],W[5]"},
+        {R"(d1|d2|new w\d)", "d1,d2,new w1"}};
     for (int i = 0; i < demoCount; ++i) {
         SCOPED_TRACE(demos[i].name);
-        expectExplanationsHold(optionsOutput("--explain", std::to_string(i + 1) + "\ny\nq\n"), traced[i]);
+        expectExplanationsHold(optionsOutput("--explain", std::to_string(i + 1) + "\ny\nq\n"),
+                               traced[i].first, traced[i].second);
     }
 }
 

@@ -416,7 +416,7 @@ SvgPicture stateSvg(const NetworkRun& run) {
     std::string description = "The network's output over the inputs' plane, darker nearer 1; the patterns: ";
     for (unsigned p = 0; p < 4; ++p) {
         body +=
-            mark(across.pixel(run.patterns[p][0]), up.pixel(run.patterns[p][1]), run.desired[p] > 0.5 ? 0 : 1,
+            mark(across.pixel(run.patterns[p][0]), up.pixel(run.patterns[p][1]), run.desired[p] == 1 ? 0 : 1,
                  "x" + std::to_string(p + 1) + " = " + vectorWords(run.patterns[p]) +
                      ", d = " + written(run.desired[p]));
         description += "x" + std::to_string(p + 1) + " " + vectorWords(run.patterns[p]) + " should give " +

@@ -330,6 +330,9 @@ TEST(Explanations, ALongLineBreaksBeforeAnEqualsSignLeavingNoShortNameAlone) {
     // A blank at the screen's last column is a place to break: the piece before it fills the
     // line.
     EXPECT_EQ(wrapped(std::string(79, 'a') + " b"), (std::vector<std::string>{std::string(79, 'a'), "b"}));
+    // A question breaks after a comma where it can, however early.
+    EXPECT_EQ(wrapped("a, " + std::string(74, 'b') + " c d", "", "", afterACommaOutsideBrackets),
+              (std::vector<std::string>{"a,", std::string(74, 'b') + " c d"}));
     // A sum of products without a later = breaks before a + (or a -), never after one.
     for (const std::string sign : {" + ", " - "}) {
         std::string sum = "t = (1.5)(2.5)";

@@ -105,18 +105,18 @@ std::string document(const std::string& title, const std::string& description, c
 }
 
 // The plot's frame, each axis's ticks with their labels (class tick-x, tick-y: a tick's
-// label is the value at its line), and the axes' names.
+// label is the value at its line), and the axes' names. Only the upright axis is ever on a
+// log scale (a curve's values).
 std::string axes(const Axis& across, const Axis& up, const std::string& acrossName,
                  const std::string& upName) {
     std::string body = "<rect x=\"" + at(plotLeft) + "\" y=\"" + at(plotTop) + "\" width=\"" + at(plotWidth) +
                        "\" height=\"" + at(plotHeight) + "\" fill=\"none\" stroke=\"black\"/>\n";
     for (const double v : ticks(across.lo, across.hi)) {
-        const std::string x = at(across.pixel(across.logarithmic ? std::pow(10, v) : v));
+        const std::string x = at(across.pixel(v));
         body += "<line class=\"tick-x\" x1=\"" + x + "\" y1=\"" + at(plotTop + plotHeight) + "\" x2=\"" + x +
                 "\" y2=\"" + at(plotTop + plotHeight + 5) +
                 "\" stroke=\"black\"/>\n<text class=\"tick-x\" x=\"" + x + "\" y=\"" +
-                at(plotTop + plotHeight + 18) + "\" text-anchor=\"middle\">" +
-                text(written(across.logarithmic ? std::pow(10, v) : v)) + "</text>\n";
+                at(plotTop + plotHeight + 18) + "\" text-anchor=\"middle\">" + text(written(v)) + "</text>\n";
     }
     for (const double v : ticks(up.lo, up.hi)) {
         const double value = up.logarithmic ? std::pow(10, v) : v;

@@ -15,9 +15,9 @@
 
 namespace {
 
-// Says on standard error why a write failed (the system's words for the error), after the
-// failure's own words ("nnrules: write error: "), and ends the program with status 1. When
-// standard error cannot be written either, the status alone says it.
+// Says on standard error why a write failed (the reason, or the system's words for the
+// error), after the failure's own words ("nnrules: write error: "), and ends the program with
+// status 1. When standard error cannot be written either, the status alone says it.
 [[noreturn]] void fail(const std::string& failure, const std::string& reason) {
     const std::string message = failure + reason + "\n";
     platform::write(platform::standardError, message.data(), message.size());

@@ -108,13 +108,11 @@ namespace {
 // Reads a whole number of the type: the digits after a sign, the sign + too.
 template <class Whole>
 bool readWholeNumber(const std::string& text, Whole& value) {
-    const char* first = text.data();
-    const char* const last = first + text.size();
-    if (first != last && *first == '+' && last - first > 1 && first[1] != '-')
-        ++first;
     if (text.empty() || numberLength(text, true) != text.size())
         return false;
-    const auto [end, error] = std::from_chars(first, last, value);
+    // from_chars takes a - sign, but not a +: it is given the digits after one.
+    const char* const last = text.data() + text.size();
+    const auto [end, error] = std::from_chars(text.data() + (text[0] == '+' ? 1 : 0), last, value);
     return error == std::errc() && end == last;
 }
 

@@ -109,7 +109,7 @@ char signOf(double output) {
 // that answers +1 (discrete), or the neuron with the highest output (continuous); '?'
 // where no neuron or more than one answers +1, or no output is a number.
 char classAt(const MulticlassRun& run, const CWTSVector<3>& x, char first) {
-    int chosen = -1;
+    char chosen = '?'; // until an output is a number
     double best = -INFINITY;
     int answeringPlus = 0;
     for (int k = 0; k < 3; ++k) {
@@ -119,12 +119,10 @@ char classAt(const MulticlassRun& run, const CWTSVector<3>& x, char first) {
         answeringPlus += output > 0;
         if (output > best) {
             best = output;
-            chosen = k;
+            chosen = static_cast<char>(first + k);
         }
     }
-    if (chosen < 0 || (run.discrete && answeringPlus != 1))
-        return '?';
-    return static_cast<char>(first + chosen);
+    return run.discrete && answeringPlus != 1 ? '?' : chosen;
 }
 
 } // namespace

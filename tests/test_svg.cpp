@@ -121,10 +121,8 @@ bool withinFrame(const Picture& picture, double x, double y) {
     while (frame && !frame->Attribute("fill", "none"))
         frame = frame->NextSiblingElement("rect");
     const double left = frame->DoubleAttribute("x"), top = frame->DoubleAttribute("y");
-    return std::fabs(picture.px(x) - left - frame->DoubleAttribute("width") / 2) <=
-               frame->DoubleAttribute("width") / 2 + 0.5 &&
-           std::fabs(picture.py(y) - top - frame->DoubleAttribute("height") / 2) <=
-               frame->DoubleAttribute("height") / 2 + 0.5;
+    return picture.px(x) >= left - 0.5 && picture.px(x) <= left + frame->DoubleAttribute("width") + 0.5 &&
+           picture.py(y) >= top - 0.5 && picture.py(y) <= top + frame->DoubleAttribute("height") + 0.5;
 }
 
 // Expects a mark of each point within half a pixel, and no other; each within the plot's frame.

@@ -3,6 +3,7 @@
 #include "demos/demos.h"
 #include "harness.h"
 #include "pictures/pictures.h"
+#include "pictures/wording.h"
 
 #include <gtest/gtest.h>
 
@@ -104,4 +105,10 @@ TEST(Pictures, ALearningCurveGoesLogarithmicBeyondTwoDecades) {
     };
     EXPECT_EQ(titleOf(100), "Learning curve: cycle error, 2 cycles");
     EXPECT_EQ(titleOf(100.001), "Learning curve: cycle error (log scale), 2 cycles");
+}
+
+// A value worked out for a picture is noted 0 below a part in 10^12 of the size shown, and
+// as it is from there on.
+TEST(Pictures, ANoteWritesWhatRoundingLeftAsZero) {
+    EXPECT_EQ(asNoted(0.99e-12, 1) + " " + asNoted(1e-12, 1) + " " + asNoted(-1.5e-12, -2), "0 1e-12 0");
 }

@@ -46,20 +46,23 @@ class Draw {
 // Four distinct inputs from -3 to 3 in halves, none 0, and the responses of a threshold
 // between two of them: one side +1, the other -1.
 void drawSeparableLine(Draw& draw, std::array<CWTSVector<2>, 4>& Y, std::array<double, 4>& d) {
+    std::array<int, 4> halves{};
     for (unsigned k = 0; k < 4; ++k) {
         bool taken;
         do {
-            const int halves = draw.between(1, 6) * (draw.between(0, 1) ? 1 : -1);
-            Y[k][0] = halves / 2.0;
+            halves[k] = draw.between(1, 6) * (draw.between(0, 1) ? 1 : -1);
+            Y[k][0] = halves[k] / 2.0;
             taken = false;
             for (unsigned j = 0; j < k; ++j)
                 taken = taken || Y[j][0] == Y[k][0];
         } while (taken);
     }
-    const double threshold = draw.step(-2, 2, 2) + 0.25; // between two halves
+    // The threshold lies a quarter above so many halves, -2 to 2: an input of more halves is
+    // above it.
+    const int thresholdHalves = draw.between(-4, 4);
     const double high = draw.sign();
     for (unsigned k = 0; k < 4; ++k)
-        d[k] = Y[k][0] > threshold ? high : -high;
+        d[k] = halves[k] > thresholdHalves ? high : -high;
 }
 
 // True when a draw's training ended as an exercise's must: by the rule's own end, a cycle

@@ -87,4 +87,8 @@ TEST(Console, TheWritersOwnWaysTakeNearlyEveryNumber) {
         }
         EXPECT_LE(FastNumberWriter::handedOnToStandard() - before, precision <= 9 ? 10 : 0) << precision;
     }
+    // As far as a power of ten scales exactly: by 10^22, either way.
+    const long long before = FastNumberWriter::handedOnToStandard();
+    out << std::setprecision(6) << 1.23456e-17 << 1.23456e27;
+    EXPECT_EQ(FastNumberWriter::handedOnToStandard(), before);
 }

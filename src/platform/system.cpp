@@ -23,7 +23,7 @@ extern "C" void onStopKey(int) {
         std::signal(SIGINT, SIG_DFL);
         std::raise(SIGINT);
     }
-    stopPending = 1;
+    stopPending = true;
     if (lineBeingTyped)
         fcntl(STDIN_FILENO, F_SETFL, fcntl(STDIN_FILENO, F_GETFL) | O_NONBLOCK);
 }

@@ -155,10 +155,10 @@ void runDemo(const Demo& demo, const Settings& sessionSettings) {
 }
 
 int runPractice(const Demo& demo, const Settings& sessionSettings) {
-    // Nothing of the run is shown: nothing to pace, explain, draw or echo.
+    // Nothing of the run is shown (its trace, brief or not, goes unseen): nothing to pace,
+    // explain, draw or echo.
     Settings practice = sessionSettings;
     practice.step = practice.pictures = practice.explain = practice.echo = false;
-    practice.brief = 0;
     useSettings(practice);
     return practise(demo.run, demo.name, demo.title);
 }

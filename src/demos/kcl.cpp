@@ -16,6 +16,7 @@
 #include "settings.h"
 #include "training.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <iostream>
@@ -39,11 +40,9 @@ constexpr int maxKohonenCycles = 2000;
 // Marks "no winner yet": no neuron has the number 0.
 constexpr unsigned noNeuron = 0;
 
+// A vector with an element that is not a number is not equal to itself.
 bool anyNotANumber(const WeightVectors& w) {
-    for (const CWTSVector<2>& v : w)
-        if (std::isnan(v[0]) || std::isnan(v[1]))
-            return true;
-    return false;
+    return std::any_of(w.begin(), w.end(), [](const CWTSVector<2>& v) { return v != v; });
 }
 
 // The trace of the training, cycle by cycle, and the views that watch it with it.

@@ -98,7 +98,9 @@ std::size_t numberLength(const std::string& word, bool wholeNumber) {
     // An exponent only after digits, and its sign only right after the e.
     if (digits && isOneOf(at, "eE")) {
         ++at;
-        at = digitsFrom(isOneOf(at, "+-") ? at + 1 : at);
+        if (isOneOf(at, "+-"))
+            ++at;
+        at = digitsFrom(at);
     }
     return at;
 }

@@ -327,6 +327,11 @@ TEST(Explanations, ALongLineBreaksBeforeAnEqualsSignLeavingNoShortNameAlone) {
     writeExplanation({std::string(15, 'n') + " = " + rest}, shortName);
     EXPECT_EQ(longName.str(), "    " + std::string(16, 'n') + "\n        = " + rest + "\n");
     EXPECT_EQ(shortName.str(), "    " + std::string(15, 'n') + " =\n        " + rest + "\n");
+    // Nor so near its end that a character would stand alone.
+    std::ostringstream lastCharacter;
+    writeExplanation({std::string(60, 'a') + " " + std::string(13, 'b') + " c"}, lastCharacter);
+    EXPECT_EQ(lastCharacter.str(),
+              "    " + std::string(60, 'a') + "\n        " + std::string(13, 'b') + " c\n");
     // A blank at the screen's last column is a place to break: the piece before it fills the
     // line.
     EXPECT_EQ(wrapped(std::string(79, 'a') + " b"), (std::vector<std::string>{std::string(79, 'a'), "b"}));

@@ -417,18 +417,26 @@ void writePendingOutput() {
     console->typistText.showAll();
 }
 
+namespace {
+
+// The words a failure to write a file begins with.
+std::string cannotWrite(const std::string& what, const std::string& path) {
+    return "nnrules: cannot write the " + what + " '" + shownWord(path) + "': ";
+}
+
+} // namespace
+
 std::ostream* createOutputFile(const std::string& path, const std::string& what, std::string& why) {
     const platform::Destination file = platform::createFile(path, why);
     if (file == -1)
         return nullptr;
-    OutputFile& made = console->files.emplace_back(file, "nnrules: cannot write the " + what + " '" +
-                                                             shownWord(path) + "': ");
+    OutputFile& made = console->files.emplace_back(file, cannotWrite(what, path));
     made.stream.imbue(std::cout.getloc());
     return &made.stream;
 }
 
 void writeWholeFile(const std::string& path, const std::string& what, const std::string& text) {
-    const std::string failure = "nnrules: cannot write the " + what + " '" + shownWord(path) + "': ";
+    const std::string failure = cannotWrite(what, path);
     std::string why;
     const platform::Destination file = platform::createFile(path, why);
     if (file == -1) {

@@ -62,19 +62,10 @@ int main(int argc, char* argv[]) {
         answers.str(text);
         readQuizAnswersFrom(&answers, file);
     }
-    const Settings& asked = options.settings;
-    if (asked.sheet || asked.key || !asked.gradedFiles.empty()) {
-        const int status = runPractice(*options.demo, asked);
-        writePendingOutput();
-        return status;
-    }
-    if (options.action == Options::Action::Demo) {
-        runDemo(*options.demo, options.settings);
-    } else {
+    if (options.action == Options::Action::Menu)
         clearScreen();
-        runMenu(options.settings);
-    }
+    const int status = runAsAsked(options.demo, options.settings);
     writePendingOutput();
     closeCurveFile();
-    return 0;
+    return status;
 }

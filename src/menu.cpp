@@ -162,3 +162,13 @@ int runPractice(const Demo& demo, const Settings& sessionSettings) {
     useSettings(practice);
     return practise(demo.run, demo.name, demo.title);
 }
+
+int runAsAsked(const Demo* demo, const Settings& settings) {
+    if (demo && (settings.sheet || settings.key || !settings.gradedFiles.empty()))
+        return runPractice(*demo, settings);
+    if (demo)
+        runDemo(*demo, settings);
+    else
+        runMenu(settings);
+    return 0;
+}

@@ -15,4 +15,8 @@ void runDemo(const Demo& demo, const Settings& settings);
 // program's exit status.
 int runPractice(const Demo& demo, const Settings& settings);
 
+// Runs what a command line asks: the named demo's practice, the named demo alone, or, with no
+// demo named, the menu; the program's exit status.
+int runAsAsked(const Demo* demo, const Settings& settings);
+
 #endif

@@ -46,17 +46,7 @@ std::string menuOutput(const MenuRun& run) {
     std::istringstream lines(run.input);
     if (run.typed)
         typeAtTerminal([&lines](std::string& line) { return static_cast<bool>(std::getline(lines, line)); });
-    std::string output = outputOf(
-        [&run] {
-            const Settings& asked = run.settings;
-            if (run.demo && (asked.sheet || asked.key || !asked.gradedFiles.empty()))
-                runPractice(*run.demo, asked);
-            else if (run.demo)
-                runDemo(*run.demo, asked);
-            else
-                runMenu(asked);
-        },
-        run.typed ? "" : run.input);
+    std::string output = outputOf([&run] { runAsAsked(run.demo, run.settings); }, run.typed ? "" : run.input);
     typeAtTerminal(nullptr);
     return output;
 }
@@ -92,7 +82,15 @@ std::size_t matchingLines(const Lines& expected, const Lines& actual, std::size_
     return n;
 }
 
-std::vector<Lines> partsOf(const Lines& expected);
+std::vector<Lines> partsOf(const Lines& expected) {
+    std::vector<Lines> parts(1);
+    for (const std::string& line : expected)
+        if (line == "[...]")
+            parts.emplace_back();
+        else
+            parts.back().push_back(line);
+    return parts;
+}
 
 // Where a part of the expected lines (between two "[...]") stands among the actual ones, looked
 // for from `at`: the first at the start, the last at the end, each other where it first follows
@@ -111,14 +109,25 @@ std::size_t placeOf(const Lines& part, bool first, bool last, const Lines& actua
     return at;
 }
 
-std::string difference(const Lines& expected, const Lines& actual) {
-    const std::vector<Lines> parts = partsOf(expected);
+// Where each part of the expected lines stands among the actual ones, each taken to be whole.
+std::vector<std::size_t> partPlaces(const std::vector<Lines>& parts, const Lines& actual) {
+    std::vector<std::size_t> places;
     std::size_t at = 0;
     for (std::size_t p = 0; p < parts.size(); ++p) {
+        at = placeOf(parts[p], p == 0, p + 1 == parts.size(), actual, at);
+        places.push_back(at);
+        at += parts[p].size();
+    }
+    return places;
+}
+
+std::string difference(const Lines& expected, const Lines& actual) {
+    const std::vector<Lines> parts = partsOf(expected);
+    const std::vector<std::size_t> places = partPlaces(parts, actual);
+    for (std::size_t p = 0; p < parts.size(); ++p) {
         const Lines& part = parts[p];
-        at = placeOf(part, p == 0, p + 1 == parts.size(), actual, at);
-        const std::size_t same = matchingLines(part, actual, at);
-        at += same;
+        const std::size_t same = matchingLines(part, actual, places[p]);
+        const std::size_t at = places[p] + same;
         if (same < part.size() || (p + 1 == parts.size() && at < actual.size())) {
             std::ostringstream report;
             report << "screen line " << at + 1 << " differs.\n  expected: \""
@@ -132,27 +141,12 @@ std::string difference(const Lines& expected, const Lines& actual) {
     return "";
 }
 
-// Where each part of the expected lines stands among the actual ones, as difference() places
-// them, each taken to be whole.
-std::vector<std::size_t> partPlaces(const std::vector<Lines>& parts, const Lines& actual) {
-    std::vector<std::size_t> places;
-    std::size_t at = 0;
-    for (std::size_t p = 0; p < parts.size(); ++p) {
-        at = placeOf(parts[p], p == 0, p + 1 == parts.size(), actual, at);
-        places.push_back(at);
-        at += parts[p].size();
-    }
-    return places;
-}
-
-std::vector<Lines> partsOf(const Lines& expected) {
-    std::vector<Lines> parts(1);
-    for (const std::string& line : expected)
-        if (line == "[...]")
-            parts.emplace_back();
-        else
-            parts.back().push_back(line);
-    return parts;
+// A line of a fixture's header: what is typed, the run's settings, or what the screen shows.
+bool isHeaderLine(const std::string& line) {
+    for (const char* start : {"#", "<", "cycle limit: ", "options: "})
+        if (line.rfind(start, 0) == 0)
+            return true;
+    return line == "typed at a terminal";
 }
 
 } // namespace
@@ -174,8 +168,7 @@ Fixture readFixture(const std::string& name) {
     Fixture fixture;
     std::string line;
     const auto header = [&line](const char* word) { return line.rfind(word, 0) == 0; };
-    while (std::getline(file, line) && (header("#") || header("<") || header("cycle limit: ") ||
-                                        header("options: ") || line == "typed at a terminal"))
+    while (std::getline(file, line) && isHeaderLine(line))
         if (header("<"))
             fixture.input += line.substr(line.size() > 1 ? 2 : 1) + "\n";
         else if (header("cycle limit: "))
@@ -226,9 +219,7 @@ void rewriteFixture(const std::string& name, const std::string& screen) {
     const std::string path = std::string(NNRULES_SCREENS) + "/" + name + ".txt";
     std::ifstream file(path);
     std::string header, line;
-    while (std::getline(file, line) &&
-           (line.rfind("#", 0) == 0 || line.rfind("<", 0) == 0 || line.rfind("cycle limit: ", 0) == 0 ||
-            line.rfind("options: ", 0) == 0 || line == "typed at a terminal"))
+    while (std::getline(file, line) && isHeaderLine(line))
         header += line + "\n";
     file.close();
     // The screen where the fixture's own lines stand, its gaps kept as gaps.

@@ -276,21 +276,22 @@ void expectExplanationsHold(const std::string& screen, const std::string& traced
             << "no line begins " << start;
 }
 
+// Each demo's results that its trace shows, and texts that begin lines of its default run's
+// explanations: its first and last rows, neurons and patterns among them.
+const std::pair<const char*, const char*> traced[] = {
+    {R"(w\d+)", "w2 = w1 + r y1,w11 = w10 + r y2"}, // sdpta: the next step's weights
+    {R"(o\d|e|new w\d)", "net = w1 . y1,net = w3 . y3,new w3 = w3 + r y3"},
+    {R"(e|new w)", "net = w . y1,net = w . y4,d4 - o"},
+    {R"(o\d|e|new w\d)", "net = w1 . y1,net = w3 . y3,new w3 = w3 + c y3"},
+    {R"(y1|y2|o|e|delO|new w|new v1|new v2)", "net1,net2,delY1,delY2,new v1,new v2"},
+    {R"(y\[\d\])", "W[0],W[4],net[0],net[4],y[0],y[4]"},
+    {R"(W\[\d\]|a|b)", "W[0],W[5]"},
+    {R"(d1|d2|new w\d)", "d1,d2,new w1"}};
+
 } // namespace
 
-// What each demo's default run explains, its first and last rows, neurons and patterns among
-// them, and the figures of the worked examples.
+// What each demo's default run explains, and the figures of the worked examples.
 TEST(Explanations, EveryDefaultRunsArithmeticHoldsAndMeetsItsTrace) {
-    // Each demo's results that its trace shows, and texts that begin lines of its explanations.
-    const std::pair<const char*, const char*> traced[] = {
-        {R"(w\d+)", "w2 = w1 + r y1,w11 = w10 + r y2"}, // sdpta: the next step's weights
-        {R"(o\d|e|new w\d)", "net = w1 . y1,net = w3 . y3,new w3 = w3 + r y3"},
-        {R"(e|new w)", "net = w . y1,net = w . y4,d4 - o"},
-        {R"(o\d|e|new w\d)", "net = w1 . y1,net = w3 . y3,new w3 = w3 + c y3"},
-        {R"(y1|y2|o|e|delO|new w|new v1|new v2)", "net1,net2,delY1,delY2,new v1,new v2"},
-        {R"(y\[\d\])", "W[0],W[4],net[0],net[4],y[0],y[4]"},
-        {R"(W\[\d\]|a|b)", "W[0],W[5]"},
-        {R"(d1|d2|new w\d)", "d1,d2,new w1"}};
     for (int i = 0; i < demoCount; ++i) {
         SCOPED_TRACE(demos[i].name);
         expectExplanationsHold(optionsOutput("--explain", std::to_string(i + 1) + "\ny\nq\n"),
@@ -301,20 +302,16 @@ TEST(Explanations, EveryDefaultRunsArithmeticHoldsAndMeetsItsTrace) {
 // Runs on values typed in: a learning constant of 0.5, a steepness of 2, another threshold,
 // a Kohonen rate typed as shown, a Hopfield probe whose net input is 0, a B probe.
 TEST(Explanations, RunsOnTypedValuesHoldToo) {
-    const std::pair<const char*, const char*> runs[] = {
-        {"1\nn\n6 1 0.5 1 1 -0.5 -1 3 1 -2 -1 -2.5 1.75\nq\n", R"(w\d+)"},
-        {"3\nn\n1 0.2 2 1 1 -0.5 -1 3 1 -2 -1 -2.5 1.75\nq\n", R"(e|new w)"},
-        {"5\nn\n-2 0.5 1 0 0 -1 0 1 -1 1 0 -1 1 1 -1 0.5 0.4 0.8 0.9 1 -0.1 0 0 0 -1.2 1.1 0.3\nq\n",
-         R"(y1|y2|o|e|delO|new w|new v1|new v2)"},
-        {"6\nn\n1 -1 1 -1 1 -1 1 1 -1 -1 1 1 -1 1 1 2\nq\n", R"(y\[\d\])"},
-        {"7\nn\n1 1 1 1 1 1 -1 -1 -1 -1 -1 -1 1 1 -1 -1 1 1 -1 -1 1 1 -1 -1 1 1 1 -1 -1 -1 1 -1 1 -1 1 -1\n"
-         "B\n1 -1 -1\nq\n",
-         R"(W\[\d\]|a|b)"},
-        {"8\nn\n0.5 0.8 0.6 0.1736 -0.9848 0.707 0.707 0.342 -0.9397 0.6 0.8 0 1 0 -1\nq\n",
-         R"(d1|d2|new w\d)"}};
-    for (const auto& [input, traced] : runs) {
+    for (const char* input :
+         {"1\nn\n6 1 0.5 1 1 -0.5 -1 3 1 -2 -1 -2.5 1.75\nq\n",
+          "3\nn\n1 0.2 2 1 1 -0.5 -1 3 1 -2 -1 -2.5 1.75\nq\n",
+          "5\nn\n-2 0.5 1 0 0 -1 0 1 -1 1 0 -1 1 1 -1 0.5 0.4 0.8 0.9 1 -0.1 0 0 0 -1.2 1.1 0.3\nq\n",
+          "6\nn\n1 -1 1 -1 1 -1 1 1 -1 -1 1 1 -1 1 1 2\nq\n",
+          "7\nn\n1 1 1 1 1 1 -1 -1 -1 -1 -1 -1 1 1 -1 -1 1 1 -1 -1 1 1 -1 -1 1 1 1 -1 -1 -1 1 -1 1 -1 1 -1\n"
+          "B\n1 -1 -1\nq\n",
+          "8\nn\n0.5 0.8 0.6 0.1736 -0.9848 0.707 0.707 0.342 -0.9397 0.6 0.8 0 1 0 -1\nq\n"}) {
         SCOPED_TRACE(input);
-        expectExplanationsHold(optionsOutput("--explain", input), traced);
+        expectExplanationsHold(optionsOutput("--explain", input), traced[input[0] - '1'].first);
     }
 }
 
@@ -327,6 +324,10 @@ TEST(Explanations, ALongLineBreaksBeforeAnEqualsSignLeavingNoShortNameAlone) {
     writeExplanation({std::string(15, 'n') + " = " + rest}, shortName);
     EXPECT_EQ(longName.str(), "    " + std::string(16, 'n') + "\n        = " + rest + "\n");
     EXPECT_EQ(shortName.str(), "    " + std::string(15, 'n') + " =\n        " + rest + "\n");
+    // Where a blank near its start is the only one, the line breaks there all the same.
+    std::ostringstream onlyBlank;
+    writeExplanation({"aaa " + rest + "bbbbbbbbbb"}, onlyBlank);
+    EXPECT_EQ(onlyBlank.str(), "    aaa\n        " + rest + "bbbbbbbbbb\n");
     // Nor so near its end that a character would stand alone.
     std::ostringstream lastCharacter;
     writeExplanation({std::string(60, 'a') + " " + std::string(13, 'b') + " c"}, lastCharacter);

@@ -100,10 +100,11 @@ int compareMagnitudes(const Decimal& a, const Decimal& b) {
     return digits < 0 ? -1 : digits > 0 ? 1 : 0;
 }
 
+// Below 0, 0 or above 0 as a is less than, equal to or greater than b.
 int compare(const Decimal& a, const Decimal& b) {
     const int sign = a.isZero() ? 0 : a.negative ? -1 : 1, otherSign = b.isZero() ? 0 : b.negative ? -1 : 1;
     if (sign != otherSign)
-        return sign < otherSign ? -1 : 1;
+        return sign - otherSign;
     return sign * compareMagnitudes(a, b);
 }
 

@@ -111,12 +111,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::streambuf* const savedOut = std::cout.rdbuf(discarded.rdbuf());
     std::cin.clear();
     std::cout.setstate(std::ios::badbit);
-    if ((asked.sheet || asked.key || !asked.gradedFiles.empty()) && options.demo != nullptr)
-        runPractice(*options.demo, asked);
-    else if (options.action == Options::Action::Demo)
-        runDemo(*options.demo, asked);
-    else
-        runMenu(asked);
+    runAsAsked(options.demo, asked);
     typeAtTerminal(nullptr);
     readQuizAnswersFrom(nullptr, "");
     std::error_code ignored;

@@ -13,13 +13,7 @@ int main(int argc, char* argv[]) {
     const Options options = parseOptions(argc - 1, argv + 1);
     setUpConsole();
     typeAtTerminal([&typed](std::string& line) { return static_cast<bool>(std::getline(typed, line)); });
-    const Settings& asked = options.settings;
-    if (options.demo && (asked.sheet || asked.key || !asked.gradedFiles.empty()))
-        runPractice(*options.demo, asked);
-    else if (options.demo)
-        runDemo(*options.demo, asked);
-    else
-        runMenu(asked);
+    runAsAsked(options.demo, options.settings);
     writePendingOutput();
     return 0;
 }

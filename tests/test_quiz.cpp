@@ -108,8 +108,8 @@ TEST(Quiz, EveryDemoScoresAllOrNothingAndLeavesItsTraceAsItWas) {
 }
 
 // One line answers one question: a line skipped, left blank or marked ? costs that question
-// alone; # lines are comments; commas, the trace's vector form and a Unicode minus separate
-// and sign numbers as blanks and - do.
+// alone; # lines are comments, and so is a # after the dialog's last answer on its line; commas,
+// the trace's vector form and a Unicode minus separate and sign numbers as blanks and - do.
 TEST(Quiz, AnswerFilesDoNotSlip) {
     const auto exercise = [](const std::string& answers) {
         return optionsOutput("--exercise=3 --quiz=1000", "1\ny\n" + answers);
@@ -133,6 +133,7 @@ TEST(Quiz, AnswerFilesDoNotSlip) {
         "Quiz: " + std::to_string(answers.size() - 1) + " of " + count + " answers right.";
     EXPECT_THAT(exercise(right), HasSubstr(all));
     EXPECT_THAT(exercise("# Name: Alice Smith\n# 12345\n" + right), HasSubstr(all));
+    EXPECT_THAT(optionsOutput("--exercise=3 --quiz=1000", "1\ny # the defaults\n" + right), HasSubstr(all));
     EXPECT_THAT(exercise(signed_), HasSubstr(all));
     const std::string blank = exercise(skipped);
     EXPECT_THAT(blank, HasSubstr(allButOne));

@@ -16,8 +16,8 @@
 
 namespace {
 
-// A training at a terminal, where the stop key is watched; every line typed is empty.
-class AtATerminal : public ::testing::Test {
+// A training at a terminal's stand-in, where the stop key is watched; every line typed is empty.
+class StopKey : public ::testing::Test {
   protected:
     void SetUp() override {
         typeAtTerminal([](std::string& line) {
@@ -35,7 +35,7 @@ class AtATerminal : public ::testing::Test {
 
 // Ctrl-C during a cycle stops the training after it, and the closing line counts every
 // cycle that ran, the interrupted one included.
-TEST_F(AtATerminal, TheStopKeyStopsTrainingAfterTheCycleItWasPressedIn) {
+TEST_F(StopKey, StopsTrainingAfterTheCycleItWasPressedIn) {
     const std::string shown = outputOf(
         [] {
             // A watcher that is the views alone, its cycles' error 1, always above the limit.
@@ -56,7 +56,7 @@ TEST_F(AtATerminal, TheStopKeyStopsTrainingAfterTheCycleItWasPressedIn) {
 
 // Ctrl-C pressed while a pause's picture is drawn stops the training there, as one pressed
 // during the cycle's trace does, instead of being forgotten when the pause begins.
-TEST_F(AtATerminal, TheStopKeyPressedWhileAPictureIsDrawnStopsTheTraining) {
+TEST_F(StopKey, PressedWhileAPictureIsDrawnStopsTheTraining) {
     Settings stepped;
     stepped.step = true;
     stepped.pictures = true;

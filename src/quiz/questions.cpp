@@ -139,10 +139,11 @@ Question kclQuestion(const KohonenStep& step, int cycle) {
     // Where a distance is no number, no neuron wins and no weights move: that is the answer.
     if (step.winner == 0)
         return {given, "The winning neuron, or 0 if none wins", {0}, kclStep(step)};
+    // The numbers as shown round finite numbers to finite ones, so a neuron wins there too
+    // (perhaps the other one, where the rounding makes a tie).
     const KohonenStep shown = shownStep(step);
     return {given, "The winning neuron, then its new weights",
-            numberThenElements(shown.winner, shown.after[shown.winner == 0 ? 0 : shown.winner - 1]),
-            kclStep(step)};
+            numberThenElements(shown.winner, shown.after[shown.winner - 1]), kclStep(step)};
 }
 
 Question hamQuestion(int probeNumber, const std::array<CWTSVector<5>, 5>& weights, const CWTSVector<5>& x,

@@ -287,6 +287,14 @@ std::vector<int> signsOf(const CWTSVector<N>& v) {
 
 } // namespace
 
+// A memory's cell is of its element's sign as the rule's sgn takes it: the -2 and the 0 typed
+// among a stored vector's elements are a minus and a plus.
+TEST(Svg, AMemorysCellIsOfItsElementsSign) {
+    const fs::path folder = freshFolder("svg-signs");
+    optionsOutput("--svg=" + folder.string(), readFixture("ham-kept-diagonal").input);
+    EXPECT_EQ(rowsOf(Picture(folder / "ham-1-memory.svg")).at("V2"), (std::vector<int>{-1, 1, 1, -1, 1}));
+}
+
 // Five exercises of each demo but the continuous perceptrons (held below): the patterns where
 // the draw put them, each perceptron's boundary where the weights that the model trains give
 // it a net input of 0, the Kohonen weights' arrows from the origin and their paths, the

@@ -208,7 +208,6 @@ bool readPauseAnswer(std::string& answer) {
 }
 
 bool readAnswerLine(std::string& answer, long& lineNumber) {
-    lineNumber = 0;
     std::string line;
     if (answerFile) {
         do {

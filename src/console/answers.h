@@ -121,7 +121,8 @@ bool readPauseAnswer(std::string& answer);
 // Reads a quiz's answer, one line: typed at a terminal, or from a file the rest of the line of
 // the answer read last, when it holds a word, or else the next line, lines that begin with #
 // (a name, a student number) passed over; leading and trailing blanks taken off. The file's
-// line number is stored where it is known (0 otherwise). False at the end of the input.
+// line number is stored where there is a file (a line typed leaves it as it was). False at
+// the end of the input.
 bool readAnswerLine(std::string& answer, long& lineNumber);
 
 // The quiz's answers from now on: read from the file given (--answers, a file being graded),

@@ -53,7 +53,7 @@ TEST(Quiz, AnAnswerIsRightToTheDigitsItGives) {
                "-0.3583570 -0.35835697  -0.35836 -0.35835697  -0.358 -0.35835697 "
                "1.2e-05 0.000012  0 -0  0.005 0.0049  0.1234565 0.12345649999 "
                "0.123456 0.1234565  0.123457 0.1234565  1.79769e308 1.7976931348623157e308 "
-               "inf inf  -inf -inf  0.0001 0.00007  2.e0 2"))
+               "inf inf  -inf -inf  0.0001 0.00007  2.e0 2  2.050 2.0503"))
         EXPECT_TRUE(gradeNumber(typed, value, 3).right) << typed << " for " << value;
     for (const auto& [typed, value] :
          cases("2.500006 2.5  2.500004 2.5  0.9999994 1  3 2.5  0.9 1  2.751 2.75 "

@@ -101,7 +101,7 @@ Question mcdptaQuestion(const std::array<DiscreteStep<3>, 3>& steps, int cycle, 
         const std::vector<double> after = elements(shownStep(step).after);
         answer.insert(answer.end(), after.begin(), after.end());
     }
-    return {given + ", c = " + number(steps[0].learningConstant) + ".",
+    return {given + ", c = " + number(steps.front().learningConstant) + ".",
             "The outputs o1, o2, o3, then w1, w2 and w3 after class 1", answer, worked};
 }
 

@@ -295,15 +295,29 @@ TEST(Svg, AMemorysCellIsOfItsElementsSign) {
     EXPECT_EQ(rowsOf(Picture(folder / "ham-1-memory.svg")).at("V2"), (std::vector<int>{-1, 1, 1, -1, 1}));
 }
 
-// Five exercises of each demo but the continuous perceptrons (held below): the patterns where
-// the draw put them, each perceptron's boundary where the weights that the model trains give
-// it a net input of 0, the Kohonen weights' arrows from the origin and their paths, the
-// network's four patterns, and the memories' stored vectors and pairs in their cells.
+namespace {
+
+// Each cycle's value, as the model trains the problem.
+struct CycleValues : Unwatching {
+    std::vector<double> values;
+    bool unitEnds(const Progress& progress) {
+        values.push_back(progress.lastValue);
+        return true;
+    }
+};
+
+} // namespace
+
+// Five exercises of each demo: the patterns where the draw put them, each perceptron's boundary
+// where the weights that the model trains give it a net input of 0, the Kohonen weights' arrows
+// from the origin and their paths, the network's four patterns, the memories' stored vectors
+// and pairs in their cells, and every point of the single continuous perceptron's curve at a
+// cycle and at that cycle's error as the model trains it.
 TEST(Svg, ExercisesPicturesAreTheirRunsToo) {
     for (std::uint64_t seed = 1; seed <= 5; ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
         const fs::path folder = freshFolder("svg-exercise-" + std::to_string(seed));
-        for (const int demo : {0, 1, 4, 5, 6, 7})
+        for (int demo = 0; demo < demoCount; ++demo)
             runInto(folder, demo, seed);
 
         // The patterns' bias input is 1, as the demo's threshold gives it; the draw sets the rest.
@@ -391,40 +405,15 @@ TEST(Svg, ExercisesPicturesAreTheirRunsToo) {
             EXPECT_NEAR(points.back().second, kcl.py(kohonen.weights[j][1]), 0.5);
         }
         EXPECT_EQ(kcl.ofClass("path", "polyline").size(), 2u);
-    }
-}
 
-namespace {
-
-// Each cycle's value, as the model trains the problem.
-struct CycleValues : Unwatching {
-    std::vector<double> values;
-    bool unitEnds(const Progress& progress) {
-        values.push_back(progress.lastValue);
-        return true;
-    }
-};
-
-} // namespace
-
-// Every point of the single continuous perceptron's curve, for its default run and five
-// exercises, stands at a cycle and at that cycle's error as the model trains it; and each
-// continuous perceptron's boundary where its trained weights give a net input of 0.
-TEST(Svg, ContinuousRunsCurvesAndBoundariesAreTheirTrainings) {
-    for (std::uint64_t seed = 0; seed <= 5; ++seed) {
-        SCOPED_TRACE("seed " + std::to_string(seed));
         double nu = 0.1;
-        std::array<CWTSVector<2>, 4> Y = {{{1, 1}, {-0.5, 1}, {3, 1}, {-2, 1}}};
-        std::array<double, 4> d = {1, -1, 1, -1};
-        CWTSVector<2> W{-2.5, 1.75};
-        if (seed > 0)
-            drawScpta(seed, nu, Y, d, W);
-        ScptaProblem single{nu, 1, Y, d, W};
+        std::array<CWTSVector<2>, 4> Yc = {{{1, 1}, {-0.5, 1}, {3, 1}, {-2, 1}}};
+        std::array<double, 4> dc = {1, -1, 1, -1};
+        CWTSVector<2> Wc{-2.5, 1.75};
+        drawScpta(seed, nu, Yc, dc, Wc);
+        ScptaProblem continuous{nu, 1, Yc, dc, Wc};
         CycleValues errors;
-        trainScpta(single, Guard{100000, 0.01}, errors);
-        const fs::path folder = freshFolder("svg-continuous-" + std::to_string(seed));
-        runInto(folder, 2, seed);
-        runInto(folder, 3, seed);
+        trainScpta(continuous, Guard{100000, 0.01}, errors);
         Picture curve(folder / "scpta-1-curve.svg");
         ASSERT_EQ(curve.ofClass("curve", "polyline").size(), 1u);
         const auto points = pointsOf(curve.ofClass("curve", "polyline")[0]);
@@ -438,21 +427,20 @@ TEST(Svg, ContinuousRunsCurvesAndBoundariesAreTheirTrainings) {
             EXPECT_NEAR(y, curve.py(errors.values[static_cast<std::size_t>(cycle) - 1]), 0.5)
                 << "cycle " << cycle;
         }
-        expectBoundary(Picture(folder / "scpta-1-plane.svg"), 1, single.weights[0], single.weights[1], 0);
+        expectBoundary(Picture(folder / "scpta-1-plane.svg"), 1, continuous.weights[0], continuous.weights[1],
+                       0);
 
         std::array<CWTSVector<3>, 3> patterns = {{{10, 2, -1}, {2, -5, -1}, {-5, 5, -1}}};
         std::array<CWTSVector<3>, 3> weights = {{{0.4, -0.2, 0.1}, {0.5, -0.1, 0.2}, {0.1, 0.3, -0.1}}};
         double rate = 0.1;
-        if (seed > 0)
-            drawMccpta(seed, rate, patterns, weights);
-        MccptaProblem multiclass{rate, 1, patterns, weights};
-        Unwatching nobody;
-        trainMccpta(multiclass, Guard{100000, 0.01}, nobody);
-        Picture plane(folder / "mccpta-1-plane.svg");
-        for (const XMLElement* line : plane.ofClass("boundary", "line")) {
+        drawMccpta(seed, rate, patterns, weights);
+        MccptaProblem multiclassContinuous{rate, 1, patterns, weights};
+        trainMccpta(multiclassContinuous, Guard{100000, 0.01}, nobody);
+        Picture continuousPlane(folder / "mccpta-1-plane.svg");
+        for (const XMLElement* line : continuousPlane.ofClass("boundary", "line")) {
             const int neuron = line->IntAttribute("data-neuron");
-            const CWTSVector<3>& w = multiclass.weights[static_cast<unsigned>(neuron - 1)];
-            expectBoundary(plane, neuron, w[0], w[1], w[2] * patterns[0][2]);
+            const CWTSVector<3>& trained = multiclassContinuous.weights[static_cast<unsigned>(neuron - 1)];
+            expectBoundary(continuousPlane, neuron, trained[0], trained[1], trained[2] * patterns[0][2]);
         }
     }
 }

@@ -14,7 +14,6 @@
 namespace {
 
 using ::testing::EndsWith;
-using ::testing::StartsWith;
 
 const std::string question = "Do you want to use the default values? (y/n): ";
 
@@ -39,7 +38,8 @@ TEST_P(Demo, TypingTheValuesShownRunsTheDefaults) {
     for (const std::string& input : {typed, upperCase, choice + "n\n"}) {
         const std::string output = menuOutput(input, 3);
         EXPECT_EQ(output.substr(0, questionEnd), defaults.substr(0, questionEnd));
-        EXPECT_THAT(output.substr(questionEnd), StartsWith("\nPreparing to accept values from the user..."));
+        EXPECT_THAT(output.substr(questionEnd),
+                    ::testing::StartsWith("\nPreparing to accept values from the user..."));
         EXPECT_THAT(output.substr(questionEnd), EndsWith(defaults.substr(questionEnd))) << "typed " << input;
     }
 }

@@ -15,7 +15,6 @@
 namespace {
 
 using ::testing::HasSubstr;
-using ::testing::Not;
 
 std::string exerciseRun(int demo, std::uint64_t seed) {
     return optionsOutput("--brief --exercise=" + std::to_string(seed), std::to_string(demo + 1) + "\ny\n");
@@ -59,7 +58,7 @@ TEST_P(Exercises, EverySeedDrawsAProblemThatTheDemosRuleEndsSoon) {
         SCOPED_TRACE(std::string(demos[demo].name) + " seed " + std::to_string(seed));
         const std::string screen = exerciseRun(demo, seed);
         EXPECT_THAT(screen, HasSubstr(ends[demo].ended));
-        EXPECT_THAT(screen, Not(HasSubstr("stopped")));
+        EXPECT_THAT(screen, ::testing::Not(HasSubstr("stopped")));
         const std::size_t at = screen.rfind(ends[demo].count);
         ASSERT_NE(at, std::string::npos);
         const long units = std::stol(screen.substr(at + std::strlen(ends[demo].count)));

@@ -23,7 +23,6 @@
 namespace {
 
 using ::testing::HasSubstr;
-using ::testing::StartsWith;
 
 // Keys typed at a terminal once it shows `after` (after what the keys before waited for),
 // and its line editor reads.
@@ -190,8 +189,8 @@ TEST(Program, TheOptionsTableIsTheOneListOfTheOptions) {
             manual.insert(named[1]);
     }
     EXPECT_EQ(manual, tabled);
-    EXPECT_THAT(pageRow(),
-                StartsWith(R"({"demos":[["sdpta","Single Discrete Perceptron Training Algorithm"],)"));
+    EXPECT_THAT(pageRow(), ::testing::StartsWith(
+                               R"({"demos":[["sdpta","Single Discrete Perceptron Training Algorithm"],)"));
     EXPECT_THAT(pageRow(),
                 HasSubstr(R"(]],"toggles":[{"name":"defaults","label":"Default values","title":"Run the)"));
 }

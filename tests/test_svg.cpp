@@ -29,12 +29,10 @@ namespace fs = std::filesystem;
 using tinyxml2::XMLDocument;
 using tinyxml2::XMLElement;
 
-// Runs the demo alone on its defaults (or the seed's exercise), its pictures into the folder;
-// with lines typed, in step mode, answering its pauses.
-void runInto(const fs::path& folder, int demo, std::uint64_t seed = 0, const std::string& stepsTyped = "") {
+// Runs the demo alone on its defaults (or the seed's exercise), its pictures into the folder.
+void runInto(const fs::path& folder, int demo, std::uint64_t seed = 0) {
     optionsOutput("-d --svg=" + folder.string() + (seed > 0 ? " --exercise=" + std::to_string(seed) : "") +
-                      (stepsTyped.empty() ? " " : " -s ") + demos[demo].name,
-                  stepsTyped);
+                  " " + demos[demo].name);
 }
 
 // Every element of the document, depth first.
@@ -218,26 +216,11 @@ TEST(Svg, ACurveOfOneValueHasRoomAboveIt) {
     EXPECT_TRUE(withinFrame(curve, 1, 2.5));
 }
 
-// A bidirectional memory's B probe stands under the B vectors, its a and b after each cycle
-// beside each other: the recall of the B probe settles after cycle 2. (The memories' cells,
-// each of its element's sign, are held with the exercises' below.)
-TEST(Svg, AMemorysRecallStandsBesideItsVectors) {
-    const fs::path folder = freshFolder("svg-bam");
-    optionsOutput("--svg=" + folder.string(), readFixture("bam-b-probe").input);
-    Picture pairs(folder / "bam-1-memory.svg");
-    std::map<std::string, double> leftOf;
-    for (const XMLElement* row : pairs.ofClass("vector", "g"))
-        leftOf[row->Attribute("data-name")] = row->FirstChildElement("rect")->DoubleAttribute("x");
-    EXPECT_EQ(leftOf.at("probe b"), leftOf.at("B1"));
-    EXPECT_EQ(leftOf.count("cycle 2: a"), 1u);
-    EXPECT_EQ(leftOf.count("cycle 3: a"), 0u);
-}
-
 // With --step, the plane at each pause too, named by its unit; the boundary moves between
 // the pauses after steps 1 and 2 of the single discrete perceptron.
 TEST(Svg, StepModeWritesThePlaneAtEachPause) {
     const fs::path folder = freshFolder("svg-step");
-    runInto(folder, 0, 0, std::string(11, '\n'));
+    optionsOutput("-d -s --svg=" + folder.string() + " sdpta", std::string(11, '\n'));
     for (int step = 1; step <= 10; ++step)
         EXPECT_TRUE(fs::exists(folder / ("sdpta-1-plane-step-" + std::to_string(step) + ".svg"))) << step;
     // The weights after step 1, (-1.5, 2.75), and after step 2, (-1, 1.75).
@@ -287,11 +270,21 @@ std::vector<int> signsOf(const CWTSVector<N>& v) {
 
 } // namespace
 
-// A memory's cell is of its element's sign as the rule's sgn takes it: the -2 and the 0 typed
-// among a stored vector's elements are a minus and a plus.
-TEST(Svg, AMemorysCellIsOfItsElementsSign) {
-    const fs::path folder = freshFolder("svg-signs");
+// A bidirectional memory's B probe stands under the B vectors, its a and b after each cycle
+// beside each other: the recall of the B probe settles after cycle 2. A memory's cell is of
+// its element's sign as the rule's sgn takes it: the -2 and the 0 typed among a stored
+// vector's elements are a minus and a plus.
+TEST(Svg, AMemorysRecallStandsBesideItsVectorsEachCellOfItsSign) {
+    const fs::path folder = freshFolder("svg-memories");
+    optionsOutput("--svg=" + folder.string(), readFixture("bam-b-probe").input);
     optionsOutput("--svg=" + folder.string(), readFixture("ham-kept-diagonal").input);
+    std::map<std::string, double> leftOf;
+    const Picture pairs(folder / "bam-1-memory.svg");
+    for (const XMLElement* row : pairs.ofClass("vector", "g"))
+        leftOf[row->Attribute("data-name")] = row->FirstChildElement("rect")->DoubleAttribute("x");
+    EXPECT_EQ(leftOf.at("probe b"), leftOf.at("B1"));
+    EXPECT_EQ(leftOf.count("cycle 2: a"), 1u);
+    EXPECT_EQ(leftOf.count("cycle 3: a"), 0u);
     EXPECT_EQ(rowsOf(Picture(folder / "ham-1-memory.svg")).at("V2"), (std::vector<int>{-1, 1, 1, -1, 1}));
 }
 

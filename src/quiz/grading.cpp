@@ -120,7 +120,7 @@ Decimal addMagnitudes(const Decimal& a, const Decimal& b, bool subtract) {
     for (std::size_t i = 0; i + 1 < sum.size(); ++i) {
         const int carry = sum[i] < 0 ? -1 : sum[i] / 10;
         sum[i] -= 10 * carry;
-        sum[i + 1] += carry;
+        sum.at(i + 1) += carry;
     }
     std::string text;
     for (std::size_t i = sum.size(); i-- > 0;)

@@ -87,8 +87,8 @@ void askQuestion(const Question& question) {
         return question.asked + " (" + std::to_string(numbers) + more +
                (numbers == 1 ? " number" : " numbers") + ")? ";
     };
-    // What the question is computed from, then on a line of its own where both do not fit one
-    // line, what it asks. A line left open is the prompt the terminal shows.
+    // What the question is computed from, then on a line of its own what it asks: none is short
+    // enough for both to share a line. A line left open is the prompt the terminal shows.
     const std::string prompt = numbersAsked(count, "");
     std::cout << std::endl;
     // The first question of a run says how answers are graded.
@@ -96,15 +96,11 @@ void askQuestion(const Question& question) {
         sayToBoth([](std::ostream& out) {
             out << "Give each number to " << digitsRule() << ", or exactly." << std::endl;
         });
-    if (question.given.size() + 1 + prompt.size() <= 79) {
-        std::cout << question.given << " " << prompt;
-    } else {
-        sayToBoth([&question](std::ostream& out) {
-            writeWrapped(out, question.given);
-            out << std::endl;
-        });
-        std::cout << prompt;
-    }
+    sayToBoth([&question](std::ostream& out) {
+        writeWrapped(out, question.given);
+        out << std::endl;
+    });
+    std::cout << prompt;
     // One line answers the question: its numbers apart by blanks, commas or the trace's
     // brackets and semicolons. A blank line, - or ? answers nothing. At a terminal a line that
     // does not answer (a word that is no number, too few or too many numbers) is refused and the

@@ -11,7 +11,6 @@
 #include <iostream>
 #include <sstream>
 #include <stdexcept>
-#include <utility>
 #include <vector>
 
 #include <sys/wait.h>

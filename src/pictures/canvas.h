@@ -10,7 +10,6 @@
 
 // Every picture fits 79 columns and 20 lines, its title and notes included.
 constexpr int pictureWidth = static_cast<int>(screenWidth);
-constexpr int pictureHeight = 20;
 
 // Rows of character cells, all of one width; marks outside are dropped. Marks that the
 // legend names are put with mark(): where several fall in one cell, the last one put is

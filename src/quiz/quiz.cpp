@@ -174,10 +174,9 @@ void askQuestion(const Question& question) {
 void noteRefusedAnswer(const std::string& line, long lineNumber, int questionNumber, const std::string& why) {
     writePendingOutput();
     const std::string& file = quizAnswersName();
-    std::cerr << "nnrules: " << (file.empty() ? "" : shownWord(file) + ": ")
-              << (lineNumber > 0 ? "line " + std::to_string(lineNumber) + ": " : "") << "the answer \""
-              << shownWord(line) << "\" to question " << questionNumber << " counts as wrong: " << why << "."
-              << std::endl;
+    std::cerr << "nnrules: " << (file.empty() ? "" : shownWord(file) + ": ") << "line " << lineNumber
+              << ": the answer \"" << shownWord(line) << "\" to question " << questionNumber
+              << " counts as wrong: " << why << "." << std::endl;
 }
 
 void endQuiz() {

@@ -33,8 +33,8 @@ void quiz(int unit, const Make& make) {
         askQuestion(make());
 }
 
-// Notes on standard error that an answer read from a file (the line numbered so, or 0 where
-// that is not known) counts as wrong, and why.
+// Notes on standard error that an answer read from a file, on the line numbered so, counts as
+// wrong, and why.
 void noteRefusedAnswer(const std::string& line, long lineNumber, int questionNumber, const std::string& why);
 
 // Writes the score when the demo was quizzed: "Quiz: 7 of 9 answers right."

@@ -75,11 +75,12 @@ std::string capitalised(std::string text) {
 // Writes the lines, each too long for the screen going on indented by four more blanks than
 // it is (a paragraph without an indent, by none), a vector and the last words kept whole.
 void writeLines(const Lines& lines) {
-    for (const std::string& line : lines)
-        for (const std::string& piece :
-             wrapped(line, "", line[0] == ' ' ? line.substr(0, line.find_first_not_of(' ')) + "    " : "",
-                     keepingVectorsAndLastWordsWhole))
+    for (const std::string& line : lines) {
+        const std::size_t indent = line.find_first_not_of(' ');
+        for (const std::string& piece : wrapped(line, "", indent == 0 ? "" : line.substr(0, indent) + "    ",
+                                                keepingVectorsAndLastWordsWhole))
             thisPractice().pages << piece << "\n";
+    }
 }
 
 // The question's numbers asked for: "The weights after this step (2 numbers)?".

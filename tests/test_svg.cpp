@@ -112,15 +112,20 @@ std::pair<double, double> centreOf(const XMLElement* mark) {
     return {x, y};
 }
 
-// Whether the point lies in the plot's frame, to half a pixel (the frame is the first
-// rectangle drawn with no fill).
-bool withinFrame(const Picture& picture, double x, double y) {
+// The plot's frame in pixels, left, top, right, bottom: the first rectangle drawn with no fill.
+std::array<double, 4> frameOf(const Picture& picture) {
     const XMLElement* frame = picture.document.RootElement()->FirstChildElement("rect");
     while (frame && !frame->Attribute("fill", "none"))
         frame = frame->NextSiblingElement("rect");
     const double left = frame->DoubleAttribute("x"), top = frame->DoubleAttribute("y");
-    return picture.px(x) >= left - 0.5 && picture.px(x) <= left + frame->DoubleAttribute("width") + 0.5 &&
-           picture.py(y) >= top - 0.5 && picture.py(y) <= top + frame->DoubleAttribute("height") + 0.5;
+    return {left, top, left + frame->DoubleAttribute("width"), top + frame->DoubleAttribute("height")};
+}
+
+// Whether the point lies in the plot's frame, to half a pixel.
+bool withinFrame(const Picture& picture, double x, double y) {
+    const auto [left, top, right, bottom] = frameOf(picture);
+    return picture.px(x) >= left - 0.5 && picture.px(x) <= right + 0.5 && picture.py(y) >= top - 0.5 &&
+           picture.py(y) <= bottom + 0.5;
 }
 
 // Expects a mark of each point within half a pixel, and no other; each within the plot's frame.
@@ -153,6 +158,23 @@ void expectBoundary(const Picture& picture, int neuron, double a, double b, doub
         const double Y = line->DoubleAttribute((std::string("y") + end).c_str());
         EXPECT_LE(std::fabs(pa * X + pb * Y + pc) / std::hypot(pa, pb), 0.5)
             << "neuron " << neuron << " end " << end;
+    }
+}
+
+// Expects the boundary of each of three neurons, w0 x + w1 y + w2 bias = 0, drawn where
+// the frame's corners lie on both of its sides, and drawn on its line.
+void expectBoundaries(const Picture& picture, const std::array<CWTSVector<3>, 3>& weights, double bias) {
+    const auto [left, top, right, bottom] = frameOf(picture);
+    for (int neuron = 1; neuron <= 3; ++neuron) {
+        const CWTSVector<3>& w = weights[static_cast<unsigned>(neuron - 1)];
+        std::set<bool> sides;
+        for (const double X : {left, right})
+            for (const double Y : {top, bottom}) {
+                const double x = picture.ax * X + picture.bx, y = picture.ay * Y + picture.by;
+                sides.insert(w[0] * x + w[1] * y + w[2] * bias > 0);
+            }
+        if (sides.size() == 2)
+            expectBoundary(picture, neuron, w[0], w[1], w[2] * bias);
     }
 }
 
@@ -335,12 +357,7 @@ TEST(Svg, ExercisesPicturesAreTheirRunsToo) {
         trainMcdpta(multiclass, Guard{10, 0}, nobody);
         Picture plane(folder / "mcdpta-1-plane.svg");
         expectMarksAt(plane, {{Y[0][0], Y[0][1]}, {Y[1][0], Y[1][1]}, {Y[2][0], Y[2][1]}});
-        // Each boundary drawn (one that misses the plot is not), with its bias input -1.
-        for (const XMLElement* line : plane.ofClass("boundary", "line")) {
-            const int neuron = line->IntAttribute("data-neuron");
-            const CWTSVector<3>& w = multiclass.weights[static_cast<unsigned>(neuron - 1)];
-            expectBoundary(plane, neuron, w[0], w[1], -w[2]);
-        }
+        expectBoundaries(plane, multiclass.weights, -1);
 
         expectMarksAt(Picture(folder / "bpn-1-plane.svg"), {{0, 0}, {0, 1}, {1, 0}, {1, 1}});
 
@@ -429,11 +446,7 @@ TEST(Svg, ExercisesPicturesAreTheirRunsToo) {
         drawMccpta(seed, rate, patterns, weights);
         MccptaProblem multiclassContinuous{rate, 1, patterns, weights};
         trainMccpta(multiclassContinuous, Guard{100000, 0.01}, nobody);
-        Picture continuousPlane(folder / "mccpta-1-plane.svg");
-        for (const XMLElement* line : continuousPlane.ofClass("boundary", "line")) {
-            const int neuron = line->IntAttribute("data-neuron");
-            const CWTSVector<3>& trained = multiclassContinuous.weights[static_cast<unsigned>(neuron - 1)];
-            expectBoundary(continuousPlane, neuron, trained[0], trained[1], trained[2] * patterns[0][2]);
-        }
+        expectBoundaries(Picture(folder / "mccpta-1-plane.svg"), multiclassContinuous.weights,
+                         patterns[0][2]);
     }
 }

@@ -246,7 +246,7 @@ void drawBam(std::uint64_t seed, std::array<CWTSVector<6>, 4>& A, std::array<CWT
         const int turned = draw.between(1, 2);
         for (int t = 0; t < turned; ++t)
             probe[static_cast<unsigned>(draw.between(0, 5))] *= -1;
-        bool distinct = probe != A[0] && probe != A[1] && probe != A[2] && probe != A[3];
+        bool distinct = std::find(A.begin(), A.end(), probe) == A.end();
         for (unsigned i = 1; i < 4; ++i)
             for (unsigned j = 0; j < i; ++j)
                 distinct = distinct && A[i] != A[j] && B[i] != B[j];

@@ -3,11 +3,9 @@
 # cleared, the scrollback kept, no message without TERM; line editing, Up, Tab, Enter
 # keeping values; the pause and its pictures; a demo by name; Ctrl-C stopping a training; q.
 # (What is typed at the menu and the question, libedit shows as the fixtures' stand-in does:
-# test_program checks that.) Then, with a libedit lacking readline, plain lines: an arrow
-# key's code shown in the refusal, and a line ended by Ctrl-D ended on the screen too.
+# test_program checks that, and lines read without libedit.)
 set -euo pipefail
 binary=$1
-fake_libedit=$2
 command -v tmux >/dev/null || { echo "Skipped: tmux is not installed"; exit 77; }
 socket="nnrules-terminal-$$"
 work=$(mktemp -d)
@@ -70,22 +68,4 @@ keys q Enter
 for _ in $(seq 200); do [ -s "$work/status" ] && break; sleep 0.1; done
 [ "$(cat "$work/status" 2>/dev/null)" = 0 ] || fail "The program did not end with status 0 after q"
 [ ! -s "$work/errors" ] || fail "Standard error got: $(cat "$work/errors")"
-tmux -L "$socket" kill-server
-socket="$socket-plain"                             # a server of its own: the first may still be ending
-
-printf 'LD_LIBRARY_PATH=%s "%s" ham\necho $? > %s/plain-status\nsleep 60\n' "$fake_libedit" "$binary" "$work" \
-    > "$work/start-plain"
-tmux -L "$socket" new-session -d -s demo -x 100 -y 40 "bash $work/start-plain"
-prompt "Do you want to use the default values? (y/n):"
-keys no Enter
-prompt "Enter value for V1 0 (1):"
-keys 1 Left Enter
-wait_for '"1^[[D" is not a number; type a number such as 0.5.'
-prompt "Enter value for V1 0 (1):"
-keys 1 C-d C-d
-prompt "Enter value for V1 1 (-1):"                 # on a line of its own
-keys C-d
-for _ in $(seq 200); do [ -s "$work/plain-status" ] && break; sleep 0.1; done
-[ "$(cat "$work/plain-status" 2>/dev/null)" = 0 ] || fail "The program without line editing did not end with status 0"
-screen | grep -qF "Retreived vector no. 1 correctly." || fail "The run without line editing did not recall V1:"
 echo "Terminal run passed"

@@ -339,6 +339,10 @@ TEST(Explanations, ALongLineBreaksBeforeAnEqualsSignLeavingNoShortNameAlone) {
     // A question breaks after a comma where it can, however early.
     EXPECT_EQ(wrapped("a, " + std::string(74, 'b') + " c d", "", "", afterACommaOutsideBrackets),
               (std::vector<std::string>{"a,", std::string(74, 'b') + " c d"}));
+    // A sheet's paragraph keeps a vector whole, breaking before its bracket.
+    const std::string vector = "[ 1; 2; 3; 4; 5; 6; 7 ] " + std::string(15, 'b');
+    EXPECT_EQ(wrapped(std::string(60, 'a') + " " + vector, "", "", keepingVectorsAndLastWordsWhole),
+              (std::vector<std::string>{std::string(60, 'a'), vector}));
     // A sum of products without a later = breaks before a + (or a -), never after one.
     for (const std::string sign : {" + ", " - "}) {
         std::string sum = "t = (1.5)(2.5)";

@@ -32,19 +32,22 @@ struct Typing {
 
 // What the program shows at a real (pseudo) terminal, with libedit, run with the arguments,
 // as the keys are typed: from its cleared screen on (where it clears it), line ends as "\n";
-// and how it ended. Its standard output goes to the file when one is named.
+// and how it ended. Its standard output goes to the file when one is named. With `plain`, its
+// libedit is one without readline, and the terminal itself reads the lines.
 struct AtTerminal {
     std::string shown;
     int status = -1;
 };
 AtTerminal atTerminal(const std::vector<Typing>& typing, const std::vector<const char*>& arguments = {},
-                      const std::string& outputFile = "") {
+                      const std::string& outputFile = "", bool plain = false) {
     int terminal = -1;
     winsize size{40, 100, 0, 0};
     const pid_t child = forkpty(&terminal, nullptr, nullptr, &size);
     if (child == 0) {
         setenv("TERM", "dumb", 1);
         setenv("LC_ALL", "C.UTF-8", 1);
+        if (plain)
+            setenv("LD_LIBRARY_PATH", NNRULES_FAKE_LIBEDIT, 1);
         if (!outputFile.empty())
             dup2(open(outputFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), STDOUT_FILENO);
         std::vector<const char*> argv = {"nnrules"};
@@ -64,7 +67,8 @@ AtTerminal atTerminal(const std::vector<Typing>& typing, const std::vector<const
              ++next) {
             // Once libedit reads (the terminal echoes nothing then: libedit shows the line).
             termios modes{};
-            for (int tries = 0; tries < 5000 && tcgetattr(terminal, &modes) == 0 && (modes.c_lflag & ECHO);
+            for (int tries = 0;
+                 !plain && tries < 5000 && tcgetattr(terminal, &modes) == 0 && (modes.c_lflag & ECHO);
                  ++tries)
                 usleep(1000);
             const std::string& keys = typing[next].keys;
@@ -118,7 +122,7 @@ TEST(Program, WhatIsSaidToThePersonTypingStaysOutOfTheTraceFile) {
 
 // At a terminal whose trace goes to a file, the quiz's question, its verdict and the score are
 // shown at the terminal too, and the file holds each once.
-TEST(Program, AQuizAtATerminalWhoseTraceGoesToAFileIsAskedThere) {
+TEST(Program, AQuizWhoseTraceGoesToAFileIsAskedWhereItIsTyped) {
     const std::string file = ::testing::TempDir() + "nnrules-quiz-" + std::to_string(getpid());
     const std::string shown =
         atTerminal({{"(y/n): ", "y\r"}, {"(2 numbers)? ", "1.00 2.00\r"}, {"(2 numbers)? ", "-1 1.75\r"}},
@@ -148,6 +152,18 @@ TEST(Program, CtrlCAtAPromptGoesBackToTheMenuAndAtTheMenuEnds) {
     EXPECT_THAT(ran.shown, HasSubstr("\nThreshold (1): 12^C\nBack to the menu.\n\n***"));
     EXPECT_THAT(ran.shown, ::testing::EndsWith("Enter Your Choice: ^C\n"));
     EXPECT_TRUE(WIFSIGNALED(ran.status) && WTERMSIG(ran.status) == SIGINT);
+}
+
+// Without line editing, an arrow key's code is part of the line, refused as no number, and a
+// line ended by Ctrl-D, or the input ended at a prompt, ends its line on the screen too.
+TEST(Program, WithoutLineEditingLinesAreReadAsTyped) {
+    const AtTerminal ran = atTerminal(
+        {{"(y/n): ", "no\n"}, {"V1 0 (1): ", "1\x1b[D\n"}, {"(1): ", "1\x04\x04"}, {"V1 1 (-1): ", "\x04"}},
+        {"ham"}, "", true);
+    EXPECT_THAT(ran.shown, HasSubstr("\"1^[[D\" is not a number; type a number such as 0.5.\n"));
+    EXPECT_THAT(ran.shown, HasSubstr("(1): 1\nEnter value for V1 1 (-1): \nEnter value for V1 2 (1): "));
+    EXPECT_THAT(ran.shown, HasSubstr("Retreived vector no. 1 correctly."));
+    EXPECT_TRUE(WIFEXITED(ran.status) && WEXITSTATUS(ran.status) == 0);
 }
 
 // A command line read after another that ended within a word of short options (-hd: help,

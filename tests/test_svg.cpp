@@ -128,11 +128,14 @@ bool withinFrame(const Picture& picture, double x, double y) {
            picture.py(y) <= bottom + 0.5;
 }
 
-// Expects a mark of each point within half a pixel, and no other; each within the plot's frame.
-void expectMarksAt(const Picture& picture, const std::vector<std::pair<double, double>>& points) {
+// Expects a mark of each pattern at its first two elements within half a pixel, and no other;
+// each within the plot's frame.
+template <std::size_t M, unsigned N>
+void expectMarksAt(const Picture& picture, const std::array<CWTSVector<N>, M>& patterns) {
     const std::vector<XMLElement*> marks = picture.ofClass("pattern", "g");
-    ASSERT_EQ(marks.size(), points.size());
-    for (const auto& [x, y] : points) {
+    ASSERT_EQ(marks.size(), M);
+    for (const CWTSVector<N>& pattern : patterns) {
+        const double x = pattern[0], y = pattern[1];
         bool found = false;
         for (const XMLElement* mark : marks) {
             const auto [cx, cy] = centreOf(mark);
@@ -346,9 +349,7 @@ TEST(Svg, ExercisesPicturesAreTheirRunsToo) {
         Unwatching nobody;
         trainSdpta(single, Guard{steps, std::nan(""), false}, nobody);
         Picture singlePlane(folder / "sdpta-1-plane.svg");
-        expectMarksAt(
-            singlePlane,
-            {{Ys[0][0], Ys[0][1]}, {Ys[1][0], Ys[1][1]}, {Ys[2][0], Ys[2][1]}, {Ys[3][0], Ys[3][1]}});
+        expectMarksAt(singlePlane, Ys);
         expectBoundary(singlePlane, 1, single.weights[0], single.weights[1], 0);
 
         std::array<CWTSVector<3>, 3> Y = {{{0, 0, -1}, {0, 0, -1}, {0, 0, -1}}}, W;
@@ -356,10 +357,11 @@ TEST(Svg, ExercisesPicturesAreTheirRunsToo) {
         McdptaProblem multiclass{1, Y, W};
         trainMcdpta(multiclass, Guard{10, 0}, nobody);
         Picture plane(folder / "mcdpta-1-plane.svg");
-        expectMarksAt(plane, {{Y[0][0], Y[0][1]}, {Y[1][0], Y[1][1]}, {Y[2][0], Y[2][1]}});
+        expectMarksAt(plane, Y);
         expectBoundaries(plane, multiclass.weights, -1);
 
-        expectMarksAt(Picture(folder / "bpn-1-plane.svg"), {{0, 0}, {0, 1}, {1, 0}, {1, 1}});
+        expectMarksAt(Picture(folder / "bpn-1-plane.svg"),
+                      std::array<CWTSVector<2>, 4>{{{0, 0}, {0, 1}, {1, 0}, {1, 1}}});
 
         std::array<CWTSVector<5>, 3> V;
         int probe = 1;
@@ -387,11 +389,7 @@ TEST(Svg, ExercisesPicturesAreTheirRunsToo) {
         KclProblem kohonen{alpha, X, w, w};
         trainKcl(kohonen, Guard{2000, std::nan(""), true}, nobody);
         Picture kcl(folder / "kcl-1-plane.svg");
-        expectMarksAt(kcl, {{X[0][0], X[0][1]},
-                            {X[1][0], X[1][1]},
-                            {X[2][0], X[2][1]},
-                            {X[3][0], X[3][1]},
-                            {X[4][0], X[4][1]}});
+        expectMarksAt(kcl, X);
         // Each neuron's weights as arrows from the origin, at the start and trained, and its path
         // from the one to the other, cycle by cycle.
         for (const XMLElement* weights : kcl.ofClass("weights", "g")) {

@@ -48,8 +48,8 @@ void drawCurve(const LearningCurve& curve) {
     const int zeroRow = plotHeight - 1;
     const int scaleRows = logScale && zeros ? plotHeight - 1 : plotHeight;
     std::vector<double> placed;
-    for (const double value : values)
-        if (std::isfinite(value) && (!logScale || value > 0) && !(logScale && isZero(value)))
+    for (const double value : logScale ? positive : values)
+        if (std::isfinite(value))
             placed.push_back(logScale ? std::log10(value) : value);
     if (limitShown)
         placed.push_back(logScale ? std::log10(curve.limit) : curve.limit);

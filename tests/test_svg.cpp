@@ -230,7 +230,7 @@ TEST(Svg, EveryPictureIsAStandaloneDocument) {
         }
 }
 
-// A curve of one value, with no limit, has a unit of room above that value.
+// A curve of one value, with no limit, has a unit of room above that value, and says it is one.
 TEST(Svg, ACurveOfOneValueHasRoomAboveIt) {
     const fs::path file = fs::path(freshFolder("svg-one-value")) / "curve.svg";
     std::ofstream(file) << curveSvg(LearningCurve{"kcl", "movement", "cycle", std::nan(""), {2.5}}).text;
@@ -239,6 +239,7 @@ TEST(Svg, ACurveOfOneValueHasRoomAboveIt) {
     ASSERT_EQ(points.size(), 1u);
     EXPECT_NEAR(points[0].second, curve.py(2.5), 0.5);
     EXPECT_TRUE(withinFrame(curve, 1, 2.5));
+    EXPECT_THAT(curve.text("desc"), ::testing::HasSubstr(" over 1 cycle: 2.5 at the first,"));
 }
 
 // With --step, the plane at each pause too, named by its unit; the boundary moves between

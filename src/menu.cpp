@@ -24,7 +24,8 @@ void showPrompt() {
 // The width of an item between the frame's "**" and four blanks on the left, and "**" on
 // the right: every demo's "N. " and title fits it.
 constexpr std::size_t itemWidth = 62;
-static_assert(demoCount < 10 && 3 + longestTitle() <= itemWidth, "a menu item is wider than the frame");
+static_assert(demoCount < 10 && 3 + longest(&Demo::title) <= itemWidth,
+              "a menu item is wider than the frame");
 
 // A line of the menu's frame: "**", four blanks, the item, blanks up to column 68, "**".
 void showItem(const std::string& item) {

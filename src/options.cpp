@@ -278,7 +278,7 @@ Options parseOptions(int argc, char* argv[]) {
 
 // The demos' list lines up their numbers, names and titles in columns of these widths.
 constexpr std::size_t numberWidth = 3, nameWidth = 8;
-static_assert(demoCount < 100 && longestName() < nameWidth,
+static_assert(demoCount < 100 && longest(&Demo::name) < nameWidth,
               "a demo's number or name is wider than its column");
 
 std::string helpText() {

@@ -44,19 +44,13 @@ inline constexpr Demo demos[] = {
 
 inline constexpr int demoCount = static_cast<int>(std::size(demos));
 
-// The length of the longest title and of the longest short name, for the lists that line
-// them up.
-constexpr std::size_t longestTitle() {
-    std::size_t longest = 0;
+// The length of the longest of the demos' titles, or of their short names, for the lists
+// that line them up: longest(&Demo::title).
+constexpr std::size_t longest(const char* Demo::*text) {
+    std::size_t length = 0;
     for (const Demo& demo : demos)
-        longest = std::max(longest, std::char_traits<char>::length(demo.title));
-    return longest;
-}
-constexpr std::size_t longestName() {
-    std::size_t longest = 0;
-    for (const Demo& demo : demos)
-        longest = std::max(longest, std::char_traits<char>::length(demo.name));
-    return longest;
+        length = std::max(length, std::char_traits<char>::length(demo.*text));
+    return length;
 }
 
 // The demo that a number ("5") or a short name in any case ("BPN") names, or nullptr.

@@ -116,7 +116,7 @@ char classAt(const MulticlassRun& run, const CWTSVector<3>& x, char first) {
         const CWTSVector<3>& weights = run.weights[static_cast<std::size_t>(k)];
         const double output =
             run.discrete ? discreteOutput(weights, x) : continuousOutput(weights, x, run.lambda);
-        answeringPlus += output > 0;
+        answeringPlus += output == 1;
         if (output > best) {
             best = output;
             chosen = static_cast<char>(first + k);

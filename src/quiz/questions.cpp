@@ -5,6 +5,7 @@
 
 #include "console/numbers.h"
 
+#include <array>
 #include <cstdlib>
 
 using CwMtx::CWTSMatrix;
@@ -42,6 +43,14 @@ CWTSVector<N> asShown(const CWTSVector<N>& v) {
     return shown;
 }
 
+template <unsigned N, std::size_t M>
+std::array<CWTSVector<N>, M> asShown(const std::array<CWTSVector<N>, M>& vectors) {
+    std::array<CWTSVector<N>, M> shown = vectors;
+    for (CWTSVector<N>& v : shown)
+        v = asShown(v);
+    return shown;
+}
+
 // The step again, from the numbers as the question shows them: its key, so that the student's
 // work from those numbers lands on it, and not on the unrounded numbers' result.
 template <unsigned N>
@@ -57,15 +66,12 @@ ContinuousStep<N> shownStep(const ContinuousStep<N>& step) {
 }
 
 NetworkStep shownStep(const NetworkStep& step) {
-    const FirstLayer V = {asShown(step.firstLayer[0]), asShown(step.firstLayer[1]),
-                          asShown(step.firstLayer[2])};
-    return networkStep(asShown(step.input), asShown(step.desired), V, asShown(step.secondLayer),
-                       asShown(step.threshold), asShown(step.nu));
+    return networkStep(asShown(step.input), asShown(step.desired), asShown(step.firstLayer),
+                       asShown(step.secondLayer), asShown(step.threshold), asShown(step.nu));
 }
 
 KohonenStep shownStep(const KohonenStep& step) {
-    return kohonenStep(asShown(step.input), {asShown(step.weights[0]), asShown(step.weights[1])},
-                       asShown(step.rate));
+    return kohonenStep(asShown(step.input), asShown(step.weights), asShown(step.rate));
 }
 
 // The lines of several explanations, one after another.

@@ -238,8 +238,9 @@ describe('the program in the page', () => {
 
   test('stops a training on Ctrl-C, shows its results, goes back to the menu on Ctrl-C at a prompt and ends on Ctrl-C at the menu', async () => {
     const page = await openPage();
-    await answer(page, ['5']);
-    await typeLine(page, 'y');
+    await answer(page, ['5', 'n']);
+    // The defaults but a learning constant of 0.01: a training long enough for Ctrl-C to reach.
+    await typeLine(page, '-1 0.01 1 0 0 -1 0 1 -1 1 0 -1 1 1 -1 0.5 0.4 0.8 0.9 1 -0.1 0 0 0 -1.2 1.1 0.3');
     await page.waitForFunction(() => window.nnrulesPage.screenLines().join('\n').includes('LEARNING CYCLE NO.'));
     await page.keyboard.press('Control+c');
     await waitForPrompt(page, 2);

@@ -80,7 +80,7 @@ bool readChoice(std::string& choice) {
         std::cin.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
     }
     char letter;
-    if (!(std::cin >> letter))
+    if (!readAnswerWord(letter))
         return false;
     choice = letter;
     echoAnswer(choice);

@@ -152,7 +152,6 @@ void unreadAnswer(const std::string& text) {
 
 void noteAnswer(const std::string& prompt, const std::string& typed, bool read, const std::string& readAs,
                 const std::string& rest, bool wholeNumbersOnly) {
-    answerLineOpen = true;
     const bool restOfNamedWord = typed == leftOver;
     leftOver = rest;
     if (typed.empty() || (read && rest.empty()) || (!read && restOfNamedWord))
@@ -166,22 +165,29 @@ void noteAnswer(const std::string& prompt, const std::string& typed, bool read, 
               << std::endl;
 }
 
+template <class Word>
+bool readAnswerWord(Word& word) {
+    answerLineOpen = true;
+    return static_cast<bool>(std::cin >> word);
+}
+template bool readAnswerWord(std::string&);
+template bool readAnswerWord(char&);
+
 bool answeredNo() {
     if (inputIsTyped()) {
         std::string line;
         return readTypedAnswer(line) && (line == "n" || line == "N" || line == "no" || line == "No");
     }
     char answer = 'y';
-    if (std::cin >> answer)
+    if (readAnswerWord(answer))
         echoAnswer(std::string(1, answer));
-    answerLineOpen = true;
     return answer == 'n' || answer == 'N';
 }
 
 void readLetter(char& letter) {
     std::string word;
     if (!inputIsTyped()) {
-        if (std::cin >> letter)
+        if (readAnswerWord(letter))
             echoAnswer(std::string(1, letter));
     } else if (nextTypedWord(word) && !word.empty()) {
         letter = word[0];

@@ -59,6 +59,12 @@ void unreadAnswer(const std::string& text);
 // line, as a terminal shows what is typed.
 void echoAnswer(const std::string& answer, bool typed = inputIsTyped());
 
+// From a file of answers: reads the next word (a std::string), or the first letter of the next
+// word (a char). The rest of its line is then still to be read: a pause or the quiz takes it
+// when it holds a word.
+template <class Word>
+bool readAnswerWord(Word& word);
+
 // From a file of answers: notes an answer read for the prompt. When the word typed was not
 // a number, or only began with one (the rest left for the next prompt), standard error is
 // told what it was read as; once, where a word's rest then fails the next prompt.
@@ -78,7 +84,7 @@ bool readAnswer(Number& value, const Prompt& prompt) {
     if (!inputIsTyped()) {
         const std::string asked = prompt(); // before the value it shows is read over
         std::string typed;
-        if (!(std::cin >> typed)) {
+        if (!readAnswerWord(typed)) {
             noteAnswer(asked, "", false, "", "", std::is_integral_v<Number>);
             return false;
         }

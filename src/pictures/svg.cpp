@@ -542,9 +542,9 @@ SvgPicture stateSvg(const BidirectionalRun& run) {
         body += cellRow(plotLeft + 260, y, "probe b", run.probeB);
     else
         body += cellRow(plotLeft + 40, y, "probe a", run.probeA);
-    // The recall's cycles, side by side: a and b after each (the first few of a long recall).
-    constexpr std::size_t cyclesShown = 4;
-    for (std::size_t c = 0; c < std::min(run.cycles.size(), cyclesShown); ++c) {
+    // The recall's cycles, side by side: a and b after each (two at most, as a recall compares
+    // its cycles with every other pair).
+    for (std::size_t c = 0; c < run.cycles.size(); ++c) {
         y += 34;
         body += cellRow(plotLeft + 40, y, "cycle " + std::to_string(c + 1) + ": a", run.cycles[c].first) +
                 cellRow(plotLeft + 260, y, "b", run.cycles[c].second);

@@ -343,6 +343,11 @@ TEST(Explanations, ALongLineBreaksBeforeAnEqualsSignLeavingNoShortNameAlone) {
     const std::string vector = "[ 1; 2; 3; 4; 5; 6; 7 ] " + std::string(15, 'b');
     EXPECT_EQ(wrapped(std::string(60, 'a') + " " + vector, "", "", keepingVectorsAndLastWordsWhole),
               (std::vector<std::string>{std::string(60, 'a'), vector}));
+    // It leaves ten characters or more after its last break: a blank that leaves ten will do.
+    EXPECT_EQ(
+        wrapped(std::string(60, 'a') + " " + std::string(17, 'b') + " " + std::string(10, 'c'), "", "",
+                keepingVectorsAndLastWordsWhole),
+        (std::vector<std::string>{std::string(60, 'a') + " " + std::string(17, 'b'), std::string(10, 'c')}));
     // A sum of products without a later = breaks before a + (or a -), never after one.
     for (const std::string sign : {" + ", " - "}) {
         std::string sum = "t = (1.5)(2.5)";

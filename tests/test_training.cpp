@@ -105,6 +105,13 @@ TEST(BriefTrace, TheLeftOutLineCountsTheUnitsThatChangedTheWeights) {
                                      std::to_string(first) + " to step " + std::to_string(last) + " ...\n"));
 }
 
+// A cycle error of exactly the limit ends a training, as one below it does.
+TEST(Guard, ACycleErrorOfExactlyTheLimitEndsTheTraining) {
+    const Guard guard{100, 0.01};
+    EXPECT_TRUE(guard.due({1, 0.0100001}));
+    EXPECT_FALSE(guard.due({1, 0.01}));
+}
+
 // A run's scope that ends gives back the run it was begun in.
 TEST(RunState, AScopeThatEndsGivesTheRunBeforeItBack) {
     RunState outer, inner;

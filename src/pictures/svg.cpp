@@ -542,8 +542,8 @@ SvgPicture stateSvg(const BidirectionalRun& run) {
         body += cellRow(plotLeft + 260, y, "probe b", run.probeB);
     else
         body += cellRow(plotLeft + 40, y, "probe a", run.probeA);
-    // The recall's cycles, side by side: a and b after each (two at most, as a recall compares
-    // its cycles with every other pair).
+    // The recall's cycles, side by side: a and b after each (two at most: a recall compares its
+    // first cycle with pair 1 and its second with pair 3, and ends after them).
     for (std::size_t c = 0; c < run.cycles.size(); ++c) {
         y += 34;
         body += cellRow(plotLeft + 40, y, "cycle " + std::to_string(c + 1) + ": a", run.cycles[c].first) +

@@ -230,8 +230,9 @@ TEST(Svg, EveryPictureIsAStandaloneDocument) {
         }
 }
 
-// A curve of one value, with no limit, has a unit of room above that value, and says it is one.
-TEST(Svg, ACurveOfOneValueHasRoomAboveIt) {
+// A curve of one value, with no limit, has a unit of room above that value, and says it is one;
+// a curve holds its limit.
+TEST(Svg, ACurveHasRoomForItsValuesAndItsLimit) {
     const fs::path file = fs::path(freshFolder("svg-one-value")) / "curve.svg";
     std::ofstream(file) << curveSvg(LearningCurve{"kcl", "movement", "cycle", std::nan(""), {2.5}}).text;
     const Picture curve(file);
@@ -240,6 +241,9 @@ TEST(Svg, ACurveOfOneValueHasRoomAboveIt) {
     EXPECT_NEAR(points[0].second, curve.py(2.5), 0.5);
     EXPECT_TRUE(withinFrame(curve, 1, 2.5));
     EXPECT_THAT(curve.text("desc"), ::testing::HasSubstr(" over 1 cycle: 2.5 at the first,"));
+    // A curve on a log scale that stopped above its limit reaches down to the limit all the same.
+    std::ofstream(file) << curveSvg(LearningCurve{"scpta", "error", "cycle", 0.01, {100, 10, 1, 0.5}}).text;
+    EXPECT_TRUE(withinFrame(Picture(file), 1, 0.01));
 }
 
 // With --step, the plane at each pause too, named by its unit; the boundary moves between

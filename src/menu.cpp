@@ -130,18 +130,17 @@ void runMenu(const Settings& sessionSettings) {
             showPrompt();
         else
             showMenu();
-        helpShown = false;
         std::string choice;
         if (!readChoice(choice))
             break;
         const Demo* const demo = findDemo(choice.c_str());
         // A line typed at a terminal may be a word; from a file, the menu reads a letter.
         const bool typed = inputIsTyped();
+        helpShown = typed && (choice == "help" || choice == "h" || choice == "?");
         if (choice == "Q" || choice == "q" || (typed && (choice == "quit" || choice == "exit"))) {
             quit = true;
-        } else if (typed && (choice == "help" || choice == "h" || choice == "?")) {
+        } else if (helpShown) {
             showMenuHelp();
-            helpShown = true;
         } else if (!demo) {
             std::cout << "      !!!!   Invalid Choice   !!!! " << std::endl;
         } else {

@@ -244,6 +244,16 @@ TEST(Svg, ACurveHasRoomForItsValuesAndItsLimit) {
     // A curve on a log scale that stopped above its limit reaches down to the limit all the same.
     std::ofstream(file) << curveSvg(LearningCurve{"scpta", "error", "cycle", 0.01, {100, 10, 1, 0.5}}).text;
     EXPECT_TRUE(withinFrame(Picture(file), 1, 0.01));
+    // A long curve, thinned, ends at its last value, though that is neither extreme of the last
+    // cycles it stands for.
+    std::vector<double> values(1000, 1.0);
+    values[997] = 0.5;
+    values[998] = 2;
+    std::ofstream(file) << curveSvg(LearningCurve{"bpn", "error", "cycle", std::nan(""), values}).text;
+    const Picture thinned(file);
+    const auto last = pointsOf(thinned.ofClass("curve", "polyline").at(0)).back();
+    EXPECT_NEAR(last.first, thinned.px(1000), 0.5);
+    EXPECT_NEAR(last.second, thinned.py(1), 0.5);
 }
 
 // With --step, the plane at each pause too, named by its unit; the boundary moves between

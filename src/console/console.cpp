@@ -284,7 +284,7 @@ std::string shownWord(const std::string& word) {
     std::string shown;
     for (std::size_t i = 0; i < word.size(); ++i) {
         const auto byte = static_cast<unsigned char>(word[i]);
-        const auto next = i + 1 < word.size() ? static_cast<unsigned char>(word[i + 1]) : 0;
+        const auto next = static_cast<unsigned char>(word[i + 1]); // after the last, the string's '\0'
         if (byte < 0x20 || byte == 0x7f) {
             shown += std::string("^") + static_cast<char>(byte ^ 0x40);
         } else if (byte == 0xc2 && next >= 0x80 && next < 0xa0) { // U+0080 to U+009F

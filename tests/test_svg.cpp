@@ -231,7 +231,7 @@ TEST(Svg, EveryPictureIsAStandaloneDocument) {
 }
 
 // A curve of one value, with no limit, has a unit of room above that value, and says it is one;
-// a curve holds its limit.
+// a curve holds its limit; and a long one, thinned, still ends at its last value.
 TEST(Svg, ACurveHasRoomForItsValuesAndItsLimit) {
     const fs::path file = fs::path(freshFolder("svg-one-value")) / "curve.svg";
     std::ofstream(file) << curveSvg(LearningCurve{"kcl", "movement", "cycle", std::nan(""), {2.5}}).text;

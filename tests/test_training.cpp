@@ -105,7 +105,7 @@ TEST(BriefTrace, TheLeftOutLineCountsTheUnitsThatChangedTheWeights) {
                                      std::to_string(first) + " to step " + std::to_string(last) + " ...\n"));
 }
 
-// A cycle error of exactly the limit ends a training, as one below it does.
+// A cycle error of exactly the limit ends a training; one above it goes on.
 TEST(Guard, ACycleErrorOfExactlyTheLimitEndsTheTraining) {
     const Guard guard{100, 0.01};
     EXPECT_TRUE(guard.due({1, 0.0100001}));
